@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the data and the tests need.
+# Idempotent and silent when everything is already there.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  freeglut3-dev libglu1-mesa-dev libosmesa6-dev
+  libpng-dev zlib1g-dev libtinyxml-dev
+  # data builders and their sources
+  libcairo2-dev libfreetype-dev
+  kanjidic xfonts-75dpi xfonts-intl-japanese fonts-ipafont-gothic pcf2bdf
+  # real-window tests
+  xvfb xdotool x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+command -v npm >/dev/null 2>&1 || missing+=(npm)
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+$sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
