@@ -1,0 +1,43 @@
+#ifndef LIBGEN_CFILESYSTEM_H
+#define LIBGEN_CFILESYSTEM_H
+
+#include <stdio.h>
+#include "LibGen_DataTypes.h"
+#include "LibGen_CSingleton.h"
+
+// Holds the program's current directory, opens every data file relative to it, lists a
+// directory and splits path names.
+class LibGen_CFileSystem : public LibGen_CSingleton<LibGen_CFileSystem>
+{
+public:
+	enum
+	{
+		ku_DirCurrent_Name_Lenght = 1024,
+		ku_DirEntry_Max           = 255,
+		ku_DirEntry_Size          = 128,
+		ku_DirEntry_Name_Max      = 100,  // longer names are cut
+		ku_OpenFile_Path_Max      = 200,  // a joined path that does not fit fails the open
+	};
+
+	LibGen_CFileSystem();
+
+	void  SetCurrentDir(const char* as_DirName);
+	FILE* OpenFile(const char* as_FileName, const char* as_Mode) const;
+	// Kind mask: 1 keeps regular files, 2 directories, 0 every entry.
+	void  LoadDirEntry(const char* as_Path, unsigned char au8_Mask);
+	const char* GetDirEntry(unsigned char au8_DirEntry) const;
+	u8    GetDirEntryTotal() const { return mu8_DirEntryTotal; }
+
+	// Each writes at most au16_Size characters, terminator included.
+	static void ExtractNameDir(const char* as_Path, char* as_Out, unsigned short au16_Size);
+	static void ExtractNameFile(const char* as_Path, char* as_Out, unsigned short au16_Size);
+	static void ExtractNameFileExt(const char* as_Path, char* as_Out, unsigned short au16_Size);
+	static void ExtractNameExt(const char* as_Path, char* as_Out, unsigned short au16_Size);
+
+private:
+	char ms_DirEntry[ku_DirEntry_Max][ku_DirEntry_Size];
+	u8   mu8_DirEntryTotal;
+	char ms_DirCurrent[ku_DirCurrent_Name_Lenght];
+};
+
+#endif

@@ -1,0 +1,22 @@
+#ifndef LIBGEN_UTILS_H
+#define LIBGEN_UTILS_H
+
+#include "LibGen_DataTypes.h"
+
+u32  HexValue(const char* as_Text, unsigned char au8_DigitMax);
+u32  HexValue(const unsigned char* as_Text, unsigned char au8_DigitMax);
+bool IsSameString(const char* as_Text1, const char* as_Text2, bool ab_IgnoreCase);
+
+// The program's only diagnostic channel: formatted into 512 bytes, written to standard output.
+void DebugOutput(const char* as_Format, ...) __attribute__((format(printf, 1, 2)));
+
+// Per-frame hook of the main loop.
+void FrameRate();
+
+// Writes the three-line assertion report, then fails like the standard assert.
+[[noreturn]] void LibGen_AssertFail(const char* as_Cond, int ai_Line, const char* as_File, const char* as_Function);
+
+#define LIBGEN_ASSERT(cond) \
+	do { if (!(cond)) LibGen_AssertFail(#cond, __LINE__, __FILE__, __PRETTY_FUNCTION__); } while (0)
+
+#endif

@@ -1,0 +1,39 @@
+#include <dirent.h>
+#include <string.h>
+#include <sys/stat.h>
+#include "LibGen_CFileSystem.h"
+
+void LibGen_CFileSystem::LoadDirEntry(const char* as_Path, unsigned char au8_Mask)
+{
+	mu8_DirEntryTotal = 0;
+
+	char s_DirPart[ku_DirCurrent_Name_Lenght];
+	ExtractNameDir(as_Path, s_DirPart, sizeof(s_DirPart));
+	char s_Dir[2 * ku_DirCurrent_Name_Lenght];
+	int i_Len = snprintf(s_Dir, sizeof(s_Dir), "%s/%s", ms_DirCurrent, s_DirPart);
+	if (i_Len < 0 || i_Len >= (int)sizeof(s_Dir))
+		return;
+
+	DIR* p_Dir = opendir(s_Dir);
+	if (p_Dir == nullptr)
+		return;
+
+	struct dirent* p_Entry;
+	while (mu8_DirEntryTotal < ku_DirEntry_Max && (p_Entry = readdir(p_Dir)) != nullptr)
+	{
+		char s_EntryPath[sizeof(s_Dir) + 256];
+		i_Len = snprintf(s_EntryPath, sizeof(s_EntryPath), "%s/%s", s_Dir, p_Entry->d_name);
+		struct stat o_Stat;
+		// A cut path would stat another file.
+		if (i_Len < 0 || i_Len >= (int)sizeof(s_EntryPath) || stat(s_EntryPath, &o_Stat) != 0)
+			continue;
+
+		const unsigned char u8_Kind = S_ISDIR(o_Stat.st_mode) ? 2 : (S_ISREG(o_Stat.st_mode) ? 1 : 0);
+		if ((u8_Kind & au8_Mask) != au8_Mask)
+			continue;
+
+		char* s_Slot = ms_DirEntry[mu8_DirEntryTotal++];
+		snprintf(s_Slot, ku_DirEntry_Size, "%.*s", (int)ku_DirEntry_Name_Max, p_Entry->d_name);
+	}
+	closedir(p_Dir);
+}
