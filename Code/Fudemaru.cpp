@@ -1,0 +1,86 @@
+#include "Fudemaru.h"
+
+#include "GameMode/CState_Intro.h"
+#include "LibGen_CFileSystem.h"
+#include "LibGen_CManagerBase.h"
+#include "LibGen_CState.h"
+#include "LibGen_Utils.h"
+#include "LibGfx_CEngine.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+bool gb_QuitProgram = false;
+u8 gu8_QuizCardCount = 0;
+
+namespace
+{
+	// 480 / 272 in single precision.
+	const float kf_AspectRatio = 1.7647059f;
+}
+
+SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height)
+{
+	SViewport oView;
+	const float fRatio = static_cast<float>(ai_Width) / static_cast<float>(ai_Height);
+	if (fRatio > kf_AspectRatio)
+	{
+		oView.i_Width = static_cast<int>(ai_Height * kf_AspectRatio);
+		oView.i_Height = ai_Height;
+		oView.i_X = 0;
+		oView.i_Y = 0;
+	}
+	else
+	{
+		oView.i_Width = ai_Width;
+		oView.i_Height = static_cast<int>(ai_Width / kf_AspectRatio);
+		oView.i_X = 0;
+		oView.i_Y = ai_Height - oView.i_Height;   // the top of the window
+	}
+	return oView;
+}
+
+void Fudemaru_FindProgramFolder(const char* as_ProgramPath, char* as_Folder, u16 au16_Size)
+{
+	char sPath[1024];
+	const char* sBundle = as_ProgramPath ? strstr(as_ProgramPath, ".app") : nullptr;
+	if (sBundle != nullptr)
+	{
+		// The bundle's own path, cut right after ".app".
+		const size_t uLen = static_cast<size_t>(sBundle - as_ProgramPath) + 4;
+		snprintf(sPath, sizeof(sPath), "%.*s", static_cast<int>(uLen), as_ProgramPath);
+	}
+	else
+	{
+		const ssize_t sLen = readlink("/proc/self/exe", sPath, sizeof(sPath) - 1);
+		if (sLen <= 0)
+			snprintf(sPath, sizeof(sPath), "%s", as_ProgramPath ? as_ProgramPath : ".");
+		else
+			sPath[sLen] = '\0';
+	}
+	LibGen_CFileSystem::ExtractNameDir(sPath, as_Folder, au16_Size);
+}
+
+void Fudemaru_Start(const char* as_Folder, unsigned int au_Seed)
+{
+	LibGen_CFileSystem::Instance()->SetCurrentDir(as_Folder);
+	srand(au_Seed);
+	(new CState_Intro())->State_Add();
+}
+
+bool Fudemaru_Frame()
+{
+	if (gb_QuitProgram)
+		return false;
+	LibGen_CManagerBase::UpdateManagers();
+	LibGen_CState::Execute();
+	LibGfx_CEngine* pEngine = LibGfx_CEngine::Instance();
+	if (pEngine->SceneBegin())
+	{
+		pEngine->SceneRender();
+		pEngine->SceneEnd();
+	}
+	FrameRate();
+	return true;
+}

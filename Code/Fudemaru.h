@@ -1,0 +1,32 @@
+#ifndef FUDEMARU_H
+#define FUDEMARU_H
+
+#include "LibGen_DataTypes.h"
+
+// Exit request, tested at the start of every frame.
+extern bool gb_QuitProgram;
+// Cards dealt per quiz round, 2..32 once the configuration has been read.
+extern u8 gu8_QuizCardCount;
+
+// The picture keeps the 480:272 aspect ratio: the part of a window it is drawn in.
+struct SViewport
+{
+	int i_X;
+	int i_Y;        // bottom-up, as OpenGL counts
+	int i_Width;
+	int i_Height;
+};
+SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height);
+
+// The folder that holds the Data folder: the one that holds the application bundle when the
+// program path names one, else the folder of the running program.
+void Fudemaru_FindProgramFolder(const char* as_ProgramPath, char* as_Folder, u16 au16_Size);
+
+// Makes the folder the data folder's parent, seeds the random generator and requests the intro.
+void Fudemaru_Start(const char* as_Folder, unsigned int au_Seed);
+
+// One frame: managers, then the current state, then the drawing. Returns false without doing
+// anything once the quit flag is set.
+bool Fudemaru_Frame();
+
+#endif

@@ -1,0 +1,84 @@
+// Entry and window callbacks of the GLUT program.
+#include "Fudemaru.h"
+
+#include "LibGen_CBenchmark.h"
+#include "LibGfx_CEngine.h"
+#include "LibInput_ManagerKey_Mac.h"
+
+#include <GL/freeglut.h>
+#include <sys/time.h>
+#include <cstdlib>
+
+namespace
+{
+	const double kd_FramePeriodMs = 1000.0 / 60.0;
+
+	void CB_Render()
+	{
+		if (!Fudemaru_Frame())
+			exit(0);
+		LibGen_CBenchmark::Instance()->TimerStart(LibGen_CBenchmark::ke__Timer_Frame);
+	}
+
+	void CB_Idle()
+	{
+		if (LibGen_CBenchmark::Instance()->TimerGet(LibGen_CBenchmark::ke__Timer_Frame) > kd_FramePeriodMs)
+			glutPostRedisplay();
+	}
+
+	void CB_Resize(int ai_Width, int ai_Height)
+	{
+		const SViewport oView = Fudemaru_ComputeViewport(ai_Width, ai_Height);
+		glViewport(0, oView.i_Y, oView.i_Width, oView.i_Height);
+		guWindowSize.x = static_cast<u16>(ai_Width);
+		guWindowSize.y = static_cast<u16>(ai_Height);
+		if (oView.i_Width != ai_Width || oView.i_Height != ai_Height)
+			glutReshapeWindow(oView.i_Width, oView.i_Height);
+	}
+
+	void CB_Keys(unsigned char au8_Key, int, int)
+	{
+		if (au8_Key == 27)
+			gb_QuitProgram = true;
+		LibInput_GlutKeyboard(au8_Key, true);
+	}
+
+	void CB_KeysUp(unsigned char au8_Key, int, int) { LibInput_GlutKeyboard(au8_Key, false); }
+	void CB_Special(int ai_Key, int, int) { LibInput_GlutSpecial(ai_Key, true); }
+	void CB_SpecialUp(int ai_Key, int, int) { LibInput_GlutSpecial(ai_Key, false); }
+	void CB_Mouse(int, int, int, int) {}
+
+	void Init(int* ai_Argc, char** as_Argv)
+	{
+		glutInit(ai_Argc, as_Argv);
+		glutInitWindowSize(480, 272);
+		glutInitWindowPosition(100, 100);
+		glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+		glutCreateWindow("Fudemaru Mac");
+		glutDisplayFunc(CB_Render);
+		glutReshapeFunc(CB_Resize);
+		glutKeyboardFunc(CB_Keys);
+		glutMouseFunc(CB_Mouse);
+		glutIdleFunc(CB_Idle);
+		// The key manager keeps the set of keys held: one down and one up per press.
+		glutIgnoreKeyRepeat(1);
+		glutKeyboardUpFunc(CB_KeysUp);
+		glutSpecialFunc(CB_Special);
+		glutSpecialUpFunc(CB_SpecialUp);
+	}
+}
+
+int main(int argc, char** argv)
+{
+	Init(&argc, argv);
+
+	char sFolder[1024];
+	Fudemaru_FindProgramFolder(argv[0], sFolder, sizeof(sFolder));
+	timeval oNow;
+	gettimeofday(&oNow, nullptr);
+	Fudemaru_Start(sFolder, static_cast<unsigned int>(oNow.tv_usec));
+
+	// NOTE: freeglut's loop does not return; the program ends through the quit flag or the window's close.
+	glutMainLoop();
+	return 0;
+}

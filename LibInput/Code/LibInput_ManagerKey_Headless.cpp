@@ -1,0 +1,26 @@
+#include "LibInput_ManagerKey.h"
+#include "LibInput_ManagerKey_Headless.h"
+
+namespace
+{
+	u32 su32_ScriptKeys = 0;
+}
+
+void LibInput_SetScriptKeys(u32 au32_Keys)
+{
+	su32_ScriptKeys = au32_Keys & ku_Key_BitMask;
+}
+
+u32 LibInput_GetScriptKeys()
+{
+	return su32_ScriptKeys;
+}
+
+void LibInput_ManagerKey::Load()
+{
+}
+
+void LibInput_ManagerKey::Update()
+{
+	UpdateCommon(su32_ScriptKeys);
+}

@@ -1,0 +1,103 @@
+#include "CConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+	class ConfigFile : public ::testing::Test
+	{
+	protected:
+		void SetUp() override
+		{
+			char sTemplate[] = "/tmp/fudemaru-config-XXXXXX";
+			ASSERT_NE(nullptr, mkdtemp(sTemplate));
+			ms_Folder = sTemplate;
+			ASSERT_EQ(0, mkdir((ms_Folder + "/Data").c_str(), 0755));
+		}
+
+		void TearDown() override
+		{
+			unlink((ms_Folder + "/Data/config.xml").c_str());
+			rmdir((ms_Folder + "/Data").c_str());
+			rmdir(ms_Folder.c_str());
+		}
+
+		CConfig Read(const std::string& as_Xml, bool* ap_Loaded = nullptr)
+		{
+			std::ofstream(ms_Folder + "/Data/config.xml") << as_Xml;
+			CConfig oConfig;
+			const bool bLoaded = oConfig.Load(ms_Folder.c_str());
+			if (ap_Loaded)
+				*ap_Loaded = bLoaded;
+			return oConfig;
+		}
+
+		u8 CardCount(const std::string& as_Attribute)
+		{
+			return Read("<Config " + as_Attribute + "/>").mu8_QuizCardCount;
+		}
+
+		std::string ms_Folder;
+	};
+}
+
+TEST_F(ConfigFile, LanguageByNameEitherCase)
+{
+	EXPECT_EQ(1, Read("<Config Lang=\"fr\"/>").mu8_Language);
+	EXPECT_EQ(1, Read("<Config Lang=\"FR\"/>").mu8_Language);
+	EXPECT_EQ(1, Read("<Config Lang=\"Fr\"/>").mu8_Language);
+	EXPECT_EQ(2, Read("<Config Lang=\"iT\"/>").mu8_Language);
+	EXPECT_EQ(0, Read("<Config Lang=\"De\"/>").mu8_Language);
+	EXPECT_EQ(0, Read("<Config Lang=\"Fra\"/>").mu8_Language);
+	EXPECT_EQ(0, Read("<Config/>").mu8_Language);
+}
+
+TEST_F(ConfigFile, QuizCardCountKeepsItsLowByteWithin2To32)
+{
+	EXPECT_EQ(2, CardCount("QuizCardCount=\"1\""));
+	EXPECT_EQ(2, CardCount("QuizCardCount=\"0\""));
+	EXPECT_EQ(32, CardCount("QuizCardCount=\"33\""));
+	EXPECT_EQ(32, CardCount("QuizCardCount=\"300\""));
+	EXPECT_EQ(2, CardCount("QuizCardCount=\"256\""));
+	EXPECT_EQ(12, CardCount("QuizCardCount=\"12\""));
+	EXPECT_EQ(10, CardCount("QuizCardCount=\"many\""));
+	EXPECT_EQ(10, CardCount(""));
+}
+
+TEST_F(ConfigFile, StartupListNamedOrAbsent)
+{
+	CConfig oConfig = Read("<Config StartupList=\"Grade 1\"/>");
+	EXPECT_TRUE(oConfig.mb_HasStartupList);
+	EXPECT_STREQ("Grade 1", oConfig.ms_StartupList);
+	EXPECT_FALSE(Read("<Config/>").mb_HasStartupList);
+}
+
+TEST_F(ConfigFile, MissingOrBrokenFileKeepsTheDefaults)
+{
+	bool bLoaded = true;
+	CConfig oConfig = Read("<Settings Lang=\"Fr\"/>", &bLoaded);
+	EXPECT_FALSE(bLoaded);
+	EXPECT_EQ(0, oConfig.mu8_Language);
+	EXPECT_EQ(0, oConfig.mu8_QuizCardCount);
+	EXPECT_FALSE(oConfig.mb_HasStartupList);
+
+	Read("<Config Lang=\"Fr\"", &bLoaded);
+	EXPECT_FALSE(bLoaded);
+
+	CConfig oMissing;
+	EXPECT_FALSE(oMissing.Load("/nonexistent/folder"));
+	EXPECT_EQ(0, oMissing.mu8_QuizCardCount);
+}
+
+TEST_F(ConfigFile, OverlongFolderIsRefused)
+{
+	const std::string sFolder(2000, 'x');
+	CConfig oConfig;
+	EXPECT_FALSE(oConfig.Load(sFolder.c_str()));
+}

@@ -1,0 +1,75 @@
+#include "LibInput_ManagerKey.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+	const u32 ku_Cross = ke_Key_Cross & ku_Key_BitMask;
+	const u32 ku_Left = ke_Key_Left & ku_Key_BitMask;
+}
+
+TEST(ManagerKey, PressHoldReleaseAndHeldTime)
+{
+	LibInput_ManagerKey oKeys;
+	oKeys.UpdateCommon(ku_Cross);
+	EXPECT_TRUE(oKeys.KeyTriggerAny(ke_Key_Cross));
+	EXPECT_TRUE(oKeys.KeyPressAny(ke_Key_Cross));
+	EXPECT_FALSE(oKeys.KeyReleaseAny(ke_Key_Cross));
+
+	oKeys.UpdateCommon(ku_Cross);
+	oKeys.UpdateCommon(ku_Cross);
+	EXPECT_FALSE(oKeys.KeyTriggerAny(ke_Key_Cross));
+	EXPECT_TRUE(oKeys.KeyPressAny(ke_Key_Cross));
+	EXPECT_EQ(3, oKeys.KeyTimePress(ke_Key_Cross));
+
+	oKeys.UpdateCommon(0);
+	EXPECT_TRUE(oKeys.KeyReleaseAny(ke_Key_Cross));
+	EXPECT_FALSE(oKeys.KeyPressAny(ke_Key_Cross));
+	EXPECT_EQ(3, oKeys.KeyTimePress(ke_Key_Cross)) << "the release frame still tells how long it was held";
+
+	oKeys.UpdateCommon(0);
+	EXPECT_FALSE(oKeys.KeyReleaseAny(ke_Key_Cross));
+	EXPECT_EQ(0, oKeys.KeyTimePress(ke_Key_Cross));
+}
+
+TEST(ManagerKey, RepeatCountsFromTheFirstHeldFrame)
+{
+	LibInput_ManagerKey oKeys;
+	oKeys.KeyTimeTriggerSet(ke_Key_Left, 10);
+	std::vector<int> oTriggers;
+	for (int iFrame = 1; iFrame <= 25; ++iFrame)
+	{
+		oKeys.UpdateCommon(ku_Left);
+		if (oKeys.KeyTriggerAny(ke_Key_Left))
+			oTriggers.push_back(iFrame);
+	}
+	EXPECT_EQ((std::vector<int>{1, 10, 20}), oTriggers);
+
+	oKeys.KeyTimeTriggerAdd(ke_Key_Left, -11);
+	EXPECT_EQ(0xFFFF, oKeys.KeyTimeTriggerGet(ke_Key_Left)) << "16-bit wrap";
+	oKeys.KeyTimeTriggerClear();
+	EXPECT_EQ(0, oKeys.KeyTimeTriggerGet(ke_Key_Left));
+}
+
+TEST(ManagerKey, FaceButtonMask)
+{
+	const eKeys eFace = static_cast<eKeys>(ku_Key_FaceMask);
+	LibInput_ManagerKey oKeys;
+	oKeys.UpdateCommon(ku_Cross);
+	EXPECT_TRUE(oKeys.KeyTriggerAny(eFace));
+	EXPECT_FALSE(oKeys.KeyTriggerAll(eFace));
+	oKeys.UpdateCommon(0);
+	EXPECT_TRUE(oKeys.KeyReleaseAny(eFace));
+
+	oKeys.UpdateCommon(ku_Key_FaceMask);
+	EXPECT_TRUE(oKeys.KeyTriggerAll(eFace));
+	EXPECT_TRUE(oKeys.KeyPressAll(ke_Key_Cross | ke_Key_Square));
+	EXPECT_FALSE(oKeys.KeyPressAll(ke_Key_Cross | ke_Key_Left));
+}
+
+TEST(ManagerKey, ButtonNames)
+{
+	EXPECT_EQ(static_cast<u32>(ke_Key_Cross), LibInput_ManagerKey::ButtonFromName("Cross"));
+	EXPECT_EQ(static_cast<u32>(ke_Key_Note), LibInput_ManagerKey::ButtonFromName("note"));
+	EXPECT_EQ(0u, LibInput_ManagerKey::ButtonFromName("Space"));
+}

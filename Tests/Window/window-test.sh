@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The real program in a real window under Xvfb: title, client size, the aspect rule on resize,
+# and Escape ending the process with exit code 0.
+set -u
+program=$1
+work=$(mktemp -d)
+xvfb_pid=""; game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+"$program" >"$work/game.log" 2>&1 &
+game_pid=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fudemaru Mac$' | head -n1)
+[ -n "$win" ] || { cat "$work/game.log"; fail "no window titled 'Fudemaru Mac'"; }
+
+size() { xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+[ "$(size)" = "480x272" ] || fail "client size is $(size), not 480x272"
+echo "window $win: 480x272"
+
+# Too wide: the window is reshaped again and again until the ratio test passes exactly.
+xdotool windowsize "$win" 960 400
+for _ in $(seq 50); do [ "$(size)" = "690x391" ] && break; sleep 0.1; done
+[ "$(size)" = "690x391" ] || fail "960x400 settled at $(size), not 690x391"
+echo "960x400 settles at 690x391"
+
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+xdotool key --window "$win" Escape
+for _ in $(seq 20); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "Escape did not end the program within 2 seconds"
+wait "$game_pid"; status=$?
+game_pid=""
+[ $status -eq 0 ] || fail "exit code $status after Escape"
+echo "Escape: exit code 0"

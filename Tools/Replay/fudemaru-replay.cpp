@@ -1,0 +1,211 @@
+// Runs the real game offscreen, frame by frame, from a script, and saves screenshots.
+#include "CReplayScript.h"
+#include "Fudemaru.h"
+#include "LibGen_CState.h"
+#include "LibGfx_CEngine.h"
+#include "LibGfx_COffscreen.h"
+#include "LibInput_ManagerKey_Headless.h"
+
+#include <GL/gl.h>
+#include <cxxabi.h>
+#include <libgen.h>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <typeinfo>
+#include <unistd.h>
+
+namespace
+{
+	struct SOptions
+	{
+		std::string s_Data;
+		int i_Width = 480;
+		int i_Height = 272;
+		unsigned int u_Seed = 1;
+		std::string s_Script;
+	};
+
+	int Usage()
+	{
+		fprintf(stderr, "usage: fudemaru-replay [--data DIR] [--size WxH] [--seed N] SCRIPT\n");
+		return 2;
+	}
+
+	bool ParseOptions(int argc, char** argv, SOptions& ao_Options)
+	{
+		for (int i = 1; i < argc; ++i)
+		{
+			const std::string sArg = argv[i];
+			const bool bHasValue = i + 1 < argc;
+			if (sArg == "--data" && bHasValue)
+				ao_Options.s_Data = argv[++i];
+			else if (sArg == "--size" && bHasValue)
+			{
+				if (sscanf(argv[++i], "%dx%d", &ao_Options.i_Width, &ao_Options.i_Height) != 2 ||
+						ao_Options.i_Width < 1 || ao_Options.i_Height < 1 ||
+						ao_Options.i_Width > 4096 || ao_Options.i_Height > 4096)
+					return false;
+			}
+			else if (sArg == "--seed" && bHasValue)
+				ao_Options.u_Seed = static_cast<unsigned int>(strtoul(argv[++i], nullptr, 10));
+			else if (sArg.size() > 1 && sArg[0] == '-')
+				return false;
+			else if (ao_Options.s_Script.empty())
+				ao_Options.s_Script = sArg;
+			else
+				return false;
+		}
+		return !ao_Options.s_Script.empty();
+	}
+
+	// The game reads "./Data/..." below its folder. A data folder named otherwise is reached through
+	// a temporary folder holding a link named Data.
+	class CDataFolder
+	{
+	public:
+		~CDataFolder()
+		{
+			if (!ms_Link.empty())
+			{
+				unlink(ms_Link.c_str());
+				rmdir(ms_Temp.c_str());
+			}
+		}
+
+		bool Find(const char* as_Program, const std::string& as_Data)
+		{
+			if (as_Data.empty())
+			{
+				Fudemaru_FindProgramFolder(as_Program, ms_Folder, sizeof(ms_Folder));
+				return true;
+			}
+			char sReal[PATH_MAX];
+			if (realpath(as_Data.c_str(), sReal) == nullptr)
+				return false;
+			if (strcmp(basename(sReal), "Data") == 0)
+			{
+				snprintf(ms_Folder, sizeof(ms_Folder), "%s", dirname(sReal));
+				return true;
+			}
+			char sTemp[] = "/tmp/fudemaru-replay-XXXXXX";
+			if (mkdtemp(sTemp) == nullptr)
+				return false;
+			ms_Temp = sTemp;
+			ms_Link = ms_Temp + "/Data";
+			snprintf(ms_Folder, sizeof(ms_Folder), "%s", sTemp);
+			return symlink(sReal, ms_Link.c_str()) == 0;
+		}
+
+		const char* Get() const { return ms_Folder; }
+
+	private:
+		char ms_Folder[1024] = "";
+		std::string ms_Temp;
+		std::string ms_Link;
+	};
+
+	std::string ClassName(const LibGen_CState* ap_State)
+	{
+		int iStatus = 0;
+		char* sName = abi::__cxa_demangle(typeid(*ap_State).name(), nullptr, nullptr, &iStatus);
+		std::string sResult = (iStatus == 0 && sName) ? sName : typeid(*ap_State).name();
+		free(sName);
+		return sResult;
+	}
+
+	void PrintSummary(unsigned long au_Frames, bool ab_Quit)
+	{
+		printf("frames: %lu\nstack:", au_Frames);
+		for (const LibGen_CState* pState : LibGen_CState::GetStateList())
+			printf(" %s", ClassName(pState).c_str());
+		printf("\nquit: %s\n", ab_Quit ? "yes" : "no");
+	}
+}
+
+int main(int argc, char** argv)
+{
+	SOptions oOptions;
+	if (!ParseOptions(argc, argv, oOptions))
+		return Usage();
+
+	std::ifstream oFile(oOptions.s_Script);
+	if (!oFile)
+	{
+		fprintf(stderr, "fudemaru-replay: cannot read %s\n", oOptions.s_Script.c_str());
+		return 1;
+	}
+	std::stringstream oText;
+	oText << oFile.rdbuf();
+	CReplayScript oScript;
+	if (!oScript.Parse(oText.str()))
+	{
+		fprintf(stderr, "fudemaru-replay: %s: %s\n", oOptions.s_Script.c_str(), oScript.GetError().c_str());
+		return 1;
+	}
+
+	CDataFolder oData;
+	if (!oData.Find(argv[0], oOptions.s_Data))
+	{
+		fprintf(stderr, "fudemaru-replay: no data folder at %s\n", oOptions.s_Data.c_str());
+		return 1;
+	}
+	LibGfx_COffscreen oScreen;
+	if (!oScreen.Create(static_cast<u16>(oOptions.i_Width), static_cast<u16>(oOptions.i_Height)))
+	{
+		fprintf(stderr, "fudemaru-replay: cannot create a %dx%d offscreen frame\n", oOptions.i_Width, oOptions.i_Height);
+		return 1;
+	}
+	const SViewport oView = Fudemaru_ComputeViewport(oOptions.i_Width, oOptions.i_Height);
+	glViewport(oView.i_X, oView.i_Y, oView.i_Width, oView.i_Height);
+	guWindowSize.x = static_cast<u16>(oOptions.i_Width);
+	guWindowSize.y = static_cast<u16>(oOptions.i_Height);
+
+	Fudemaru_Start(oData.Get(), oOptions.u_Seed);
+
+	unsigned long uFrames = 0;
+	bool bQuit = false;
+	auto RunFrames = [&](u32 au32_Count) {
+		for (u32 i = 0; i < au32_Count && !bQuit; ++i)
+		{
+			if (Fudemaru_Frame())
+				++uFrames;
+			else
+				bQuit = true;
+		}
+	};
+
+	for (const CReplayScript::SStep& oStep : oScript.GetSteps())
+	{
+		switch (oStep.e_Command)
+		{
+			case CReplayScript::ke_Frames:
+				RunFrames(oStep.u32_Value);
+				break;
+			case CReplayScript::ke_Down:
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() | oStep.u32_Value);
+				break;
+			case CReplayScript::ke_Up:
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() & ~oStep.u32_Value);
+				break;
+			case CReplayScript::ke_Tap:
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() | oStep.u32_Value);
+				RunFrames(1);
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() & ~oStep.u32_Value);
+				break;
+			case CReplayScript::ke_Shot:
+				if (!oScreen.SavePng(oStep.s_File.c_str()))
+				{
+					fprintf(stderr, "fudemaru-replay: line %d: cannot write %s\n", oStep.i_Line, oStep.s_File.c_str());
+					return 1;
+				}
+				break;
+		}
+	}
+	PrintSummary(uFrames, bQuit);
+	return 0;
+}
