@@ -1,0 +1,144 @@
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <set>
+#include <string>
+#include <gtest/gtest.h>
+#include "LibGen_CFileSystem.h"
+#include "TestAssert.h"
+
+namespace {
+
+typedef LibGen_CFileSystem FS;
+
+class FileSystemTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		char s_Template[] = "/tmp/libgeneral-fs-XXXXXX";
+		ASSERT_NE(mkdtemp(s_Template), nullptr);
+		ms_Root = s_Template;
+		FS::Instance()->SetCurrentDir(ms_Root.c_str());
+	}
+	void TearDown() override
+	{
+		ASSERT_EQ(system(("rm -rf " + ms_Root).c_str()), 0);
+	}
+	void Touch(const std::string& as_Name)
+	{
+		FILE* p_File = fopen((ms_Root + "/" + as_Name).c_str(), "w");
+		ASSERT_NE(p_File, nullptr);
+		fclose(p_File);
+	}
+	std::string ms_Root;
+};
+
+TEST_F(FileSystemTest, OpenFileJoinsTheCurrentDirectory)
+{
+	Touch("a.txt");
+	FILE* p_File = FS::Instance()->OpenFile("./a.txt", "rb");
+	ASSERT_NE(p_File, nullptr);
+	fclose(p_File);
+	EXPECT_EQ(FS::Instance()->OpenFile("./missing", "rb"), nullptr);
+
+	// A directory that cannot be opened keeps the previous one.
+	FS::Instance()->SetCurrentDir((ms_Root + "/nowhere").c_str());
+	p_File = FS::Instance()->OpenFile("a.txt", "rb");
+	ASSERT_NE(p_File, nullptr);
+	fclose(p_File);
+}
+
+TEST_F(FileSystemTest, OverlongJoinedPathFailsTheOpen)
+{
+	// The joined path is the root, a slash and the name: 199 characters fit, 200 do not.
+	const size_t u_Fit = 199 - ms_Root.size() - 1;
+	const std::string s_Fits(u_Fit, 'f');
+	const std::string s_TooLong(u_Fit + 1, 'g');
+	Touch(s_Fits);
+	Touch(s_TooLong);
+	FILE* p_File = FS::Instance()->OpenFile(s_Fits.c_str(), "rb");
+	ASSERT_NE(p_File, nullptr);
+	fclose(p_File);
+	EXPECT_EQ(FS::Instance()->OpenFile(s_TooLong.c_str(), "rb"), nullptr);
+}
+
+TEST_F(FileSystemTest, ListingIsCappedAndFilteredByKind)
+{
+	ASSERT_EQ(mkdir((ms_Root + "/many").c_str(), 0755), 0);
+	for (int i = 0; i < 300; ++i)
+		Touch("many/f" + std::to_string(i));
+	ASSERT_EQ(mkdir((ms_Root + "/many/sub").c_str(), 0755), 0);
+
+	FS* p_Fs = FS::Instance();
+	p_Fs->LoadDirEntry("./many/", 1);
+	ASSERT_EQ(p_Fs->GetDirEntryTotal(), 255);
+	std::set<std::string> o_Names;
+	for (int i = 0; i < 255; ++i)
+		o_Names.insert(p_Fs->GetDirEntry((u8)i));
+	EXPECT_EQ(o_Names.size(), 255u);
+	EXPECT_EQ(o_Names.count("sub"), 0u);
+	EXPECT_LIBGEN_ASSERT(p_Fs->GetDirEntry(255), "au8_DirEntry < mu8_DirEntryTotal");
+
+	ASSERT_EQ(mkdir((ms_Root + "/mixed").c_str(), 0755), 0);
+	ASSERT_EQ(mkdir((ms_Root + "/mixed/d").c_str(), 0755), 0);
+	const std::string s_Long(150, 'n');
+	Touch("mixed/" + s_Long);
+	p_Fs->LoadDirEntry("./mixed/", 2);
+	o_Names.clear();
+	for (int i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
+		o_Names.insert(p_Fs->GetDirEntry((u8)i));
+	EXPECT_EQ(o_Names, (std::set<std::string>{".", "..", "d"}));
+	p_Fs->LoadDirEntry("./mixed/", 0);
+	EXPECT_EQ(p_Fs->GetDirEntryTotal(), 4);
+	p_Fs->LoadDirEntry("./mixed/", 1);
+	ASSERT_EQ(p_Fs->GetDirEntryTotal(), 1);
+	EXPECT_EQ(std::string(p_Fs->GetDirEntry(0)), std::string(100, 'n'));  // cut to 100
+
+	p_Fs->LoadDirEntry("./absent/", 0);
+	EXPECT_EQ(p_Fs->GetDirEntryTotal(), 0);
+}
+
+TEST_F(FileSystemTest, CurrentDirectoryOf1024CharactersIsRefused)
+{
+	const std::string s_Long(1024, 'd');
+	EXPECT_LIBGEN_ASSERT(FS::Instance()->SetCurrentDir(s_Long.c_str()),
+	                     "strlen\\(\\(char\\*\\)as_DirName\\) < ku_DirCurrent_Name_Lenght");
+}
+
+std::string Split(void (*af_Split)(const char*, char*, unsigned short), const char* as_Path, unsigned short au16_Size = 64)
+{
+	char s_Out[64] = "untouched";
+	af_Split(as_Path, s_Out, au16_Size);
+	return s_Out;
+}
+
+TEST(PathSplitting, Examples)
+{
+	EXPECT_EQ(Split(FS::ExtractNameDir, "./Data/KanjiList/"), "./Data/KanjiList");
+	EXPECT_EQ(Split(FS::ExtractNameDir, "/a/b.app"), "/a");
+	EXPECT_EQ(Split(FS::ExtractNameDir, "a\\b\\c.txt"), "a\\b");
+	EXPECT_EQ(Split(FS::ExtractNameDir, "readme"), "readme");
+
+	EXPECT_EQ(Split(FS::ExtractNameFile, "./Data/KanjiList/Grade1.xml"), "Grade1");
+	EXPECT_EQ(Split(FS::ExtractNameFile, "readme"), "readme");
+	EXPECT_EQ(Split(FS::ExtractNameFile, "dir/.hidden"), "");
+	EXPECT_EQ(Split(FS::ExtractNameFile, "a.b/x.tar.gz"), "x.tar");
+
+	EXPECT_EQ(Split(FS::ExtractNameFileExt, "./Data/KanjiList/Grade1.xml"), "Grade1.xml");
+	EXPECT_EQ(Split(FS::ExtractNameFileExt, "dir\\x"), "x");
+
+	EXPECT_EQ(Split(FS::ExtractNameExt, "Grade1.xml"), "xml");
+	EXPECT_EQ(Split(FS::ExtractNameExt, "dir.d/file"), "d/file");
+	EXPECT_EQ(Split(FS::ExtractNameExt, "noext"), "");
+}
+
+TEST(PathSplitting, CutToTheBufferSize)
+{
+	EXPECT_EQ(Split(FS::ExtractNameDir, "./Data/KanjiList/Grade1.xml", 5), "./Da");
+	EXPECT_EQ(Split(FS::ExtractNameFile, "./Data/KanjiList/Grade1.xml", 4), "Gra");
+	EXPECT_EQ(Split(FS::ExtractNameFileExt, "Grade1.xml", 1), "");
+	EXPECT_EQ(Split(FS::ExtractNameExt, "Grade1.xml", 0), "untouched");
+}
+
+} // namespace
