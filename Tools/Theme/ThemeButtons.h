@@ -1,0 +1,11 @@
+// The button pictures of the tooltip bar (Tooltips/Pc), about 24 pixels.
+#pragma once
+
+#include <string>
+
+class ThemeButtons
+{
+public:
+    // Writes the four face buttons, the four arrows and the two arrow pairs.
+    static bool Build(const std::string& as_Dir);
+};

@@ -1,0 +1,11 @@
+// The main menu's icons (Icon_Menu), about 40 pixels: a paper card each.
+#pragma once
+
+#include <string>
+
+class ThemeMenuIcons
+{
+public:
+    // Writes Main_Empty, Main_Quit, Main_FromRomanji and Main_ToRomanji.
+    static bool Build(const std::string& as_Dir);
+};
