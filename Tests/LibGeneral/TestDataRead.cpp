@@ -35,11 +35,8 @@ TEST(DataRead, ReadsStayInsideTheBlock)
 	EXPECT_EQ(o_Read.GetU32(), 0x06050403u);  // exactly the last 4 bytes
 	EXPECT_DEATH(o_Read.GetU8(), "\\(mp_DataCur \\+ sizeof\\(u8\\)\\) <= mp_DataOrig\\+mu_Size");
 	o_Read -= 1;
-	EXPECT_DEATH(o_Read.GetU16(), "\\(mp_DataCur \\+ sizeof\\(u16\\)\\) <= mp_DataOrig\\+mu_Size");
 	EXPECT_DEATH(o_Read.PeekS32(), "\\(mp_DataCur \\+ sizeof\\(u32\\)\\) <= mp_DataOrig\\+mu_Size");
-	EXPECT_DEATH(o_Read += 2, "\\(mp_DataCur \\+ s32_offset\\) <= mp_DataOrig\\+mu_Size");
 	EXPECT_DEATH(o_Read -= 6, "\\(mp_DataCur - s32_offset\\) >= mp_DataOrig");
-	EXPECT_DEATH(o_Read += -6, "\\(mp_DataCur \\+ s32_offset\\) >= mp_DataOrig");
 	EXPECT_DEATH(o_Read.SetOffset(7), "au32_offset <= mu_Size");
 	o_Read.SetOffset(6);  // the end itself is allowed
 }
@@ -70,17 +67,13 @@ TEST(Utils, HexValueAndStringComparison)
 {
 	EXPECT_EQ(HexValue("7g", 2), 7u);
 	EXPECT_EQ(HexValue("B0a1", 4), 0xB0A1u);
-	EXPECT_EQ(HexValue("B0a1", 2), 0xB0u);
-	EXPECT_EQ(HexValue(reinterpret_cast<const unsigned char*>("ff"), 8), 0xFFu);
-	EXPECT_EQ(HexValue("zz", 2), 0u);
+	EXPECT_EQ(HexValue(reinterpret_cast<const unsigned char*>("B0a1"), 2), 0xB0u);
 
 	EXPECT_TRUE(IsSameString("Fr", "fR", true));
 	EXPECT_FALSE(IsSameString("Fr", "fR", false));
-	EXPECT_TRUE(IsSameString("Fr", "Fr", false));
 	EXPECT_FALSE(IsSameString(nullptr, "a", true));
 	EXPECT_FALSE(IsSameString("a", nullptr, false));
 	EXPECT_FALSE(IsSameString("ab", "abc", true));
-	EXPECT_FALSE(IsSameString("abc", "ab", false));
 }
 
 TEST(Utils, DebugOutputCutsLongTextsToItsBuffer)

@@ -27,12 +27,6 @@ private:
 	std::string ms_Name;
 };
 
-class CLogTransition : public LibGen_CStateTransition
-{
-public:
-	void Init() override { gLog.push_back("Transition.Init"); }
-};
-
 class StateTest : public ::testing::Test
 {
 protected:
@@ -46,11 +40,7 @@ protected:
 		return gLog;
 	}
 
-	static std::vector<const LibGen_CState*> Stack()
-	{
-		const auto& o_List = LibGen_CState::GetStateList();
-		return std::vector<const LibGen_CState*>(o_List.begin(), o_List.end());
-	}
+	static std::list<LibGen_CState*> Stack() { return LibGen_CState::GetStateList(); }
 };
 
 typedef std::vector<std::string> Calls;
@@ -66,7 +56,7 @@ TEST_F(StateTest, PushAndRemoveFollowTheProtocol)
 	B->State_Add();
 	EXPECT_EQ(Frame(), (Calls{"A.UnloadAlways", "B.LoadOnce", "B.LoadAlways", "B.Main"}));
 	EXPECT_FALSE(A->State_IsCurrent());
-	EXPECT_EQ(Stack(), (std::vector<const LibGen_CState*>{A, B}));
+	EXPECT_EQ(Stack(), (std::list<LibGen_CState*>{A, B}));
 
 	// Removal without successor: the state below resumes with LoadAlways only.
 	A->State_Remove();  // always removes the top, whatever object it is called on
@@ -84,14 +74,14 @@ TEST_F(StateTest, ReplaceLeavesTheStateBelowAlone)
 	CLogState* N = new CLogState("N");
 	N->State_Replace();
 	EXPECT_EQ(Frame(), (Calls{"B.UnloadAlways", "B.UnloadOnce", "B.delete", "N.LoadOnce", "N.LoadAlways", "N.Main"}));
-	EXPECT_EQ(Stack(), (std::vector<const LibGen_CState*>{A, N}));
+	EXPECT_EQ(Stack(), (std::list<LibGen_CState*>{A, N}));
 
 	// Remove then Add in one frame acts as Replace.
 	N->State_Remove();
 	CLogState* C = new CLogState("C");
 	C->State_Add();
 	EXPECT_EQ(Frame(), (Calls{"N.UnloadAlways", "N.UnloadOnce", "N.delete", "C.LoadOnce", "C.LoadAlways", "C.Main"}));
-	EXPECT_EQ(Stack(), (std::vector<const LibGen_CState*>{A, C}));
+	EXPECT_EQ(Stack(), (std::list<LibGen_CState*>{A, C}));
 }
 
 TEST_F(StateTest, ChangeRequestedDuringMainWaitsForTheNextFrame)
@@ -122,19 +112,6 @@ TEST_F(StateTest, SecondRequestInAFrameOverridesAndDeletesTheFirst)
 	(new CLogState("E"))->State_Replace();
 	EXPECT_EQ(gLog, (Calls{"D.delete"}));
 	EXPECT_EQ(Frame(), (Calls{"C.UnloadAlways", "C.UnloadOnce", "C.delete", "E.LoadOnce", "E.LoadAlways", "E.Main"}));
-}
-
-TEST_F(StateTest, OutTransitionDelaysTheChangeOneFrame)
-{
-	CLogState* A = new CLogState("A");
-	A->SetTransitionOut(new CLogTransition);
-	A->State_Add();
-	Frame();
-	gLog.clear();
-	(new CLogState("B"))->State_Add();
-	EXPECT_EQ(gLog, (Calls{"Transition.Init"}));
-	EXPECT_EQ(Frame(), (Calls{"A.Main"}));
-	EXPECT_EQ(Frame(), (Calls{"A.UnloadAlways", "B.LoadOnce", "B.LoadAlways", "B.Main"}));
 }
 
 } // namespace
