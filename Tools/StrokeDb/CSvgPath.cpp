@@ -189,6 +189,9 @@ bool CPathReader::Run()
             return lc_Command != 0;
         if (std::isalpha(static_cast<unsigned char>(*mp_Cursor)))
         {
+            // A path begins with a move.
+            if (lc_Command == 0 && *mp_Cursor != 'M' && *mp_Cursor != 'm')
+                return false;
             lc_Command = *mp_Cursor++;
             if (lc_Command == 'Z' || lc_Command == 'z')
             {

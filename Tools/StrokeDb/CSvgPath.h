@@ -14,8 +14,8 @@ struct SStrokePoint
 class CSvgPath
 {
 public:
-    // Every coordinate is multiplied by af_Scale and rounded. False when the text is not a path made
-    // of M, L, H, V, C, S and Z commands (either case) or when a coordinate leaves the 16-bit range;
-    // ao_Points then holds what was converted before the fault.
+    // Every coordinate is multiplied by af_Scale and rounded. False when the text is not a path that
+    // starts with a move and uses M, L, H, V, C, S and Z commands (either case), or when a coordinate
+    // leaves the 16-bit range; ao_Points then holds what was converted before the fault.
     static bool Convert(const char* as_Data, double af_Scale, std::vector<SStrokePoint>& ao_Points);
 };
