@@ -117,10 +117,13 @@ TEST(LatinFont, CoversTheIso8859_1Characters)
     ASSERT_FALSE(lo_Bdf.glyphs.empty());
     EXPECT_EQ(lo_Bdf.glyphs.begin()->first, 32);
     EXPECT_EQ(lo_Bdf.glyphs.rbegin()->first, 255);
+    // 127 to 159 are control codes, without glyphs.
     for (int c = 32; c <= 255; ++c)
     {
         if (c < 127 || c >= 160)
+        {
             EXPECT_EQ(lo_Bdf.glyphs.count(c), 1u) << c;
+        }
     }
     EXPECT_GT(lo_Bdf.glyphs.at(32).advance, 0);
 }
