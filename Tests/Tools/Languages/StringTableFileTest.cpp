@@ -146,9 +146,11 @@ struct CompileRun
 
 CompileRun Compile(const std::string& as_Source)
 {
-    const std::string dir = ::testing::TempDir();
-    const std::string source = dir + "/language-test.txt";
-    const std::string table = dir + "/language-test.bin";
+    // Named after the running test: ctest runs tests side by side.
+    const std::string base = ::testing::TempDir() + "/language-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string source = base + ".txt";
+    const std::string table = base + ".bin";
     std::remove(table.c_str());
     std::ofstream(source, std::ios::binary) << as_Source;
     CompileRun run;
