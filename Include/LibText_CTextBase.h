@@ -1,0 +1,105 @@
+#ifndef LIBTEXT_CTEXTBASE_H
+#define LIBTEXT_CTEXTBASE_H
+
+#include "LibGen_DataTypes.h"
+#include "LibText_CFont.h"
+
+#define TEXTBASE_MAX_LINES 512
+
+// Lays a byte string out in lines that fit a width and stamps the glyphs of one or two fonts
+// into a buffer of one byte per pixel (1 = ink, 0 = background). Changes are flagged and laid
+// out and drawn at the next TxtUpdate.
+class LibText_CTextBase
+{
+public:
+	enum enumTxtType
+	{
+		ke_TxtType_Ascii = 0,  // every byte is a character of the first font
+		ke_TxtType_Euc   = 1,  // a byte of 0x80 or above and the next are one character of the second font
+	};
+	// Horizontal alignment, the low four bits of the alignment byte. The high four bits keep a
+	// vertical value that the drawing does not use.
+	enum enumTxtAlign
+	{
+		ke_TxtAlign_Left   = 1,
+		ke_TxtAlign_Right  = 2,
+		ke_TxtAlign_Center = 4,
+	};
+	enum
+	{
+		ke_Dirty_Draw = 2,
+		ke_Dirty_Text = 4,
+		ke_Dirty_Size = 8,
+		ku_Format_Size = 1024,
+	};
+
+	// One line of the last layout: its first byte, its last byte (Start - 1 when empty), its width.
+	struct SParseInf
+	{
+		u16 mu16_Start;
+		u16 mu16_End;
+		u16 mu16_LineWidth;
+	};
+
+	LibText_CTextBase();
+	virtual ~LibText_CTextBase();
+
+	// Turns auto size off and reallocates the buffer.
+	virtual void TxtSetSize(const u16& au16_Width, const u16& au16_Height);
+	virtual void TxtRender();
+
+	void TxtSetFont(const LibText_CFont* ap_Font, const LibText_CFont* ap_FontKanji = nullptr);
+	void TxtSetAutoSize(bool ab_AutoSize) { mb_AutoSize = ab_AutoSize; }
+	void TxtSetTextType(enumTxtType ae_Type);
+	// Each value replaces its four bits of the alignment unless it is 255.
+	void TxtSetAlign(u8 au8_Horizontal, u8 au8_Vertical);
+	// Without copy the caller's bytes are shown and must outlive the object.
+	void TxtSetText(const char* as_Text, bool ab_Copy);
+	void TxtFormat(const char* as_Format, ...) __attribute__((format(printf, 2, 3)));
+	void TxtSetTextId(u32 au32_Id);
+	// The glyph (never null; empty when there is none) and byte length of the character at a position.
+	void TxtGetCharInfo(u16 au16_Pos, const LibText_CFont::SCharInf*& ap_Info, u8& au8_Length) const;
+	// Lays out and draws what changed; true when it drew.
+	bool TxtUpdate();
+	void TxtParseString();
+
+	u16 TxtGetWidth() const { return mu16_Width; }
+	u16 TxtGetHeight() const { return mu16_Height; }
+	const u8* TxtGetPixels() const { return mp_Pixels; }
+	u8  TxtGetAlign() const { return mu8_Align; }
+	u32 TxtGetTextId() const { return mu_TextId; }
+	const char* TxtGetText() const { return mp_Text; }
+	u16 TxtGetLineCount() const { return mu16_LineCount; }
+	const SParseInf* TxtGetLineInfo() const { return mp_LineInfo; }
+
+protected:
+	const LibText_CFont* mp_Font;
+	const LibText_CFont* mp_FontKanji;
+	s16  ms16_PosX;
+	s16  ms16_PosY;
+	u16  mu16_Width;
+	u16  mu16_Height;
+	u8   mu8_Align;
+	bool mb_AutoSize;
+	u32  mu_TextId;
+	const char* mp_Text;
+	char* mp_TextCopy;
+	enumTxtType me_TxtType;
+	SParseInf* mp_LineInfo;
+	u16  mu16_LineCount;
+	u8*  mp_Pixels;
+	u8   mu8_Dirty;
+
+private:
+	LibText_CTextBase(const LibText_CTextBase&) = delete;
+	LibText_CTextBase& operator=(const LibText_CTextBase&) = delete;
+
+	u16  TextLength() const;
+	u8   LineHeight() const;
+	void DrawGlyph(const LibText_CFont::SCharInf& ao_Glyph, int ai_X, int ai_Y);
+
+	// Lines of the running layout, copied to the object's own array when it ends.
+	static SParseInf so_ParseInfTmp[TEXTBASE_MAX_LINES];
+};
+
+#endif
