@@ -4,21 +4,50 @@
 #include "LibGen_CManagerSingleton.h"
 #include "LibGen_DataTypes.h"
 #include "LibGen_Vector2D.h"
+#include "LibGfx_CCameraBase.h"
 
 // Last size of the window's drawable area, written by the resize callback (width in x, height in y).
 extern CVector2d<u16> guWindowSize;
+// The 2 MiB block that stands in for video memory; its last 1,261,568 bytes feed gManagerVRam.
+extern u8* g_pVRAm;
+// Always at the bottom of the camera stack.
+extern LibGfx_CCameraBase gCameraStart;
 
-// Owns the frame: clears it, draws the scene, presents it.
+// Owns the frame: the fixed OpenGL state, the background picture, the projection from the
+// blended camera, the display tree's drawing, the presentation.
 class LibGfx_CEngine : public LibGen_CManagerSingleton<LibGfx_CEngine>
 {
 public:
+	enum
+	{
+		ku32_VRamSize = 2097152,
+		ku32_VRamReserved = 835584,   // never handed out
+	};
+
 	virtual ~LibGfx_CEngine() {}
+	// The update pass of the display tree.
 	virtual void Update();
 
+	// Sets the OpenGL state of the current context, then InitializeCommon. The video memory is
+	// set up by the first call only: gManagerVRam cannot forget a block once given.
+	bool Load();
+	// Spans the root over the logical screen, shows it and pushes gCameraStart.
+	bool InitializeCommon();
+	// Detaches the display tree and frees the background. The video memory stays for the
+	// rest of the run, for the reason given at Load.
+	void Unload();
+	// Loads a PNG as the background, opaque pixels stretched over the window; a file that
+	// fails leaves no background.
+	void LoadBg(const char* as_Path);
+
+	// Clears, draws the background and sets the camera's projection. Before Load (no camera)
+	// the frame is only cleared.
 	bool SceneBegin();
 	void SceneRender();
 	// Presents the frame: a buffer swap with a window, a finish offscreen.
 	void SceneEnd();
+	// The OpenGL build shows no debug text.
+	void DebugPrintf(u16, u16, const char*, ...) {}
 };
 
 #endif

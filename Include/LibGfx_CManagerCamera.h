@@ -1,0 +1,41 @@
+#ifndef LIBGFX_CMANAGERCAMERA_H
+#define LIBGFX_CMANAGERCAMERA_H
+
+#include "LibGen_CManagerSingleton.h"
+#include "LibGen_Vector3D.h"
+#include "LibGfx_CCameraBase.h"
+
+#include <list>
+
+// A stack of cameras (not owned), the front one active. Each push or removal of the active
+// camera glides linearly from the view shown to the new active camera's, by mf_Speed a frame.
+class LibGfx_CManagerCamera : public LibGen_CManagerSingleton<LibGfx_CManagerCamera>
+{
+public:
+	LibGfx_CManagerCamera();
+	virtual ~LibGfx_CManagerCamera() {}
+	virtual void Update();
+
+	void Push(LibGfx_CCameraBase* ap_Camera, float af_Speed);
+	void Remove(LibGfx_CCameraBase* ap_Camera, float af_Speed);
+	bool HasCamera() const { return !mo_CameraList.empty(); }
+
+	// The blended view; the list must not be empty.
+	CVector3d<float>* GetPosEye();
+	CVector3d<float>* GetPosTarget();
+	CVector3d<float>* GetUpVector();
+
+	std::list<LibGfx_CCameraBase*> mo_CameraList;
+	CVector3d<float> mo_EyeCur;
+	CVector3d<float> mo_TargetCur;
+	CVector3d<float> mo_EyeFrom;
+	CVector3d<float> mo_TargetFrom;
+	float mf_Ratio;
+	float mf_Speed;
+
+private:
+	void StartBlend(const CVector3d<float>& ao_Eye, const CVector3d<float>& ao_Target, float af_Speed);
+	CVector3d<float>* Blend(const CVector3d<float>& ao_From, CVector3d<float>* ap_To, CVector3d<float>& ao_Cur);
+};
+
+#endif

@@ -1,0 +1,51 @@
+#ifndef LIBGFX_CPOLYBASE_H
+#define LIBGFX_CPOLYBASE_H
+
+#include "LibGen_DataTypes.h"
+#include "LibGen_Vector3D.h"
+
+class LibGfx_CTexture;
+
+// A small interleaved vertex array drawn as one primitive. Vertex colours are u32 with red in
+// the lowest byte and alpha in the highest.
+class LibGfx_CPolyBase
+{
+public:
+	enum
+	{
+		ku32_Format_C4UB_V3F = 0x2A23,      // colour, x y z: 16 bytes
+		ku32_Format_T2F_C4UB_V3F = 0x2A29,  // s t, colour, x y z: 24 bytes
+		ku8_Primitive_TriangleFan = 6,
+	};
+
+	LibGfx_CPolyBase();
+	virtual ~LibGfx_CPolyBase();
+	// The box of the vertices; the ±9999 start box when the vertex format is unknown.
+	virtual void GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2);
+
+	void SetAlpha(u8 au8_Alpha);
+	// Keeps each vertex's alpha; the colour's own alpha byte should be zero.
+	void SetColor(u32 au32_Color);
+
+	void Init() {}
+	void Destroy() {}
+
+	void* mp_Vertex;
+	u32 mu32_VertexFormat;
+	u8 mu8_Primitive;
+	u8 mu8_VertexCount;
+	LibGfx_CTexture* mp_Texture;
+
+protected:
+	// Fills four vertices (room for 24 bytes each) as a fan starting at corner 2. In the textured
+	// format the texture is mapped one texel per unit from corner 1's edge. z is scaled by af_ZScale.
+	void SetQuad(float* ap_Storage, u32 au32_Format, const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2,
+				 LibGfx_CTexture* ap_Texture, u32 au32_Color, float af_ZScale);
+
+private:
+	// Bytes from one vertex to the next and from its start to its colour; 0 for an unknown format.
+	u32 GetStride() const;
+	u32 GetColorOffset() const;
+};
+
+#endif

@@ -1,0 +1,50 @@
+#ifndef LIBGFX_CTEXTURE_H
+#define LIBGFX_CTEXTURE_H
+
+#include "LibGen_DataTypes.h"
+#include "LibGfx_PictureLoader.h"
+
+// One picture in the device's own pixel format, its pixels in video memory (gManagerVRam).
+// Changed pixels are expanded to RGBA and uploaded when the texture is next bound.
+class LibGfx_CTexture
+{
+public:
+	enum
+	{
+		ku32_Flag_Dirty = 0x01,
+		ku32_GLName_None = 0xFFFFFFFF,
+	};
+
+	LibGfx_CTexture();
+	~LibGfx_CTexture();
+
+	// Takes the picture's size, format and pixels (all zero when pData is null); the flag is
+	// not used by this backend. mu16_PaletteId is left as it is.
+	void Init(const SPicInfo& ao_Pic, bool ab_Flag);
+	void Free();
+	// Binds the texture for drawing, converting and uploading it first when dirty.
+	void SetAsCurrent();
+
+	// Bytes of one stored row: formats 4 and 5 pack 2 and 1 pixels a byte, an odd last
+	// column of format 4 is not stored.
+	u32 GetRowSize() const;
+
+	u8* mp_Data;
+	u16 mu16_Format;
+	u16 mu16_PaletteId;
+	u16 mu16_Width;
+	u16 mu16_Height;
+	u16 mu16_TexWidth;
+	u16 mu16_TexHeight;
+	u32 mu32_Flags;
+	u32 mu32_GLName;
+	u32* mp_RGBA;
+
+private:
+	LibGfx_CTexture(const LibGfx_CTexture&) = delete;
+	LibGfx_CTexture& operator=(const LibGfx_CTexture&) = delete;
+
+	void ConvertToRGBA();
+};
+
+#endif

@@ -1,0 +1,16 @@
+#include "LibGfx_CPolyQuad.h"
+
+void LibGfx_CPolyQuad::Set(const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2, u32 au32_Color)
+{
+	SetQuad(mo_Vertex, ku32_Format_C4UB_V3F, ao_Corner1, ao_Corner2, nullptr, au32_Color, 1.0f);
+}
+
+void LibGfx_CPolyQuad::Set(const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2, LibGfx_CTexture* ap_Texture)
+{
+	SetQuad(mo_Vertex, ku32_Format_T2F_C4UB_V3F, ao_Corner1, ao_Corner2, ap_Texture, 0xFFFFFFFF, 1.0f);
+}
+
+void LibGfx_CPolyQuad::Set(const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2, LibGfx_CTexture* ap_Texture, u32 au32_Color)
+{
+	SetQuad(mo_Vertex, ku32_Format_T2F_C4UB_V3F, ao_Corner1, ao_Corner2, ap_Texture, au32_Color, 1.0f);
+}
