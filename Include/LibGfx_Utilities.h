@@ -1,0 +1,26 @@
+#ifndef LIBGFX_UTILITIES_H
+#define LIBGFX_UTILITIES_H
+
+#include "LibGen_DataTypes.h"
+#include "LibGen_Vector2D.h"
+
+// Samples along a cubic curve's control polygon: its length in whole pixels / 10, kept in 4..100.
+u32 BezierComputeStep(const CVector2d<float>& ao_Start, const CVector2d<float>& ao_End,
+                      const CVector2d<float>& ao_Ctrl1, const CVector2d<float>& ao_Ctrl2);
+
+// Point au_Step of au_StepTotal along a cubic curve whose first point is ao_First (the curve's start,
+// or the previous sample when walking it), in whole pixels, never below 0.
+void LibGfx_BezierPoint(u32 au_Step, u32 au_StepTotal, const CVector2d<float>& ao_First,
+                        const CVector2d<float>& ao_Ctrl1, const CVector2d<float>& ao_Ctrl2,
+                        const CVector2d<float>& ao_End, CVector2d<float>& ao_Out);
+
+// Length of the polyline through BezierComputeStep samples of the curve.
+float LibGfx_BezierLength(const CVector2d<float>& ao_Start, const CVector2d<float>& ao_End,
+                          const CVector2d<float>& ao_Ctrl1, const CVector2d<float>& ao_Ctrl2);
+
+// Sets the pixels of a line in an 8-bit buffer of au_Size pixels (rows of au_Size.x bytes); a
+// thickness t draws the lines offset by -t/2..t/2 across the main direction. Pixels outside are skipped.
+void LibGfx_DrawLine(const CVector2d<float>& ao_From, const CVector2d<float>& ao_To, u8 au8_Thickness,
+                     u8* ap_Buffer, const CVector2d<unsigned short>& ao_Size, u8 au8_Value);
+
+#endif

@@ -1,0 +1,76 @@
+#ifndef LIBKANJI_CKANJILIST_H
+#define LIBKANJI_CKANJILIST_H
+
+#include <vector>
+#include "LibGen_DataTypes.h"
+#include "LibGen_CSingleton.h"
+
+class TiXmlElement;
+
+// The kanji lists of a folder: UTF-16 text lists and the XML query lists. One list at a time is
+// loaded as a sequence of EUC-JP kanji codes.
+class LibKanji_CKanjiList : public LibGen_CSingleton<LibKanji_CKanjiList>
+{
+public:
+	enum
+	{
+		ku_List_Max      = 64,
+		ku_ListName_Size = 32,
+		ku_Kanji_Max     = 0xFFFF,  // longer text lists are cut
+		ke_Type_Text     = 0,
+		ke_Type_Xml      = 1,
+	};
+
+	struct SListInfo
+	{
+		char* mp_File;
+		char* mp_Name;
+		u8    mu8_Type;
+	};
+
+	LibKanji_CKanjiList();
+	virtual ~LibKanji_CKanjiList();
+
+	// Finds the lists of a folder: text lists first, then the XML lists in element order.
+	void Load_Lists(const char* as_Directory);
+	SListInfo* GetListInfo(u8 auListIndex);
+	// The first list of that name, ignoring case; null when none.
+	SListInfo* GetListInfo(const char* as_Name);
+	u8 GetListCount() const { return mu_ListCount; }
+
+	bool Load_KanjiList(u8 auListInfoIndex);
+	// On false the loaded list is empty.
+	bool Load_KanjiList(SListInfo* ap_List);
+	u16 GetKanji(u16 au_Kanji) const;
+
+	void UnloadKanjis();
+	void UnloadLists();
+	void Unload();
+
+	u8  mu_ListCount;
+	u16 mu_KanjiTotal;
+	u16 mu16_KanjiCur;  // position last shown by the browsing modes
+
+private:
+	struct SSortKey
+	{
+		u8   mu8_Info;
+		bool mb_Descending;
+	};
+
+	void AddList(const char* as_File, const char* as_Name, u8 au8_Type);
+	bool LoadList(SListInfo* ap_List);
+	bool LoadText(const SListInfo* ap_List);
+	bool LoadXml(const SListInfo* ap_List);
+	void FillStartSet(const TiXmlElement* ap_Element, const SListInfo* ap_List);
+	void ApplyFilter(const TiXmlElement* ap_Filter);
+	void SortBy(const std::vector<SSortKey>& ao_Keys);
+	void KeepRange(const TiXmlElement* ap_Element);
+
+	SListInfo ma_ListInfo[ku_List_Max];
+	std::vector<u16> mo_KanjiCode;
+	bool mb_Loading[ku_List_Max];  // lists of the "Source" chain being loaded
+	bool mb_Cycle;                 // the chain led back to one of them
+};
+
+#endif

@@ -1,0 +1,99 @@
+#include <math.h>
+#include "LibGfx_Utilities.h"
+#include "LibGen_Utils.h"
+
+namespace
+{
+	// Whole pixels of a distance; huge values from corrupt data are capped before the conversion.
+	u64 WholePixels(float af_Distance)
+	{
+		const double d_Abs = fabs((double)af_Distance);
+		return (u64)(d_Abs < 1e9 ? d_Abs : 1e9);
+	}
+
+	// One coordinate: the weighted sum accumulated term by term, each partial sum kept at 0 or
+	// above and truncated, then divided by n³ rounding to the nearest.
+	float BezierCoord(const u64 au_Weight[4], u64 au_Cube, const float af_Coord[4])
+	{
+		u64 u_Sum = 0;
+		for (int t = 0; t < 4; ++t)
+		{
+			double d_Partial = (double)u_Sum + (double)au_Weight[t] * af_Coord[t];
+			if (d_Partial < 0)
+				d_Partial = 0;
+			u_Sum = (u64)(d_Partial < 1e18 ? d_Partial : 1e18);
+		}
+		u64 u_Value = u_Sum / au_Cube;
+		if (u_Sum % au_Cube > au_Cube / 2)
+			++u_Value;
+		return (float)u_Value;
+	}
+}
+
+u32 BezierComputeStep(const CVector2d<float>& ao_Start, const CVector2d<float>& ao_End,
+                      const CVector2d<float>& ao_Ctrl1, const CVector2d<float>& ao_Ctrl2)
+{
+	const CVector2d<float> ao_Polygon[4] = { ao_Start, ao_Ctrl1, ao_Ctrl2, ao_End };
+	u64 u_Sum = 0;
+	for (int i = 0; i < 3; ++i)
+		u_Sum += WholePixels(ao_Polygon[i + 1].x - ao_Polygon[i].x) + WholePixels(ao_Polygon[i + 1].y - ao_Polygon[i].y);
+	const u64 u_Steps = u_Sum / 10;
+	return (u32)(u_Steps < 4 ? 4 : (u_Steps > 100 ? 100 : u_Steps));
+}
+
+void LibGfx_BezierPoint(u32 au_Step, u32 au_StepTotal, const CVector2d<float>& ao_First,
+                        const CVector2d<float>& ao_Ctrl1, const CVector2d<float>& ao_Ctrl2,
+                        const CVector2d<float>& ao_End, CVector2d<float>& ao_Out)
+{
+	LIBGEN_ASSERT(au_StepTotal > 0 && au_Step <= au_StepTotal);
+	const u64 i = au_Step;
+	const u64 d = au_StepTotal - au_Step;
+	const u64 au_Weight[4] = { d * d * d, 3 * i * d * d, 3 * i * i * d, i * i * i };
+	const u64 u_Cube = (u64)au_StepTotal * au_StepTotal * au_StepTotal;
+	const float af_X[4] = { ao_First.x, ao_Ctrl1.x, ao_Ctrl2.x, ao_End.x };
+	const float af_Y[4] = { ao_First.y, ao_Ctrl1.y, ao_Ctrl2.y, ao_End.y };
+	ao_Out.x = BezierCoord(au_Weight, u_Cube, af_X);
+	ao_Out.y = BezierCoord(au_Weight, u_Cube, af_Y);
+}
+
+float LibGfx_BezierLength(const CVector2d<float>& ao_Start, const CVector2d<float>& ao_End,
+                          const CVector2d<float>& ao_Ctrl1, const CVector2d<float>& ao_Ctrl2)
+{
+	const u32 u_Steps = BezierComputeStep(ao_Start, ao_End, ao_Ctrl1, ao_Ctrl2);
+	CVector2d<float> o_Prev = ao_Start;
+	float f_Length = 0;
+	for (u32 i = 1; i <= u_Steps; ++i)
+	{
+		CVector2d<float> o_Point;
+		LibGfx_BezierPoint(i, u_Steps, o_Prev, ao_Ctrl1, ao_Ctrl2, ao_End, o_Point);
+		const CVector2d<float> o_Delta = o_Point - o_Prev;
+		f_Length += sqrtf(o_Delta.x * o_Delta.x + o_Delta.y * o_Delta.y);
+		o_Prev = o_Point;
+	}
+	return f_Length;
+}
+
+void LibGfx_DrawLine(const CVector2d<float>& ao_From, const CVector2d<float>& ao_To, u8 au8_Thickness,
+                     u8* ap_Buffer, const CVector2d<unsigned short>& ao_Size, u8 au8_Value)
+{
+	const float f_Dx = fabsf(ao_To.x - ao_From.x);
+	const float f_Dy = fabsf(ao_To.y - ao_From.y);
+	const float f_Sx = (ao_To.x < ao_From.x) ? -1.0f : 1.0f;
+	const float f_Sy = (ao_To.y < ao_From.y) ? -1.0f : 1.0f;
+	// Coordinates are truncated: anything above -1 and below the size lands inside.
+	auto Plot = [&](float af_X, float af_Y)
+	{
+		if (af_X > -1 && af_X < ao_Size.x && af_Y > -1 && af_Y < ao_Size.y)
+			ap_Buffer[(int)af_Y * ao_Size.x + (int)af_X] = au8_Value;
+	};
+	const int i_Half = au8_Thickness / 2;
+	for (int k = -i_Half; k <= i_Half; ++k)
+	{
+		if (f_Dx > f_Dy)
+			for (float j = 0; j <= f_Dx - 1; ++j)
+				Plot(ao_From.x + f_Sx * j, ao_From.y + f_Sy * j * f_Dy / f_Dx + k);
+		else if (f_Dy > 0)
+			for (float j = 0; j <= f_Dy - 1; ++j)
+				Plot(ao_From.x + f_Sx * j * f_Dx / f_Dy + k, ao_From.y + f_Sy * j);
+	}
+}

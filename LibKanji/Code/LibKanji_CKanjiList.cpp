@@ -1,0 +1,377 @@
+#include <stdio.h>
+#include <string.h>
+#include <tinyxml.h>
+#include "LibKanji_CKanjiList.h"
+#include "LibKanji_CDictionary.h"
+#include "LibKanji_CFileBuffer.h"
+#include "LibGen_CFileSystem.h"
+#include "LibGen_Utils.h"
+
+namespace
+{
+	enum { ku_Path_Size = 256 };
+
+	char* CopyText(const char* as_Text)
+	{
+		const size_t u_Len = strlen(as_Text);
+		char* s_Copy = new char[u_Len + 1];
+		memcpy(s_Copy, as_Text, u_Len + 1);
+		return s_Copy;
+	}
+
+	// A field named exactly as in coFilterVal, ignoring case; ke_Info_Total when none.
+	u8 FindField(const char* as_Name)
+	{
+		if (as_Name != nullptr)
+			for (const SFilterVal* p_Row = coFilterVal; p_Row->ms_Name != nullptr; ++p_Row)
+				if (IsSameString(as_Name, p_Row->ms_Name, true))
+					return (u8)p_Row->me_Info;
+		return SKanjiData::ke_Info_Total;
+	}
+
+	bool LoadXmlFile(const char* as_Path, TiXmlDocument& ao_Doc)
+	{
+		FILE* p_File = LibGen_CFileSystem::Instance()->OpenFile(as_Path, "rb");
+		if (p_File == nullptr)
+			return false;
+		const bool b_Ok = ao_Doc.LoadFile(p_File);
+		fclose(p_File);
+		return b_Ok;
+	}
+
+	int IntAttribute(const TiXmlElement* ap_Element, const char* as_Name, int ai_Default)
+	{
+		int i_Value = ai_Default;
+		return ap_Element->QueryIntAttribute(as_Name, &i_Value) == TIXML_SUCCESS ? i_Value : ai_Default;
+	}
+}
+
+LibKanji_CKanjiList::LibKanji_CKanjiList()
+	: mu_ListCount(0), mu_KanjiTotal(0), mu16_KanjiCur(0), mb_Cycle(false)
+{
+	memset(ma_ListInfo, 0, sizeof(ma_ListInfo));
+	memset(mb_Loading, 0, sizeof(mb_Loading));
+}
+
+LibKanji_CKanjiList::~LibKanji_CKanjiList()
+{
+	Unload();
+}
+
+void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 au8_Type)
+{
+	if (mu_ListCount >= ku_List_Max)
+		return;
+	SListInfo& o_List = ma_ListInfo[mu_ListCount++];
+	o_List.mp_File = CopyText(as_File);
+	o_List.mp_Name = CopyText(as_Name);
+	o_List.mu8_Type = au8_Type;
+}
+
+void LibKanji_CKanjiList::Load_Lists(const char* as_Directory)
+{
+	UnloadLists();
+	LibGen_CFileSystem* p_Fs = LibGen_CFileSystem::Instance();
+	p_Fs->LoadDirEntry(as_Directory, 1);
+	char s_Path[ku_Path_Size];
+	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
+	{
+		const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s/%s", as_Directory, p_Fs->GetDirEntry(i));
+		if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))
+			continue;
+		FILE* p_File = p_Fs->OpenFile(s_Path, "rb");
+		if (p_File == nullptr)
+			continue;
+		u8 au8_Mark[2];
+		const bool b_Text = fread(au8_Mark, 1, 2, p_File) == 2 &&
+			((au8_Mark[0] == 0xFF && au8_Mark[1] == 0xFE) || (au8_Mark[0] == 0xFE && au8_Mark[1] == 0xFF));
+		fclose(p_File);
+		if (!b_Text)
+			continue;
+		char s_Name[ku_ListName_Size];
+		LibGen_CFileSystem::ExtractNameFile(p_Fs->GetDirEntry(i), s_Name, sizeof(s_Name));
+		AddList(s_Path, s_Name, ke_Type_Text);
+	}
+	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
+	{
+		char s_Ext[10];
+		LibGen_CFileSystem::ExtractNameExt(p_Fs->GetDirEntry(i), s_Ext, sizeof(s_Ext));
+		const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s/%s", as_Directory, p_Fs->GetDirEntry(i));
+		if (!IsSameString(s_Ext, "xml", true) || i_Len < 0 || i_Len >= (int)sizeof(s_Path))
+			continue;
+		TiXmlDocument o_Doc;
+		if (!LoadXmlFile(s_Path, o_Doc))
+			continue;
+		for (const TiXmlElement* p_Element = o_Doc.FirstChildElement("KanjiList"); p_Element != nullptr;
+				p_Element = p_Element->NextSiblingElement())
+		{
+			const char* s_Name = p_Element->Attribute("Name");
+			if (s_Name != nullptr)
+				AddList(s_Path, s_Name, ke_Type_Xml);
+		}
+	}
+}
+
+LibKanji_CKanjiList::SListInfo* LibKanji_CKanjiList::GetListInfo(u8 auListIndex)
+{
+	LIBGEN_ASSERT(auListIndex < mu_ListCount);
+	return &ma_ListInfo[auListIndex];
+}
+
+LibKanji_CKanjiList::SListInfo* LibKanji_CKanjiList::GetListInfo(const char* as_Name)
+{
+	for (u8 i = 0; i < mu_ListCount; ++i)
+		if (IsSameString(ma_ListInfo[i].mp_Name, as_Name, true))
+			return &ma_ListInfo[i];
+	return nullptr;
+}
+
+bool LibKanji_CKanjiList::Load_KanjiList(u8 auListInfoIndex)
+{
+	LIBGEN_ASSERT(auListInfoIndex < mu_ListCount);
+	return Load_KanjiList(&ma_ListInfo[auListInfoIndex]);
+}
+
+bool LibKanji_CKanjiList::Load_KanjiList(SListInfo* ap_List)
+{
+	UnloadKanjis();
+	mb_Cycle = false;
+	const bool b_Ok = LoadList(ap_List);
+	if (!b_Ok)
+		UnloadKanjis();
+	return b_Ok;
+}
+
+bool LibKanji_CKanjiList::LoadList(SListInfo* ap_List)
+{
+	mo_KanjiCode.clear();
+	mu_KanjiTotal = 0;
+	bool b_Ok = false;
+	if (ap_List != nullptr && ap_List->mu8_Type == ke_Type_Text)
+		b_Ok = LoadText(ap_List);
+	else if (ap_List != nullptr && ap_List->mu8_Type == ke_Type_Xml)
+		b_Ok = LoadXml(ap_List);
+	mu_KanjiTotal = (u16)mo_KanjiCode.size();
+	return b_Ok;
+}
+
+bool LibKanji_CKanjiList::LoadText(const SListInfo* ap_List)
+{
+	LibKanji_CFileBuffer o_File;
+	if (!o_File.Load(ap_List->mp_File) || o_File.GetSize() < 2)
+		return false;
+	const u8* p_Data = o_File.GetData();
+	u32 u32_Units = (o_File.GetSize() - 2) / 2;
+	if (u32_Units > ku_Kanji_Max)
+		u32_Units = ku_Kanji_Max;
+	CDataRead o_Read;
+	o_Read.mb_BigEndian = !(p_Data[0] == 0xFF && p_Data[1] == 0xFE);
+	o_Read.SetBuffer(p_Data + 2, u32_Units * 2);
+	mo_KanjiCode.reserve(u32_Units);
+	const LibKanji_CDictionary* p_Dict = LibKanji_CDictionary::Instance();
+	for (u32 i = 0; i < u32_Units; ++i)
+	{
+		const u16 u16_Char = o_Read.GetU16();
+		// 0 would match the records that lack a Unicode value.
+		if (u16_Char == 10 || u16_Char == 13 || u16_Char == 0)
+			continue;
+		const SKanjiData* p_Kanji = p_Dict->GetKanjiFromInfo(SKanjiData::ke_Info_U, u16_Char, 0);
+		if (p_Kanji != nullptr)
+			mo_KanjiCode.push_back(p_Kanji->mu16_Info[SKanjiData::ke_Info_EU]);
+	}
+	return true;
+}
+
+bool LibKanji_CKanjiList::LoadXml(const SListInfo* ap_List)
+{
+	TiXmlDocument o_Doc;
+	if (!LoadXmlFile(ap_List->mp_File, o_Doc))
+		return false;
+	const TiXmlElement* p_Element = o_Doc.FirstChildElement("KanjiList");
+	while (p_Element != nullptr)
+	{
+		const char* s_Name = p_Element->Attribute("Name");
+		if (s_Name != nullptr && strcmp(s_Name, ap_List->mp_Name) == 0)
+			break;
+		p_Element = p_Element->NextSiblingElement();
+	}
+	if (p_Element == nullptr)
+		return false;
+
+	const size_t u_Index = (size_t)(ap_List - ma_ListInfo);
+	const bool b_InTable = u_Index < mu_ListCount;
+	if (b_InTable)
+		mb_Loading[u_Index] = true;
+	FillStartSet(p_Element, ap_List);
+	if (b_InTable)
+		mb_Loading[u_Index] = false;
+	if (mb_Cycle)
+		return false;
+
+	for (const TiXmlElement* p_Filter = p_Element->FirstChildElement("Filter"); p_Filter != nullptr;
+			p_Filter = p_Filter->NextSiblingElement())
+		ApplyFilter(p_Filter);
+
+	std::vector<SSortKey> o_Keys;
+	for (const TiXmlElement* p_Sort = p_Element->FirstChildElement("Sort"); p_Sort != nullptr;
+			p_Sort = p_Sort->NextSiblingElement())
+	{
+		const u8 u8_Info = FindField(p_Sort->Attribute("Index"));
+		if (u8_Info == SKanjiData::ke_Info_Total)
+			continue;
+		const char* s_Order = p_Sort->Attribute("Order");
+		o_Keys.push_back(SSortKey{ u8_Info, IsSameString(s_Order, "Desc", true) });
+	}
+	SortBy(o_Keys);
+	KeepRange(p_Element);
+	return true;
+}
+
+// The kanji of the source list, or else every dictionary position in order (0 where no kanji).
+// A source that is still being loaded would recurse without end: the whole load fails.
+void LibKanji_CKanjiList::FillStartSet(const TiXmlElement* ap_Element, const SListInfo* ap_List)
+{
+	const char* s_Source = ap_Element->Attribute("Source");
+	SListInfo* p_Source = (s_Source != nullptr) ? GetListInfo(s_Source) : nullptr;
+	if (p_Source != nullptr)
+	{
+		const size_t u_Index = (size_t)(p_Source - ma_ListInfo);
+		if (p_Source == ap_List || mb_Loading[u_Index])
+		{
+			mb_Cycle = true;
+			return;
+		}
+		LoadList(p_Source);
+		if (mb_Cycle || !mo_KanjiCode.empty())
+			return;
+	}
+	const LibKanji_CDictionary* p_Dict = LibKanji_CDictionary::Instance();
+	mo_KanjiCode.resize(p_Dict->GetKanjiTotal());
+	for (u16 i = 0; i < p_Dict->GetKanjiTotal(); ++i)
+		mo_KanjiCode[i] = p_Dict->GetRecord(i)->mu16_Info[SKanjiData::ke_Info_EU];
+}
+
+// A kanji that fails is replaced by the current last one, and that place is examined again.
+void LibKanji_CKanjiList::ApplyFilter(const TiXmlElement* ap_Filter)
+{
+	const u8 u8_Info = FindField(ap_Filter->Attribute("Index"));
+	if (u8_Info == SKanjiData::ke_Info_Total)
+		return;
+	int i_Min = 0;
+	int i_Max = 0;
+	if (ap_Filter->QueryIntAttribute("Value", &i_Min) == TIXML_SUCCESS)
+		i_Max = i_Min;
+	else if (ap_Filter->Attribute("Min") != nullptr || ap_Filter->Attribute("Max") != nullptr)
+	{
+		i_Min = IntAttribute(ap_Filter, "Min", 0);
+		i_Max = IntAttribute(ap_Filter, "Max", 65535);
+	}
+	else
+		return;
+	const LibKanji_CDictionary* p_Dict = LibKanji_CDictionary::Instance();
+	size_t u_Total = mo_KanjiCode.size();
+	size_t i = 0;
+	while (i < u_Total)
+	{
+		const SKanjiData* p_Kanji = p_Dict->GetKanjiFromEuc(mo_KanjiCode[i]);
+		const int i_Value = (p_Kanji != nullptr) ? p_Kanji->mu16_Info[u8_Info] : 0;
+		if (p_Kanji != nullptr && i_Value >= i_Min && i_Value <= i_Max)
+			++i;
+		else
+			mo_KanjiCode[i] = mo_KanjiCode[--u_Total];
+	}
+	mo_KanjiCode.resize(u_Total);
+}
+
+// Each key reorders, by exchange sort, the runs of neighbours that the earlier keys leave equal.
+void LibKanji_CKanjiList::SortBy(const std::vector<SSortKey>& ao_Keys)
+{
+	const size_t u_Total = mo_KanjiCode.size();
+	const LibKanji_CDictionary* p_Dict = LibKanji_CDictionary::Instance();
+	std::vector<const SKanjiData*> o_Kanji(u_Total);
+	for (size_t i = 0; i < u_Total; ++i)
+		o_Kanji[i] = p_Dict->GetKanjiFromEuc(mo_KanjiCode[i]);
+	auto Value = [&](size_t au_Pos, u8 au8_Info) -> u16
+		{ return o_Kanji[au_Pos] != nullptr ? o_Kanji[au_Pos]->mu16_Info[au8_Info] : 0; };
+	auto SameUnderKeys = [&](size_t au_A, size_t au_B, size_t au_KeyCount)
+	{
+		for (size_t e = 0; e < au_KeyCount; ++e)
+			if (Value(au_A, ao_Keys[e].mu8_Info) != Value(au_B, ao_Keys[e].mu8_Info))
+				return false;
+		return true;
+	};
+
+	for (size_t k = 0; k < ao_Keys.size(); ++k)
+	{
+		const u8 u8_Info = ao_Keys[k].mu8_Info;
+		size_t u_RunStart = 0;
+		while (u_RunStart < u_Total)
+		{
+			size_t u_RunEnd = u_RunStart + 1;
+			while (u_RunEnd < u_Total && SameUnderKeys(u_RunEnd - 1, u_RunEnd, k))
+				++u_RunEnd;
+			for (size_t p = u_RunStart; p + 1 < u_RunEnd; ++p)
+				for (size_t q = p + 1; q < u_RunEnd; ++q)
+				{
+					const u16 u16_P = Value(p, u8_Info);
+					const u16 u16_Q = Value(q, u8_Info);
+					if (ao_Keys[k].mb_Descending ? (u16_Q > u16_P) : (u16_Q < u16_P))
+					{
+						std::swap(o_Kanji[p], o_Kanji[q]);
+						std::swap(mo_KanjiCode[p], mo_KanjiCode[q]);
+					}
+				}
+			u_RunStart = u_RunEnd;
+		}
+	}
+}
+
+// Positions Min..Max of the sorted list, clamped to it; Max below Min leaves nothing.
+void LibKanji_CKanjiList::KeepRange(const TiXmlElement* ap_Element)
+{
+	const int i_Total = (int)mo_KanjiCode.size();
+	int i_Min = IntAttribute(ap_Element, "Min", 0);
+	int i_Max = IntAttribute(ap_Element, "Max", 0x8FFF);
+	if (i_Min < 0)
+		i_Min = 0;
+	if (i_Max > i_Total - 1)
+		i_Max = i_Total - 1;
+	if (i_Max < i_Min)
+	{
+		mo_KanjiCode.clear();
+		return;
+	}
+	mo_KanjiCode.erase(mo_KanjiCode.begin() + i_Max + 1, mo_KanjiCode.end());
+	mo_KanjiCode.erase(mo_KanjiCode.begin(), mo_KanjiCode.begin() + i_Min);
+}
+
+u16 LibKanji_CKanjiList::GetKanji(u16 au_Kanji) const
+{
+	LIBGEN_ASSERT(au_Kanji < mu_KanjiTotal);
+	return mo_KanjiCode[au_Kanji];
+}
+
+void LibKanji_CKanjiList::UnloadKanjis()
+{
+	mo_KanjiCode.clear();
+	mo_KanjiCode.shrink_to_fit();
+	mu_KanjiTotal = 0;
+	mu16_KanjiCur = 0;
+}
+
+void LibKanji_CKanjiList::UnloadLists()
+{
+	while (mu_ListCount > 0)
+	{
+		SListInfo& o_List = ma_ListInfo[--mu_ListCount];
+		delete[] o_List.mp_File;
+		delete[] o_List.mp_Name;
+		o_List = SListInfo();
+	}
+}
+
+void LibKanji_CKanjiList::Unload()
+{
+	UnloadKanjis();
+	UnloadLists();
+}
