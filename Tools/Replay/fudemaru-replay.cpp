@@ -1,4 +1,5 @@
 // Runs the real game offscreen, frame by frame, from a script, and saves screenshots.
+#include "CDataFolder.h"
 #include "CReplayScript.h"
 #include "Fudemaru.h"
 #include "LibGen_CState.h"
@@ -8,16 +9,12 @@
 
 #include <GL/gl.h>
 #include <cxxabi.h>
-#include <libgen.h>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <typeinfo>
-#include <unistd.h>
 
 namespace
 {
@@ -62,52 +59,6 @@ namespace
 		}
 		return !ao_Options.s_Script.empty();
 	}
-
-	// The game reads "./Data/..." below its folder. A data folder named otherwise is reached through
-	// a temporary folder holding a link named Data.
-	class CDataFolder
-	{
-	public:
-		~CDataFolder()
-		{
-			if (!ms_Link.empty())
-			{
-				unlink(ms_Link.c_str());
-				rmdir(ms_Temp.c_str());
-			}
-		}
-
-		bool Find(const char* as_Program, const std::string& as_Data)
-		{
-			if (as_Data.empty())
-			{
-				Fudemaru_FindProgramFolder(as_Program, ms_Folder, sizeof(ms_Folder));
-				return true;
-			}
-			char sReal[PATH_MAX];
-			if (realpath(as_Data.c_str(), sReal) == nullptr)
-				return false;
-			if (strcmp(basename(sReal), "Data") == 0)
-			{
-				snprintf(ms_Folder, sizeof(ms_Folder), "%s", dirname(sReal));
-				return true;
-			}
-			char sTemp[] = "/tmp/fudemaru-replay-XXXXXX";
-			if (mkdtemp(sTemp) == nullptr)
-				return false;
-			ms_Temp = sTemp;
-			ms_Link = ms_Temp + "/Data";
-			snprintf(ms_Folder, sizeof(ms_Folder), "%s", sTemp);
-			return symlink(sReal, ms_Link.c_str()) == 0;
-		}
-
-		const char* Get() const { return ms_Folder; }
-
-	private:
-		char ms_Folder[1024] = "";
-		std::string ms_Temp;
-		std::string ms_Link;
-	};
 
 	std::string ClassName(const LibGen_CState* ap_State)
 	{

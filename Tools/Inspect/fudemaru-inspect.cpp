@@ -1,0 +1,223 @@
+// Reads the Data folder with the game's own loaders and prints what they found as JSON.
+#include "CDataFolder.h"
+#include "LibGen_CFileSystem.h"
+#include "LibKanji_CDictionary.h"
+#include "LibKanji_CKanjiList.h"
+#include "LibKanji_CStroke.h"
+
+#include <iconv.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace
+{
+	const char* const kProgram = "fudemaru-inspect";
+
+	int Usage()
+	{
+		fprintf(stderr, "usage: %s [--data DIR] kanji C | lists | list NAME | strokes C\n", kProgram);
+		return 2;
+	}
+
+	int Fail(const char* as_What, const char* as_Arg)
+	{
+		fprintf(stderr, "%s: %s %s\n", kProgram, as_What, as_Arg);
+		return 1;
+	}
+
+	// Converts between encodings with iconv; empty when the text does not convert in full.
+	std::string Convert(const char* as_To, const char* as_From, const std::string& as_Text)
+	{
+		iconv_t o_Conv = iconv_open(as_To, as_From);
+		if (o_Conv == (iconv_t)-1)
+			return std::string();
+		std::string s_In = as_Text;
+		std::vector<char> o_Out(as_Text.size() * 4 + 4);
+		char* p_In = &s_In[0];
+		char* p_Out = o_Out.data();
+		size_t u_InLeft = s_In.size();
+		size_t u_OutLeft = o_Out.size();
+		const bool b_Ok = iconv(o_Conv, &p_In, &u_InLeft, &p_Out, &u_OutLeft) != (size_t)-1 && u_InLeft == 0;
+		iconv_close(o_Conv);
+		return b_Ok ? std::string(o_Out.data(), p_Out - o_Out.data()) : std::string();
+	}
+
+	// A JSON string of UTF-8 text.
+	std::string Quote(const std::string& as_Text)
+	{
+		std::string s_Out = "\"";
+		for (unsigned char c : as_Text)
+		{
+			char s_Escape[8];
+			if (c == '"' || c == '\\')
+				s_Out += '\\', s_Out += (char)c;
+			else if (c < 0x20)
+			{
+				snprintf(s_Escape, sizeof(s_Escape), "\\u%04x", c);
+				s_Out += s_Escape;
+			}
+			else
+				s_Out += (char)c;
+		}
+		return s_Out + "\"";
+	}
+
+	std::string EucText(const char* as_Euc)
+	{
+		return Quote(Convert("UTF-8", "EUC-JP", as_Euc));
+	}
+
+	std::string CodeText(u16 au16_Code)
+	{
+		char s_Code[8];
+		snprintf(s_Code, sizeof(s_Code), "0x%04X", au16_Code);
+		return s_Code;
+	}
+
+	// A UTF-8 character or a code written 0xB0A1; 0 when it names no two-byte EUC-JP character.
+	u16 ParseCode(const char* as_Arg)
+	{
+		if (as_Arg[0] == '0' && (as_Arg[1] == 'x' || as_Arg[1] == 'X'))
+		{
+			char* p_End = nullptr;
+			const unsigned long u_Value = strtoul(as_Arg + 2, &p_End, 16);
+			return (*p_End == 0 && u_Value <= 0xFFFF) ? (u16)u_Value : 0;
+		}
+		const std::string s_Euc = Convert("EUC-JP", "UTF-8", as_Arg);
+		return (s_Euc.size() == 2) ? (u16)((u8)s_Euc[0] << 8 | (u8)s_Euc[1]) : 0;
+	}
+
+	const SKanjiData* FindKanji(u16 au16_Code)
+	{
+		const SKanjiData* p_Kanji = LibKanji_CDictionary::Instance()->GetKanjiFromEuc(au16_Code);
+		return (p_Kanji != nullptr && p_Kanji->mu16_Info[SKanjiData::ke_Info_EU] != 0) ? p_Kanji : nullptr;
+	}
+
+	std::string TextArray(const SKanjiData* ap_Kanji, SKanjiData::enumString ae_Kind)
+	{
+		std::string s_Out = "[";
+		for (u8 i = 0; i < ap_Kanji->mu8_StringCount[ae_Kind]; ++i)
+			s_Out += (i ? "," : "") + EucText(ap_Kanji->mpp_String[ae_Kind][i]);
+		return s_Out + "]";
+	}
+
+	int PrintKanji(const char* as_Arg)
+	{
+		const u16 u16_Code = ParseCode(as_Arg);
+		const SKanjiData* p_Kanji = FindKanji(u16_Code);
+		if (p_Kanji == nullptr)
+			return Fail("no kanji", as_Arg);
+		// The fields in record order under their list names; the code itself is "euc".
+		std::string s_Info;
+		for (int e = SKanjiData::ke_Info_U; e <= SKanjiData::ke_Info_DB; ++e)
+		{
+			const u16 u16_Value = p_Kanji->mu16_Info[e];
+			const SFilterVal* p_Row = coFilterVal;
+			while (p_Row->ms_Name != nullptr && p_Row->me_Info != e)
+				++p_Row;
+			if (u16_Value != 0 && p_Row->ms_Name != nullptr)
+				s_Info += (s_Info.empty() ? "" : ",") + Quote(p_Row->ms_Name) + ":" + std::to_string(u16_Value);
+		}
+		printf("{\"euc\":\"%s\",\"index\":%d,\"info\":{%s},\"meanings\":%s,\"kun_okurigana\":%s,\"on\":%s,\"kun\":%s}\n",
+			CodeText(u16_Code).c_str(), LibKanji_CDictionary::GetIndexFromEuc(u16_Code), s_Info.c_str(),
+			TextArray(p_Kanji, SKanjiData::ke_String_Meaning).c_str(),
+			TextArray(p_Kanji, SKanjiData::ke_String_KunOkurigana).c_str(),
+			TextArray(p_Kanji, SKanjiData::ke_String_On).c_str(),
+			TextArray(p_Kanji, SKanjiData::ke_String_Kun).c_str());
+		return 0;
+	}
+
+	int PrintLists()
+	{
+		LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+		for (u8 i = 0; i < p_Lists->GetListCount(); ++i)
+		{
+			const LibKanji_CKanjiList::SListInfo* p_Info = p_Lists->GetListInfo(i);
+			printf("{\"index\":%d,\"name\":%s,\"type\":%d,\"file\":%s}\n", i, Quote(p_Info->mp_Name).c_str(),
+				p_Info->mu8_Type, Quote(p_Info->mp_File).c_str());
+		}
+		return 0;
+	}
+
+	int PrintList(const char* as_Name)
+	{
+		LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+		LibKanji_CKanjiList::SListInfo* p_Info = p_Lists->GetListInfo(as_Name);
+		if (p_Info == nullptr || !p_Lists->Load_KanjiList(p_Info))
+			return Fail("no list", as_Name);
+		std::string s_Kanji;
+		std::string s_Codes;
+		for (u16 i = 0; i < p_Lists->mu_KanjiTotal; ++i)
+		{
+			const u16 u16_Code = p_Lists->GetKanji(i);
+			const char s_Euc[3] = { (char)(u16_Code >> 8), (char)u16_Code, 0 };
+			// An empty position shows as an ideographic space, so that places line up with the codes.
+			s_Kanji += (u16_Code != 0) ? Convert("UTF-8", "EUC-JP", s_Euc) : "\xE3\x80\x80";
+			s_Codes += (i ? ",\"" : "\"") + CodeText(u16_Code) + "\"";
+		}
+		printf("{\"name\":%s,\"count\":%d,\"kanji\":%s,\"codes\":[%s]}\n", Quote(p_Info->mp_Name).c_str(),
+			p_Lists->mu_KanjiTotal, Quote(s_Kanji).c_str(), s_Codes.c_str());
+		return 0;
+	}
+
+	int PrintStrokes(const char* as_Arg)
+	{
+		const u16 u16_Code = ParseCode(as_Arg);
+		LibKanji_CStroke* p_Stroke = LibKanji_CStroke::Instance();
+		if (FindKanji(u16_Code) == nullptr && p_Stroke->GetElementId(u16_Code) == 0)
+			return Fail("no kanji", as_Arg);
+		std::vector<LibGen_CPath> o_Paths;
+		const u8 u8_Count = p_Stroke->GetStrokes(u16_Code, CVector2d<unsigned short>(96, 96), 5, o_Paths);
+		std::string s_Strokes;
+		for (const LibGen_CPath& o_Path : o_Paths)
+		{
+			char s_Stroke[64];
+			snprintf(s_Stroke, sizeof(s_Stroke), "%s{\"points\":%u,\"length\":%.2f}", s_Strokes.empty() ? "" : ",",
+				o_Path.GetVertexCount(), o_Path.GetPathLenght());
+			s_Strokes += s_Stroke;
+		}
+		printf("{\"count\":%d,\"strokes\":[%s]}\n", u8_Count, s_Strokes.c_str());
+		return 0;
+	}
+}
+
+int main(int argc, char** argv)
+{
+	std::string s_Data;
+	std::vector<const char*> o_Args;
+	for (int i = 1; i < argc; ++i)
+	{
+		if (strcmp(argv[i], "--data") == 0 && i + 1 < argc)
+			s_Data = argv[++i];
+		else
+			o_Args.push_back(argv[i]);
+	}
+	if (o_Args.empty())
+		return Usage();
+	const std::string s_Command = o_Args[0];
+	const bool b_Arg = o_Args.size() == 2;
+	if (!((s_Command == "lists" && o_Args.size() == 1) ||
+			((s_Command == "kanji" || s_Command == "list" || s_Command == "strokes") && b_Arg)))
+		return Usage();
+
+	CDataFolder o_Folder;
+	if (!o_Folder.Find(argv[0], s_Data))
+		return Fail("no data folder at", s_Data.c_str());
+	LibGen_CFileSystem::Instance()->SetCurrentDir(o_Folder.Get());
+
+	if (!LibKanji_CDictionary::Instance()->Load("./Data/kanjidic"))
+		return Fail("cannot read", "./Data/kanjidic");
+	if (s_Command == "kanji")
+		return PrintKanji(o_Args[1]);
+	if (s_Command == "strokes")
+	{
+		if (!LibKanji_CStroke::Instance()->Load("./Data/FudemaruStroke.db"))
+			return Fail("cannot read", "./Data/FudemaruStroke.db");
+		return PrintStrokes(o_Args[1]);
+	}
+	LibKanji_CKanjiList::Instance()->Load_Lists("./Data/KanjiList/");
+	return (s_Command == "lists") ? PrintLists() : PrintList(o_Args[1]);
+}
