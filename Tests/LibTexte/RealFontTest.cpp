@@ -156,20 +156,6 @@ TEST_F(RealFontTest, LatinCapitalAAndEAcute)
 	for (int y = i_ETop; y < o_E.TxtGetHeight(); ++y)
 		for (int x = 0; x < W; ++x)
 			EXPECT_EQ(o_E.TxtGetPixels()[y * W + x], o_EAcute.TxtGetPixels()[y * W + x]) << x << "," << y;
-
-	// Drawn together, é follows A by A's advance.
-	TB o_Both;
-	o_Both.TxtSetFont(&so_Latin);
-	Draw(o_Both, "A\xE9");
-	EXPECT_EQ(o_A.TxtGetWidth() + W, o_Both.TxtGetWidth());
-	int i_Ink = 0;
-	for (u32 i = 0; i < (u32)o_Both.TxtGetWidth() * o_Both.TxtGetHeight(); ++i)
-		i_Ink += o_Both.TxtGetPixels()[i];
-	int i_Parts = 0;
-	for (const TB* p : { &o_A, &o_EAcute })
-		for (u32 i = 0; i < (u32)p->TxtGetWidth() * p->TxtGetHeight(); ++i)
-			i_Parts += p->TxtGetPixels()[i];
-	EXPECT_EQ(i_Parts, i_Ink);
 }
 
 }
