@@ -98,7 +98,9 @@ bool LibGfx_CEngine::SceneBegin()
 	glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 	glDepthFunc(GL_ALWAYS);
 	glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-	// The background lies at the far depth, behind everything, stretched from 480 x 272.
+	// The background lies at the far depth, behind everything, stretched from 480 x 272, and
+	// untextured: the tree leaves texturing as its last polygon needed it.
+	glDisable(GL_TEXTURE_2D);
 	glWindowPos3i(0, 0, 1);
 	glPixelZoom(fWidth / kf_ScreenWidth, fHeight / kf_ScreenHeight);
 	if (spImage.pData != nullptr)

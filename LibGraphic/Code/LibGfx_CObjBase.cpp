@@ -77,7 +77,8 @@ void LibGfx_CObjBase::Update()
 CVector3d<float> LibGfx_CObjBase::GetAlignedPos()
 {
 	CVector3d<float> oPos = mo_Pos;
-	if (mp_Parent == nullptr)
+	const u32 uAlignEdges = ke_Align_Left | ke_Align_Right | ke_Align_Top | ke_Align_Bottom;
+	if (mp_Parent == nullptr || (mu32_Align & uAlignEdges) == 0)
 		return oPos;
 	CVector3d<float> oClient1, oClient2, oOwn1, oOwn2;
 	mp_Parent->GetCornersClient(oClient1, oClient2, false);
@@ -117,11 +118,15 @@ void LibGfx_CObjBase::Render()
 
 	for (LibGfx_CPolyBase* pPoly : mo_PolyList)
 	{
-		if (pPoly->mp_Texture != nullptr)
-			pPoly->mp_Texture->SetAsCurrent();
+		// Texturing is switched off only before a polygon that has no texture to show, not
+		// after every textured one: the software driver pays dearly for each switch.
+		LibGfx_CTexture* pTexture = pPoly->mp_Texture;
+		if (pTexture != nullptr && pTexture->mu32_GLName != LibGfx_CTexture::ku32_GLName_None)
+			pTexture->SetAsCurrent();
+		else
+			glDisable(GL_TEXTURE_2D);
 		glInterleavedArrays(pPoly->mu32_VertexFormat, 0, pPoly->mp_Vertex);
 		glDrawArrays(pPoly->mu8_Primitive, 0, pPoly->mu8_VertexCount);
-		glDisable(GL_TEXTURE_2D);
 	}
 	for (LibGfx_CObjBase* pChild : mo_ChildList)
 		pChild->Render();

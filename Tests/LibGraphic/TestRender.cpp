@@ -102,6 +102,26 @@ TEST_F(Render, WideQuadRepeatsItsTexture)
 	EXPECT_EQ(ku32_Blue, Pixel(ScreenX(24), 136));
 }
 
+TEST_F(Render, PolygonsWithoutATextureToShowAreNotTextured)
+{
+	LibGfx_CTexture* pRed = MakeTexture(ke_PixelFormat_8888, 1, 1, {0xff, 0, 0, 0xff});
+	LibGfx_CTexture* pEmpty = Textures()->GetTexture(Textures()->LockTexture());
+	LibGfx_CObjBase oObj;
+	LibGfx_CPolyQuad oTextured, oFlat, oNoPixels;
+	oTextured.Set(V3(-30, 4, 0), V3(-10, -4, 0), pRed);
+	oFlat.Set(V3(-10, 4, 0), V3(10, -4, 0), ku32_Green);
+	oNoPixels.Set(V3(10, 4, 0), V3(30, -4, 0), pEmpty);
+	for (LibGfx_CPolyBase* pPoly : {static_cast<LibGfx_CPolyBase*>(&oTextured), static_cast<LibGfx_CPolyBase*>(&oFlat),
+									static_cast<LibGfx_CPolyBase*>(&oTextured), static_cast<LibGfx_CPolyBase*>(&oNoPixels)})
+		oObj.AddPoly(pPoly);
+	oObj.SetParent(nullptr);
+	oObj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	DrawFrame();
+	EXPECT_EQ(ku32_Red, Pixel(ScreenX(-20), 136));
+	EXPECT_EQ(ku32_Green, Pixel(240, 136));
+	EXPECT_EQ(0xffffffffu, Pixel(ScreenX(20), 136));   // its vertex colour, white
+}
+
 TEST_F(Render, PaletteChangesShowOnlyOnceTheTextureIsDirty)
 {
 	const u8 u8_Palette = Textures()->LockPalette();
@@ -249,8 +269,17 @@ namespace
 TEST_F(Background, FillsTheFrameOpaquelyTopRowUp)
 {
 	LibGfx_CEngine::Instance()->LoadBg(ks_Intro);
+	// A textured polygon last in the frame must not texture the next frame's background.
+	LibGfx_CObjBase oObj;
+	LibGfx_CPolyQuad oQuad;
+	oQuad.Set(V3(-4, 4, 0), V3(4, -4, 0), MakeTexture(ke_PixelFormat_8888, 1, 1, {0xff, 0, 0, 0xff}));
+	oObj.AddPoly(&oQuad);
+	oObj.SetParent(nullptr);
+	oObj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	DrawFrame();
 	DrawFrame();
 	ExpectOpaqueFill();
+	EXPECT_EQ(ku32_Red, Pixel(240, 136));
 
 	// The picture's top row is at the top of the frame.
 	SPicInfo oPic = {nullptr, 0, 0, ke_PixelFormat_8888};
