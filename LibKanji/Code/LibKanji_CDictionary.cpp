@@ -401,18 +401,25 @@ SKanjiData::enumInfo LibKanji_CDictionary::GetInfoFromName(const char* as_Name)
 {
 	if (as_Name == nullptr)
 		return SKanjiData::ke_Info_Total;
+	// Up to two letters, folded to upper case like the table's names: this runs for most tokens
+	// of the dictionary, so it compares bytes instead of calling the general string compare.
 	char s_Letters[3];
 	int i_Len = 0;
-	while (i_Len < 2 && ((as_Name[i_Len] >= 'A' && as_Name[i_Len] <= 'Z') || (as_Name[i_Len] >= 'a' && as_Name[i_Len] <= 'z')))
+	for (; i_Len < 2; ++i_Len)
 	{
-		s_Letters[i_Len] = as_Name[i_Len];
-		++i_Len;
+		const char c = as_Name[i_Len];
+		if (c >= 'a' && c <= 'z')
+			s_Letters[i_Len] = (char)(c - 'a' + 'A');
+		else if (c >= 'A' && c <= 'Z')
+			s_Letters[i_Len] = c;
+		else
+			break;
 	}
 	s_Letters[i_Len] = 0;
 	if (i_Len == 0)
 		return SKanjiData::ke_Info_Total;
 	for (const SFilterVal* p_Row = coFilterVal; p_Row->ms_Name != nullptr; ++p_Row)
-		if (IsSameString(s_Letters, p_Row->ms_Name, true))
+		if (p_Row->ms_Name[0] == s_Letters[0] && p_Row->ms_Name[1] == s_Letters[1])
 			return p_Row->me_Info;
 	return SKanjiData::ke_Info_Total;
 }

@@ -301,9 +301,14 @@ void LibKanji_CKanjiList::SortBy(const std::vector<SSortKey>& ao_Keys)
 		return true;
 	};
 
+	// The current key's values sit beside the list, so that the quadratic sort reads them in a row;
+	// a descending key keeps them inverted, so that one comparison serves both orders.
+	std::vector<u16> o_Value(u_Total);
 	for (size_t k = 0; k < ao_Keys.size(); ++k)
 	{
-		const u8 u8_Info = ao_Keys[k].mu8_Info;
+		const u16 u16_Invert = ao_Keys[k].mb_Descending ? 0xFFFF : 0;
+		for (size_t i = 0; i < u_Total; ++i)
+			o_Value[i] = Value(i, ao_Keys[k].mu8_Info) ^ u16_Invert;
 		size_t u_RunStart = 0;
 		while (u_RunStart < u_Total)
 		{
@@ -312,15 +317,12 @@ void LibKanji_CKanjiList::SortBy(const std::vector<SSortKey>& ao_Keys)
 				++u_RunEnd;
 			for (size_t p = u_RunStart; p + 1 < u_RunEnd; ++p)
 				for (size_t q = p + 1; q < u_RunEnd; ++q)
-				{
-					const u16 u16_P = Value(p, u8_Info);
-					const u16 u16_Q = Value(q, u8_Info);
-					if (ao_Keys[k].mb_Descending ? (u16_Q > u16_P) : (u16_Q < u16_P))
+					if (o_Value[q] < o_Value[p])
 					{
+						std::swap(o_Value[p], o_Value[q]);
 						std::swap(o_Kanji[p], o_Kanji[q]);
 						std::swap(mo_KanjiCode[p], mo_KanjiCode[q]);
 					}
-				}
 			u_RunStart = u_RunEnd;
 		}
 	}
