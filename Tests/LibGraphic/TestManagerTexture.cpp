@@ -15,6 +15,12 @@ namespace
 	class ManagerTexture : public GfxTest
 	{
 	protected:
+		// The driver runs threads: a dying child starts afresh rather than from a fork.
+		void SetUp() override
+		{
+			GTEST_FLAG_SET(death_test_style, "threadsafe");
+			GfxTest::SetUp();
+		}
 		LibGfx_CManagerTexture* Manager() { return LibGfx_CManagerTexture::Instance(); }
 
 		void WriteRgb(const char* as_Name, unsigned int au_Width)

@@ -311,3 +311,14 @@ TEST_F(Background, FailedLoadLeavesNoBackground)
 	DrawFrame();
 	EXPECT_EQ(ku32_Black, Pixel(240, 136));
 }
+
+TEST_F(Background, BaseTexturesAllLoadFromTheTheme)
+{
+	Textures()->LoadBaseTextures();
+	EXPECT_EQ(nullptr, Textures()->mo_Texture[1].mp_Data);
+	for (u16 u = ke_Tex_Wnd_TopLeft; u < ke__Custom_Start; ++u)
+	{
+		EXPECT_NE(nullptr, Textures()->mo_Texture[u].mp_Data) << "texture " << u;
+		EXPECT_EQ(ke_PixelFormat_8888, Textures()->mo_Texture[u].mu16_Format);
+	}
+}
