@@ -2,7 +2,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include "LibKanji_CDictionary.h"
-#include "LibKanji_CFileBuffer.h"
+#include "LibGen_CFileBuffer.h"
 #include "LibGen_Utils.h"
 
 const SFilterVal coFilterVal[] =
@@ -100,7 +100,7 @@ void LibKanji_CDictionary::Unload()
 bool LibKanji_CDictionary::Load(const char* as_Path)
 {
 	Unload();
-	LibKanji_CFileBuffer o_File;
+	LibGen_CFileBuffer o_File;
 	if (!o_File.Load(as_Path))
 		return false;
 	u32 u32_FirstLine = 0;

@@ -3,7 +3,7 @@
 #include <tinyxml.h>
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CDictionary.h"
-#include "LibKanji_CFileBuffer.h"
+#include "LibGen_CFileBuffer.h"
 #include "LibGen_CFileSystem.h"
 #include "LibGen_Utils.h"
 
@@ -157,7 +157,7 @@ bool LibKanji_CKanjiList::LoadList(SListInfo* ap_List)
 
 bool LibKanji_CKanjiList::LoadText(const SListInfo* ap_List)
 {
-	LibKanji_CFileBuffer o_File;
+	LibGen_CFileBuffer o_File;
 	if (!o_File.Load(ap_List->mp_File) || o_File.GetSize() < 2)
 		return false;
 	const u8* p_Data = o_File.GetData();

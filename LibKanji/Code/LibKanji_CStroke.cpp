@@ -1,6 +1,6 @@
 #include <math.h>
 #include "LibKanji_CStroke.h"
-#include "LibKanji_CFileBuffer.h"
+#include "LibGen_CFileBuffer.h"
 #include "LibGfx_Utilities.h"
 #include "LibGen_Utils.h"
 
@@ -134,7 +134,7 @@ void LibKanji_CStroke::Unload()
 bool LibKanji_CStroke::Load(const char* as_Path)
 {
 	LIBGEN_ASSERT(IsLoaded() == false);
-	LibKanji_CFileBuffer o_File;
+	LibGen_CFileBuffer o_File;
 	if (!o_File.Load(as_Path))
 		return false;
 	SReader o_Read;

@@ -2,6 +2,7 @@
 #include "LibText_CFont.h"
 #include "LibText_CBdfReader.h"
 #include "LibText_Utils.h"
+#include "LibGen_CFileBuffer.h"
 
 namespace
 {
@@ -61,12 +62,11 @@ const LibText_CFont::SCharInf* LibText_CFont::GetCharInfo(u16 au16_Code) const
 bool LibText_CFont::LoadBdf(const char* as_Path)
 {
 	UnloadFont();
-	u8* p_File = nullptr;
-	u32 u_Size = 0;
-	if (!LibText_ReadFile(as_Path, ku_FontFile_Max, p_File, u_Size))
+	LibGen_CFileBuffer o_File;
+	if (!o_File.Load(as_Path, ku_FontFile_Max))
 		return false;
 
-	LibText_CBdfReader o_Reader((const char*)p_File);
+	LibText_CBdfReader o_Reader((const char*)o_File.GetData());
 	bool b_Ok = o_Reader.Measure();
 	if (b_Ok)
 	{
@@ -75,7 +75,6 @@ bool LibText_CFont::LoadBdf(const char* as_Path)
 		mp_CharInfo = new SCharInf[o_Reader.GetCodeCount()]();
 		b_Ok = o_Reader.Fill(mp_CharInfo, mp_Data);
 	}
-	delete[] p_File;
 	if (!b_Ok)
 	{
 		UnloadFont();
@@ -104,17 +103,15 @@ bool LibText_CFont::LoadBinFixed(const SBinFontInf& ao_Info)
 	if (u_GlyphSize == 0)
 		return false;
 
-	u8* p_File = nullptr;
-	u32 u_Size = 0;
-	if (!LibText_ReadFile(ao_Info.mp_Path, ku_FontFile_Max, p_File, u_Size))
+	LibGen_CFileBuffer o_File;
+	if (!o_File.Load(ao_Info.mp_Path, ku_FontFile_Max))
 		return false;
 	// An empty file, a partial glyph or codes past 16 bits mean a wrong file or a wrong description.
+	const u32 u_Size = o_File.GetSize();
 	const u32 u_Count = u_Size / u_GlyphSize;
 	if (u_Count == 0 || u_Size % u_GlyphSize != 0 || ao_Info.mu16_CodeFirst + u_Count - 1 > 0xFFFF)
-	{
-		delete[] p_File;
 		return false;
-	}
+	u8* p_File = o_File.Release();
 	if (ao_Info.mb_BitSwap)
 		for (u32 i = 0; i < u_Size; ++i)
 			p_File[i] = LibText_ReverseBits(p_File[i]);

@@ -2,7 +2,7 @@
 #include <string.h>
 #include "LibGen_Utils.h"
 #include "LibText_CManagerString.h"
-#include "LibText_Utils.h"
+#include "LibGen_CFileBuffer.h"
 
 namespace
 {
@@ -67,9 +67,11 @@ bool LibText_CManagerString::Load(u8 au8_Language)
 	if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))
 		return false;
 
-	u32 u_Size = 0;
-	if (!LibText_ReadFile(s_Path, ku_TableFile_Max, mp_LanguageData, u_Size))
+	LibGen_CFileBuffer o_File;
+	if (!o_File.Load(s_Path, ku_TableFile_Max))
 		return false;
+	const u32 u_Size = o_File.GetSize();
+	mp_LanguageData = o_File.Release();
 	if (!IsTableSound(u_Size))
 	{
 		Unload();
