@@ -1,0 +1,89 @@
+#include "LibGfx_CObjWndBase.h"
+
+#include "LibGen_Utils.h"
+
+#include <cmath>
+
+namespace
+{
+	// Forty steps take a slide from end to end.
+	const double kd_SlideStep = 0.025;
+	// The right edge of the logical screen, seen from its centre line.
+	const float kf_ScreenRight = 240.0f;
+}
+
+LibGfx_CObjWndBase::LibGfx_CObjWndBase()
+	: mf_Slide(0.0f), mf_SlideDistance(0.0f), me_SlideState(ke_Slide_InPlace)
+{
+	// In index order, so the centre draws after the top row and before the bottom one.
+	for (LibGfx_CPolyQuad& oPoly : mo_Poly)
+		AddPoly(&oPoly);
+}
+
+LibGfx_CPolyQuad* LibGfx_CObjWndBase::GetWindowPoly(enumPolyId ae_PolyId)
+{
+	LIBGEN_ASSERT(ae_PolyId < ke_PolyId_Total);
+	return &mo_Poly[ae_PolyId];
+}
+
+void LibGfx_CObjWndBase::GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2, bool)
+{
+	CVector3d<float> oUnused;
+	mo_Poly[ke_PolyId_TopLeft].GetCorners(ao_Corner1, oUnused);
+	mo_Poly[ke_PolyId_BotRight].GetCorners(oUnused, ao_Corner2);
+}
+
+void LibGfx_CObjWndBase::GetCornersClient(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2, bool)
+{
+	mo_Poly[ke_PolyId_MidMid].GetCorners(ao_Corner1, ao_Corner2);
+}
+
+void LibGfx_CObjWndBase::StartSlide(float af_Slide, enumSlideState ae_State)
+{
+	CVector3d<float> oLeft1, oLeft2;
+	mo_Poly[ke_PolyId_MidLeft].GetCorners(oLeft1, oLeft2);
+	mf_SlideDistance = kf_ScreenRight - oLeft1.x;
+	mf_Slide = af_Slide;
+	me_SlideState = ae_State;
+}
+
+void LibGfx_CObjWndBase::Hide()
+{
+	StartSlide(0.0f, ke_Slide_GoingOut);
+}
+
+void LibGfx_CObjWndBase::Show()
+{
+	StartSlide(1.0f, ke_Slide_GoingIn);
+}
+
+void LibGfx_CObjWndBase::Update()
+{
+	LibGfx_CObjBase::Update();
+	if (!(mu32_State & ke_Obj_Visible))
+		return;
+	switch (me_SlideState)
+	{
+	case ke_Slide_GoingOut:
+		mf_Slide = static_cast<float>(mf_Slide + kd_SlideStep);
+		if (mf_Slide >= 1.0f)
+		{
+			mf_Slide = 1.0f;
+			me_SlideState = ke_Slide_Out;
+		}
+		break;
+	case ke_Slide_GoingIn:
+		mf_Slide = static_cast<float>(mf_Slide - kd_SlideStep);
+		if (mf_Slide <= 0.0f)
+		{
+			mf_Slide = 0.0f;
+			me_SlideState = ke_Slide_InPlace;
+		}
+		break;
+	default:
+		return;
+	}
+	// Eases out of one rest position and into the other.
+	mo_Pos.x = mf_SlideDistance * std::sin(mf_Slide * static_cast<float>(M_PI) * 0.5f);
+	mu32_State |= ke_Obj_Dirty;
+}

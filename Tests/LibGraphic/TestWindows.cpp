@@ -1,0 +1,331 @@
+#include "GfxTestFixture.h"
+#include "TestAssert.h"
+
+#include "LibGen_CFileSystem.h"
+#include "LibGfx_CManagerTexture.h"
+#include "LibGfx_CManagerWnd.h"
+#include "LibGfx_CObjWndThemed.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
+{
+	typedef CVector3d<float> V3;
+
+	// A window whose pieces all cover one flat box, its left edge at x = -60; enough for
+	// alphas and slide distances.
+	struct SFlatWnd : LibGfx_CObjWndBase
+	{
+		SFlatWnd()
+		{
+			for (LibGfx_CPolyQuad& oPoly : mo_Poly)
+				oPoly.Set(V3(-50, 40, 0), V3(50, -40, 0), 0xFFFFFFFFu);
+			mo_Poly[ke_PolyId_MidLeft].Set(V3(-60, 40, 0), V3(-50, -40, 0), 0xFFFFFFFFu);
+		}
+		// Alpha byte of the first vertex of the centre piece.
+		u8 Alpha() const { return static_cast<const u8*>(mo_Poly[ke_PolyId_MidMid].mp_Vertex)[3]; }
+	};
+
+	class Carousel : public ::testing::Test
+	{
+	protected:
+		void SetUp() override
+		{
+			GTEST_FLAG_SET(death_test_style, "threadsafe");
+			mo_Wnd.Initialize(V3(0, 0, 0), 300, 50, false);
+		}
+		void TearDown() override
+		{
+			mo_Wnd.RemoveAllWindows();
+			LibGfx_CObjBase::so_RootObject.RemChild(mo_Wnd.GetRootObject());
+		}
+		void Fill(int ai_Count)
+		{
+			for (int i = 0; i < ai_Count; ++i)
+				mo_Wnd.AddWindow(&mo_Win[i]);
+			mo_Wnd.Update();   // the first update settles the carousel
+		}
+		void Updates(int ai_Count)
+		{
+			for (int i = 0; i < ai_Count; ++i)
+				mo_Wnd.Update();
+		}
+		void ExpectInFront(int ai_Wnd)
+		{
+			EXPECT_NEAR(0.0f, mo_Win[ai_Wnd].mo_Pos.x, 1e-3f);
+			EXPECT_NEAR(0.0f, mo_Win[ai_Wnd].mo_Pos.z, 1e-3f);
+			EXPECT_EQ(255, mo_Win[ai_Wnd].Alpha());
+		}
+
+		LibGfx_CManagerWnd mo_Wnd;
+		SFlatWnd mo_Win[8];
+	};
+}
+
+TEST_F(Carousel, FourWindowsStandOnTheEllipse)
+{
+	Fill(4);
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_Normal, mo_Wnd.GetState());
+	const V3 oExpected[4] = {V3(0, 0, 0), V3(-300, 0, -50), V3(0, 0, -100), V3(300, 0, -50)};
+	for (int i = 0; i < 4; ++i)
+	{
+		EXPECT_NEAR(oExpected[i].x, mo_Win[i].mo_Pos.x, 1e-3f) << "window " << i;
+		EXPECT_EQ(0.0f, mo_Win[i].mo_Pos.y);
+		EXPECT_NEAR(oExpected[i].z, mo_Win[i].mo_Pos.z, 1e-3f) << "window " << i;
+		EXPECT_EQ(i == 0 ? 255 : 100, mo_Win[i].Alpha()) << "window " << i;
+		EXPECT_EQ(mo_Wnd.GetRootObject(), mo_Win[i].mp_Parent);
+		EXPECT_TRUE(mo_Win[i].mu32_State & LibGfx_CObjBase::ke_Obj_Visible);
+	}
+
+	// Turned upright, the same ellipse runs along y.
+	LibGfx_CManagerWnd oVertical;
+	oVertical.Initialize(V3(0, 0, 0), 300, 50, true);
+	SFlatWnd oA, oB;
+	oVertical.AddWindow(&oA);
+	oVertical.AddWindow(&oB);
+	EXPECT_NEAR(0.0f, oB.mo_Pos.x, 1e-3f);
+	EXPECT_NEAR(0.0f, oB.mo_Pos.y, 1e-3f);   // sin(pi) rounds close to 0
+	EXPECT_NEAR(-100.0f, oB.mo_Pos.z, 1e-3f);
+	oVertical.RemoveAllWindows();
+	LibGfx_CObjBase::so_RootObject.RemChild(oVertical.GetRootObject());
+}
+
+TEST_F(Carousel, OneGoNextTurnsInTwentyFramesThenRests)
+{
+	Fill(4);
+	mo_Wnd.GoNext();
+	Updates(19);
+	EXPECT_EQ(0, mo_Wnd.GetWindowCurrentId());
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_GoNext, mo_Wnd.GetState());
+	EXPECT_LT(mo_Win[1].mo_Pos.x, 0.0f);   // on its way to the front from the left
+	Updates(1);
+	EXPECT_EQ(1, mo_Wnd.GetWindowCurrentId());
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_GoNormal, mo_Wnd.GetState());
+	ExpectInFront(1);
+	EXPECT_EQ(100, mo_Win[0].Alpha());
+	Updates(1);
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_Normal, mo_Wnd.GetState());
+	ExpectInFront(1);
+}
+
+TEST_F(Carousel, HeldGoNextChainsTurnsWithoutStopping)
+{
+	Fill(4);
+	for (int i = 1; i <= 40; ++i)
+	{
+		mo_Wnd.GoNext();
+		mo_Wnd.Update();
+		EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_GoNext, mo_Wnd.GetState()) << "frame " << i;
+		if (i == 20)
+		{
+			EXPECT_EQ(1, mo_Wnd.GetWindowCurrentId());
+		}
+	}
+	EXPECT_EQ(2, mo_Wnd.GetWindowCurrentId());
+	ExpectInFront(2);
+}
+
+TEST_F(Carousel, GoPrevTurnsBackAndWraps)
+{
+	Fill(4);
+	mo_Wnd.GoPrev();
+	Updates(20);
+	EXPECT_EQ(3, mo_Wnd.GetWindowCurrentId());
+	Updates(1);
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_Normal, mo_Wnd.GetState());
+	ExpectInFront(3);
+}
+
+TEST_F(Carousel, RemovingTheCurrentWindowTurnsToTheOneThatFollowed)
+{
+	Fill(5);
+	for (int i = 0; i < 2; ++i)
+	{
+		mo_Wnd.GoNext();
+		Updates(21);
+	}
+	ASSERT_EQ(2, mo_Wnd.GetWindowCurrentId());
+
+	EXPECT_EQ(&mo_Win[2], mo_Wnd.RemWindow(2));
+	EXPECT_EQ(4, mo_Wnd.GetWindowTotal());
+	EXPECT_EQ(1, mo_Wnd.GetWindowCurrentId());
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_WindowRemove, mo_Wnd.GetState());
+	EXPECT_EQ(&mo_Win[3], mo_Wnd.GetWindow(2));
+	EXPECT_EQ(mo_Wnd.GetRootObject(), mo_Win[2].mp_Parent);   // the caller takes it from here
+
+	int iFrames = 0;
+	while (mo_Wnd.GetState() != LibGfx_CManagerWnd::ke_WndState_Normal && iFrames < 100)
+	{
+		mo_Wnd.Update();
+		++iFrames;
+	}
+	EXPECT_EQ(33, iFrames);   // from a fifth of a step to a whole one, 0.025 a frame
+	EXPECT_EQ(2, mo_Wnd.GetWindowCurrentId());
+	ExpectInFront(3);
+}
+
+TEST_F(Carousel, RemovingAnotherWindowKeepsTheFrontOneInRange)
+{
+	Fill(5);
+	mo_Wnd.GoPrev();
+	Updates(21);
+	ASSERT_EQ(4, mo_Wnd.GetWindowCurrentId());
+	mo_Wnd.RemWindow(&mo_Win[1]);
+	EXPECT_EQ(3, mo_Wnd.GetWindowCurrentId());
+	EXPECT_EQ(&mo_Win[4], mo_Wnd.GetWindowCurrent(0));
+}
+
+TEST_F(Carousel, EmptiedCarouselRestsAndTakesNewWindows)
+{
+	Fill(1);
+	mo_Wnd.RemWindow(static_cast<u8>(0));
+	EXPECT_EQ(0, mo_Wnd.GetWindowTotal());
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_Normal, mo_Wnd.GetState());
+	EXPECT_EQ(nullptr, mo_Wnd.GetWindowCurrent(0));
+
+	mo_Wnd.AddWindow(&mo_Win[1]);
+	mo_Wnd.AddWindow(&mo_Win[2]);
+	Updates(5);
+	ExpectInFront(1);
+	EXPECT_NEAR(-100.0f, mo_Win[2].mo_Pos.z, 1e-3f);
+}
+
+TEST_F(Carousel, CurrentWindowOffsetsWrapOnce)
+{
+	Fill(6);
+	EXPECT_EQ(&mo_Win[5], mo_Wnd.GetWindowCurrent(-1));
+	EXPECT_EQ(&mo_Win[1], mo_Wnd.GetWindowCurrent(7));
+	EXPECT_EQ(&mo_Win[0], mo_Wnd.GetWindowCurrent(0));
+	EXPECT_EQ(nullptr, mo_Wnd.GetWindowCurrent(-7));
+	EXPECT_EQ(nullptr, mo_Wnd.GetWindow(6));
+
+	mo_Wnd.RemoveAllWindows();
+	EXPECT_EQ(0, mo_Wnd.GetWindowTotal());
+	EXPECT_EQ(nullptr, mo_Wnd.GetWindowCurrent(0));
+	EXPECT_EQ(nullptr, mo_Win[0].mp_Parent);
+	EXPECT_TRUE(mo_Wnd.GetRootObject()->mo_ChildList.empty());
+}
+
+TEST_F(Carousel, BadCallsAreAssertions)
+{
+	Fill(2);
+	EXPECT_LIBGEN_ASSERT(mo_Wnd.AddWindow(nullptr), "apo_Wnd != NULL");
+	EXPECT_LIBGEN_ASSERT(mo_Wnd.RemWindow(static_cast<u8>(2)), "au8_WndId < mu8_WndCount");
+	EXPECT_LIBGEN_ASSERT(mo_Win[0].GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_Total), "ae_PolyId < ke_PolyId_Total");
+}
+
+TEST(WindowSlide, HideAndShowEndOnTheFortyFirstUpdate)
+{
+	SFlatWnd oWnd;
+	oWnd.mo_Pos.x = 12.0f;
+	oWnd.Hide();
+	oWnd.Update();   // invisible windows do not slide
+	EXPECT_EQ(12.0f, oWnd.mo_Pos.x);
+	EXPECT_EQ(0.0f, oWnd.mf_Slide);
+
+	oWnd.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	for (int i = 0; i < 40; ++i)
+		oWnd.Update();
+	EXPECT_EQ(1u, oWnd.me_SlideState);
+	oWnd.Update();
+	EXPECT_EQ(3u, oWnd.me_SlideState);
+	EXPECT_EQ(300.0f, oWnd.mo_Pos.x);   // its left edge, at -60, on the screen's right edge
+	oWnd.Update();
+	EXPECT_EQ(300.0f, oWnd.mo_Pos.x);
+
+	oWnd.Show();
+	for (int i = 0; i < 40; ++i)
+		oWnd.Update();
+	EXPECT_EQ(2u, oWnd.me_SlideState);
+	EXPECT_GT(oWnd.mo_Pos.x, 0.0f);
+	EXPECT_LT(oWnd.mo_Pos.x, 1.0f);
+	oWnd.Update();
+	EXPECT_EQ(0u, oWnd.me_SlideState);
+	EXPECT_EQ(0.0f, oWnd.mo_Pos.x);
+}
+
+TEST(WindowSlide, FrameAndClientBoxes)
+{
+	SFlatWnd oWnd;
+	oWnd.mo_Poly[LibGfx_CObjWndBase::ke_PolyId_TopLeft].Set(V3(-70, 60, 0), V3(-50, 40, 0), 0xFFFFFFFFu);
+	oWnd.mo_Poly[LibGfx_CObjWndBase::ke_PolyId_BotRight].Set(V3(50, -40, 0), V3(66, -52, 0), 0xFFFFFFFFu);
+	oWnd.mo_Poly[LibGfx_CObjWndBase::ke_PolyId_MidMid].Set(V3(-50, 40, 0), V3(50, -40, 0), 0xFFFFFFFFu);
+	LibGfx_CObjBase oChild;
+	LibGfx_CPolyQuad oBig;
+	oBig.Set(V3(-500, 500, 0), V3(500, -500, 0), 0xFFFFFFFFu);
+	oChild.AddPoly(&oBig);
+	oChild.SetParent(&oWnd);
+	V3 o1, o2;
+	oWnd.GetCorners(o1, o2, true);   // children never widen the frame
+	EXPECT_EQ(V3(-70, 60, 0), o1);
+	EXPECT_EQ(V3(66, -52, 0), o2);
+	oWnd.GetCornersClient(o1, o2, true);
+	EXPECT_EQ(V3(-50, 40, 0), o1);
+	EXPECT_EQ(V3(50, -40, 0), o2);
+	EXPECT_EQ(&oWnd.mo_Poly[4], oWnd.GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_MidMid));
+	// The nine pieces draw in index order.
+	int i = 0;
+	for (LibGfx_CPolyBase* pPoly : oWnd.mo_PolyList)
+		EXPECT_EQ(&oWnd.mo_Poly[i++], pPoly);
+	EXPECT_EQ(9, i);
+}
+
+namespace
+{
+	class ThemedWindow : public GfxTest
+	{
+	protected:
+		void SetUp() override
+		{
+			GfxTest::SetUp();
+			LibGen_CFileSystem::Instance()->SetCurrentDir(FUDEMARU_DATA_PARENT);
+			LibGfx_CManagerTexture::Instance()->LoadBaseTextures();
+			if (LibGfx_CManagerTexture::Instance()->mo_Texture[ke_Tex_Wnd_MidMid].mp_Data == nullptr)
+				GTEST_SKIP() << "the theme pictures are not built";
+		}
+		// The texel of a theme texture as drawn over black: colour scaled by its alpha.
+		void ExpectTexel(u16 au16_X, u16 au16_Y, u16 au16_Texture, u16 au16_S, u16 au16_T)
+		{
+			const LibGfx_CTexture& oTex = LibGfx_CManagerTexture::Instance()->mo_Texture[au16_Texture];
+			const u8* pTexel = oTex.mp_Data + au16_T * oTex.GetRowSize() + 4 * au16_S;
+			const u32 uPixel = Pixel(au16_X, au16_Y);
+			for (int c = 0; c < 3; ++c)
+				EXPECT_NEAR(pTexel[c] * pTexel[3] / 255, (uPixel >> (8 * c)) & 0xFF, 2)
+					<< "texture " << au16_Texture << " at " << au16_X << ", " << au16_Y;
+		}
+	};
+}
+
+TEST_F(ThemedWindow, FrameIsDrawnAroundTheClientArea)
+{
+	LibGfx_CObjWndThemed oWnd;
+	oWnd.Set(CVector2d<float>(96, 64), LibGfx_CObjWndThemed::ke_WinTheme_Default);
+	oWnd.SetParent(nullptr);
+	oWnd.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	V3 o1, o2;
+	oWnd.GetCornersClient(o1, o2, false);
+	EXPECT_EQ(V3(-48, 32, 0), o1);
+	EXPECT_EQ(V3(48, -32, 0), o2);
+	oWnd.GetCorners(o1, o2, false);
+	EXPECT_EQ(V3(-64, 48, 0), o1);   // the 16-unit pieces lie outside the client area
+	EXPECT_EQ(V3(64, -48, 0), o2);
+	DrawFrame();
+
+	// Each piece shows its own picture from its top-left corner; the centre and the edges tile.
+	const int iLeft[3] = {-64, -48, 48};
+	const int iTop[3] = {48, 32, -32};
+	for (int iRow = 0; iRow < 3; ++iRow)
+		for (int iCol = 0; iCol < 3; ++iCol)
+		{
+			const u16 uTexture = static_cast<u16>(ke_Tex_Wnd_TopLeft + 3 * iRow + iCol);
+			ExpectTexel(ScreenX(iLeft[iCol] + 5), ScreenY(iTop[iRow] - 3), uTexture, 5, 3);
+		}
+	ExpectTexel(ScreenX(-48 + 16 + 5), ScreenY(32 - 32 - 3), ke_Tex_Wnd_MidMid, 5, 3);
+	ExpectTexel(ScreenX(-64 + 7), ScreenY(32 - 16 - 9), ke_Tex_Wnd_MidLeft, 7, 9);
+	// Nothing outside the frame.
+	EXPECT_EQ(0xff000000u, Pixel(ScreenX(-65), 136));
+	EXPECT_EQ(0xff000000u, Pixel(ScreenX(64), 136));
+	EXPECT_EQ(0xff000000u, Pixel(240, ScreenY(49)));
+	EXPECT_EQ(0xff000000u, Pixel(240, ScreenY(-48)));
+}
