@@ -2,11 +2,33 @@
 #define FUDEMARU_H
 
 #include "LibGen_DataTypes.h"
+#include "LibText_CFont.h"
 
 // Exit request, tested at the start of every frame.
 extern bool gb_QuitProgram;
 // Cards dealt per quiz round, 2..32 once the configuration has been read.
 extern u8 gu8_QuizCardCount;
+
+// The Latin font (loaded by the intro), the 48x48 and 16x16 Japanese fonts (loaded by the loading state).
+extern LibText_CFont goFontAscii;
+extern LibText_CFont goFontKanji;
+extern LibText_CFont goFontKanji16;
+
+// The nine text palettes; the intro stores in each entry the palette slot it locked.
+enum enumPalettes
+{
+	ke_Palette_0 = 0,
+	ke_Palette_1,
+	ke_Palette_2,
+	ke_Palette_3,
+	ke_Palette_4,
+	ke_Palette_5,
+	ke_Palette_6,
+	ke_Palette_7,
+	ke_Palette_8,
+	ke_Palette__Total
+};
+extern u8 gu8_Palettes[ke_Palette__Total];
 
 // The picture keeps the 480:272 aspect ratio: the part of a window it is drawn in.
 struct SViewport
