@@ -1,38 +1,19 @@
 #include "CConfig.h"
 
-#include <gtest/gtest.h>
+#include "ScratchFolder.h"
 
-#include <cstdlib>
-#include <fstream>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 namespace
 {
-	class ConfigFile : public ::testing::Test
+	class ConfigFile : public ScratchFolder
 	{
 	protected:
-		void SetUp() override
-		{
-			char sTemplate[] = "/tmp/fudemaru-config-XXXXXX";
-			ASSERT_NE(nullptr, mkdtemp(sTemplate));
-			ms_Folder = sTemplate;
-			ASSERT_EQ(0, mkdir((ms_Folder + "/Data").c_str(), 0755));
-		}
-
-		void TearDown() override
-		{
-			unlink((ms_Folder + "/Data/config.xml").c_str());
-			rmdir((ms_Folder + "/Data").c_str());
-			rmdir(ms_Folder.c_str());
-		}
-
 		CConfig Read(const std::string& as_Xml, bool* ap_Loaded = nullptr)
 		{
-			std::ofstream(ms_Folder + "/Data/config.xml") << as_Xml;
+			Write("Data/config.xml", as_Xml);
 			CConfig oConfig;
-			const bool bLoaded = oConfig.Load(ms_Folder.c_str());
+			const bool bLoaded = oConfig.Load(ms_Root.c_str());
 			if (ap_Loaded)
 				*ap_Loaded = bLoaded;
 			return oConfig;
@@ -42,8 +23,6 @@ namespace
 		{
 			return Read("<Config " + as_Attribute + "/>").mu8_QuizCardCount;
 		}
-
-		std::string ms_Folder;
 	};
 }
 

@@ -5,32 +5,10 @@
 #include <stdlib.h>
 #include <string>
 #include <gtest/gtest.h>
-#include "LibGen_CFileSystem.h"
+#include "ScratchFolder.h"
 
-// A scratch folder made the file system's current directory, where a test writes its data files.
-class TextFixture : public ::testing::Test
-{
-protected:
-	void SetUp() override
-	{
-		char s_Template[] = "/tmp/libtexte-XXXXXX";
-		ASSERT_NE(mkdtemp(s_Template), nullptr);
-		ms_Root = s_Template;
-		LibGen_CFileSystem::Instance()->SetCurrentDir(ms_Root.c_str());
-	}
-	void TearDown() override
-	{
-		ASSERT_EQ(system(("rm -rf " + ms_Root).c_str()), 0);
-	}
-	void Write(const char* as_Name, const std::string& as_Bytes)
-	{
-		FILE* p_File = fopen((ms_Root + "/" + as_Name).c_str(), "wb");
-		ASSERT_NE(p_File, nullptr);
-		ASSERT_EQ(fwrite(as_Bytes.data(), 1, as_Bytes.size(), p_File), as_Bytes.size());
-		fclose(p_File);
-	}
-	std::string ms_Root;
-};
+// Text tests write their fonts and tables into a scratch folder.
+typedef ScratchFolder TextFixture;
 
 // One BDF character: code, advance, box and hex rows.
 inline std::string BdfChar(int ai_Code, int ai_Advance, const char* as_Box, const std::string& as_Rows)

@@ -1,0 +1,44 @@
+#ifndef SCRATCH_FOLDER_H
+#define SCRATCH_FOLDER_H
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string>
+#include <sys/stat.h>
+#include <gtest/gtest.h>
+#include "LibGen_CFileSystem.h"
+
+// A temporary folder with a Data folder inside, made the file system's current directory, where a
+// test writes the data files it reads back. Removed after the test.
+class ScratchFolder : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		char s_Template[] = "/tmp/fudemaru-test-XXXXXX";
+		ASSERT_NE(mkdtemp(s_Template), nullptr);
+		ms_Root = s_Template;
+		ASSERT_EQ(mkdir((ms_Root + "/Data").c_str(), 0755), 0);
+		LibGen_CFileSystem::Instance()->SetCurrentDir(ms_Root.c_str());
+	}
+	void TearDown() override
+	{
+		ASSERT_EQ(system(("rm -rf '" + ms_Root + "'").c_str()), 0);
+	}
+	// as_Name is relative to the root, such as "./Data/kanjidic".
+	void Write(const std::string& as_Name, const std::string& as_Bytes)
+	{
+		FILE* p_File = fopen((ms_Root + "/" + as_Name).c_str(), "wb");
+		ASSERT_NE(p_File, nullptr);
+		ASSERT_EQ(fwrite(as_Bytes.data(), 1, as_Bytes.size(), p_File), as_Bytes.size());
+		fclose(p_File);
+	}
+	void MakeDir(const std::string& as_Name)
+	{
+		ASSERT_EQ(mkdir((ms_Root + "/" + as_Name).c_str(), 0755), 0);
+	}
+
+	std::string ms_Root;
+};
+
+#endif
