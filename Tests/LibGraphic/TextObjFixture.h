@@ -38,8 +38,8 @@ protected:
 		return fclose(pFile) == 0 && b;
 	}
 
-	// A fixed-cell font of au8_Width x au8_Height (width 8 at most) whose glyphs, from 'A' on,
-	// are the given rows, one byte each, leftmost pixel in bit 0. Codes outside draw glyph 'A'.
+	// A fixed-cell font of au8_Width x au8_Height whose glyphs, from 'A' on, are the given bytes:
+	// rows of ceil(width / 8) bytes, leftmost pixel in bit 0. Codes outside draw glyph 'A'.
 	bool LoadFont(LibText_CFont& ao_Font, u8 au8_Width, u8 au8_Height, const std::vector<u8>& ao_Rows)
 	{
 		return WriteFile("font.bin", std::string(ao_Rows.begin(), ao_Rows.end())) &&

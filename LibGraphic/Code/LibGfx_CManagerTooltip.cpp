@@ -1,0 +1,173 @@
+#include "LibGfx_CManagerTooltip.h"
+
+#include "LibGen_Utils.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CManagerTexture.h"
+#include "LibText_CManagerString.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace
+{
+	// 136 / tan(22.5 degrees): the distance at which one unit is one pixel.
+	const double kd_BarDistance = 328.3330418906434;
+	const u16 ku16_ScreenWidth = 480;
+	const u16 ku16_HintGap = 4;
+	const u32 ku32_AlignLeftBottom = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Bottom;
+
+	// True when every conversion of the format reads a whole number (%i, %d) or is "%%": the
+	// format comes from a data file, and a %s or %n there must not reach vsnprintf.
+	bool IsIntFormat(const char* as_Format)
+	{
+		for (const char* p = as_Format; *p != 0; ++p)
+		{
+			if (*p != '%')
+				continue;
+			++p;
+			if (*p != 'i' && *p != 'd' && *p != '%')
+				return false;
+		}
+		return true;
+	}
+}
+
+LibGfx_CManagerTooltip::LibGfx_CManagerTooltip()
+{
+	mo_Bar.SetParent(nullptr);
+	mo_Bar.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+	mo_Bar.mu32_Align = ku32_AlignLeftBottom;
+	mo_Bar.AddPoly(&mo_BarQuad[0]);
+	mo_Bar.AddPoly(&mo_BarQuad[1]);
+}
+
+void LibGfx_CManagerTooltip::Update()
+{
+	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
+	if (!pCameras->HasCamera())
+		return;
+	mo_Bar.mo_Pos.z = static_cast<float>(pCameras->GetPosEye()->z - kd_BarDistance);
+	mo_Bar.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+}
+
+void LibGfx_CManagerTooltip::Show(LibGfx_CObjBase& ao_Object, bool ab_Shown)
+{
+	if (ab_Shown)
+		ao_Object.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	else
+		ao_Object.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+}
+
+void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Palette)
+{
+	// A translucent blue bar 30 units high under a 2-unit opaque line: 32 units in all.
+	mo_BarQuad[0].Set(CVector3d<float>(-240, 15, 0), CVector3d<float>(240, -15, 0), 0x7DC80000u);
+	mo_BarQuad[1].Set(CVector3d<float>(-240, 17, 0), CVector3d<float>(240, 15, 0), 0xFFFF2020u);
+
+	for (u8 i = 0; i < ke_KeyId_Total; ++i)
+	{
+		LibGfx_CObjIcon& oIcon = mo_KeyIcon[i];
+		oIcon.Load(static_cast<u16>(ke_Tex_Key_Cross + i), 0, ap_Font, au8_Palette, LibGfx_CObjIcon::ke_TextPos_Right);
+		oIcon.mu32_Align = ku32_AlignLeftBottom;
+		oIcon.SetParent(&mo_Bar);
+		oIcon.mo_Pos.y = 2;
+		Show(oIcon, false);
+	}
+
+	const u8 au8_TxtAlign[ku_Tooltip_Line] = {LibText_CTextBase::ke_TxtAlign_Center, LibText_CTextBase::ke_TxtAlign_Left};
+	const float af_PosY[ku_Tooltip_Line] = {8, 0};
+	for (u8 i = 0; i < ku_Tooltip_Line; ++i)
+	{
+		LibGfx_CObjText& oLine = mo_TxtLine[i];
+		oLine.SetParent(&mo_Bar);
+		oLine.TxtSetAlign(au8_TxtAlign[i], 255);
+		oLine.TxtSetFont(ap_Font, nullptr);
+		oLine.TxtSetPalette(au8_Palette);
+		oLine.TxtSetTextId(0);
+		oLine.mo_Pos.y = af_PosY[i];
+		Show(oLine, false);
+	}
+	// Line 0 is centred on the bar, line 1 starts at its left edge.
+	mo_TxtLine[1].mu32_Align = ku32_AlignLeftBottom;
+	Show(mo_Bar, true);
+}
+
+void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const u32& au32_TextId)
+{
+	LIBGEN_ASSERT(au8_Line < ku_Tooltip_Line);
+	if (au32_TextId != 0)
+		mo_TxtLine[au8_Line].TxtSetTextId(au32_TextId);
+	Show(mo_TxtLine[au8_Line], au32_TextId != 0);
+}
+
+void LibGfx_CManagerTooltip::SetTxtMainFmt(const u8& au8_Line, u32 au32_TextId, ...)
+{
+	LIBGEN_ASSERT(au8_Line < ku_Tooltip_Line);
+	const char* sFormat = LibText_CManagerString::Instance()->GetString(au32_TextId);
+	char sText[ku_Format_Size];
+	if (IsIntFormat(sFormat))
+	{
+		va_list oArgs;
+		va_start(oArgs, au32_TextId);
+		vsnprintf(sText, sizeof(sText), sFormat, oArgs);
+		va_end(oArgs);
+		sFormat = sText;
+	}
+	mo_TxtLine[au8_Line].TxtSetText(sFormat, true);
+	Show(mo_TxtLine[au8_Line], true);
+}
+
+void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const char* as_Text)
+{
+	LIBGEN_ASSERT(au8_Line < ku_Tooltip_Line);
+	if (as_Text != nullptr)
+		mo_TxtLine[au8_Line].TxtSetText(as_Text, false);
+	Show(mo_TxtLine[au8_Line], as_Text != nullptr);
+}
+
+void LibGfx_CManagerTooltip::SetTxtKey(enumKeysId ae_Key, const u32& au32_TextId)
+{
+	LIBGEN_ASSERT(ae_Key < ke_KeyId_Total);
+	if (au32_TextId != 0)
+		mo_KeyIcon[ae_Key].SetTextId(au32_TextId);
+	Show(mo_KeyIcon[ae_Key], au32_TextId != 0);
+	LayoutKeys();
+}
+
+void LibGfx_CManagerTooltip::LayoutKeys()
+{
+	// The shown hints in index order, each followed by a 4-unit gap, the last gap ending at
+	// the bar's right edge; x counts from the bar's left edge.
+	u16 u16_Sum = 0;
+	u16 u16_Count = 0;
+	for (const LibGfx_CObjIcon& oIcon : mo_KeyIcon)
+	{
+		if (oIcon.mu32_State & LibGfx_CObjBase::ke_Obj_Visible)
+		{
+			u16_Sum = static_cast<u16>(u16_Sum + oIcon.GetWidth());
+			++u16_Count;
+		}
+	}
+	u16 u16_X = static_cast<u16>(ku16_ScreenWidth - ku16_HintGap * u16_Count - u16_Sum);
+	for (LibGfx_CObjIcon& oIcon : mo_KeyIcon)
+	{
+		if (!(oIcon.mu32_State & LibGfx_CObjBase::ke_Obj_Visible))
+			continue;
+		oIcon.mo_Pos.x = u16_X;
+		oIcon.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+		u16_X = static_cast<u16>(u16_X + oIcon.GetWidth() + ku16_HintGap);
+	}
+}
+
+void LibGfx_CManagerTooltip::ClearTxtAll()
+{
+	for (LibGfx_CObjIcon& oIcon : mo_KeyIcon)
+		Show(oIcon, false);
+	for (LibGfx_CObjText& oLine : mo_TxtLine)
+		Show(oLine, false);
+}
+
+void LibGfx_CManagerTooltip::Unload()
+{
+	Show(mo_Bar, false);
+}

@@ -1,0 +1,161 @@
+#include "TextObjFixture.h"
+#include "TestAssert.h"
+
+#include "LibGen_CFileSystem.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CManagerTooltip.h"
+
+#include <string>
+
+namespace
+{
+	typedef LibGfx_CManagerTooltip TT;
+	const u32 ku32_Black = 0xff000000u;
+
+	class ManagerTooltip : public TextObjTest
+	{
+	protected:
+		void SetUp() override
+		{
+			GTEST_FLAG_SET(death_test_style, "threadsafe");
+			TextObjTest::SetUp();
+		}
+		void TearDown() override
+		{
+			delete TT::sp_instance;
+			TT::sp_instance = nullptr;
+			TextObjTest::TearDown();
+		}
+		TT* Tooltip() { return TT::Instance(); }
+
+		// Button pictures 20 wide and labels of solid 10-unit glyphs: hints of 60 and 40 units.
+		void LoadSmall()
+		{
+			for (u16 u = ke_Tex_Key_Cross; u <= ke_Tex_Key_LeftRight; ++u)
+				MakePicture(u, 20, 20, 0xff0000ffu);
+			ASSERT_TRUE(LoadFont(mo_Font, 10, 10, std::vector<u8>(20, 0xff)));
+			ASSERT_TRUE(LoadStrings({"AAAA", "AA", "%i" + std::string(300, 'A'), "%s here", "Kanji %i of %i"}));
+			Tooltip()->Load(&mo_Font, mu8_Palette);
+		}
+		bool Shown(const LibGfx_CObjBase& ao_Object) const { return ao_Object.mu32_State & LibGfx_CObjBase::ke_Obj_Visible; }
+		float HintX(TT::enumKeysId ae_Key) { return Tooltip()->mo_KeyIcon[ae_Key].mo_Pos.x; }
+
+		LibText_CFont mo_Font;
+	};
+}
+
+TEST_F(ManagerTooltip, HintsStandFromTheRightEdgeAndCloseUp)
+{
+	LoadSmall();
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 1);
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 2);
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Circle, 2);
+	EXPECT_EQ(60, Tooltip()->mo_KeyIcon[TT::ke_KeyId_Cross].GetWidth());
+	EXPECT_EQ(328, HintX(TT::ke_KeyId_Cross));
+	EXPECT_EQ(392, HintX(TT::ke_KeyId_Triangle));
+	EXPECT_EQ(436, HintX(TT::ke_KeyId_Circle));
+
+	// Hiding the middle hint closes its gap: 480 - 8 - 100 = 372, 372 + 64 = 436.
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 0);
+	EXPECT_FALSE(Shown(Tooltip()->mo_KeyIcon[TT::ke_KeyId_Triangle]));
+	EXPECT_EQ(372, HintX(TT::ke_KeyId_Cross));
+	EXPECT_EQ(436, HintX(TT::ke_KeyId_Circle));
+
+	Tooltip()->ClearTxtAll();
+	for (const LibGfx_CObjIcon& oIcon : Tooltip()->mo_KeyIcon)
+		EXPECT_FALSE(Shown(oIcon));
+}
+
+TEST_F(ManagerTooltip, LinesShowHideAndFormat)
+{
+	LoadSmall();
+	LibGfx_CObjText& oLine0 = Tooltip()->mo_TxtLine[0];
+	LibGfx_CObjText& oLine1 = Tooltip()->mo_TxtLine[1];
+	EXPECT_FALSE(Shown(oLine0));
+	Tooltip()->SetTxtMain(0, 1u);
+	EXPECT_TRUE(Shown(oLine0));
+	Tooltip()->SetTxtMain(0, 0u);
+	EXPECT_FALSE(Shown(oLine0));
+	EXPECT_EQ(1u, oLine0.TxtGetTextId()) << "hidden, the text stays";
+	Tooltip()->SetTxtMain(0, 2u);
+	EXPECT_TRUE(Shown(oLine0));
+	EXPECT_STREQ("AA", oLine0.TxtGetText());
+
+	const char* sOwn = "AAA";
+	Tooltip()->SetTxtMain(1, sOwn);
+	EXPECT_EQ(sOwn, oLine1.TxtGetText());
+	Tooltip()->SetTxtMain(1, static_cast<const char*>(nullptr));
+	EXPECT_FALSE(Shown(oLine1));
+
+	Tooltip()->SetTxtMainFmt(1, 5, 3, 12);
+	EXPECT_TRUE(Shown(oLine1));
+	EXPECT_STREQ("Kanji 3 of 12", oLine1.TxtGetText());
+	Tooltip()->SetTxtMainFmt(1, 3, 7);
+	EXPECT_EQ(255u, std::string(oLine1.TxtGetText()).size()) << "cut to the 256-byte buffer";
+	Tooltip()->SetTxtMainFmt(1, 4, 7);
+	EXPECT_STREQ("%s here", oLine1.TxtGetText()) << "a conversion other than a number is not formatted";
+
+	EXPECT_LIBGEN_ASSERT(Tooltip()->SetTxtMain(2, 1u), "au8_Line < ku_Tooltip_Line");
+	EXPECT_LIBGEN_ASSERT(Tooltip()->SetTxtMainFmt(2, 5, 1, 2), "au8_Line < ku_Tooltip_Line");
+}
+
+TEST_F(ManagerTooltip, BarKeepsItsDistanceInFrontOfTheCamera)
+{
+	LoadSmall();
+	Tooltip()->Update();
+	EXPECT_NEAR(0.0f, Tooltip()->mo_Bar.mo_Pos.z, 1e-3f);
+
+	// A camera 100 units nearer: the bar comes 100 units nearer too, and looks the same.
+	LibGfx_CCameraBase oNear;
+	oNear.SetPos(CVector3d<float>(0, 0, 228.33304f), CVector3d<float>(0, 0, -100));
+	LibGfx_CManagerCamera::Instance()->Push(&oNear, 1.0f);
+	LibGfx_CManagerCamera::Instance()->Update();
+	Tooltip()->Update();
+	EXPECT_NEAR(-100.0f, Tooltip()->mo_Bar.mo_Pos.z, 1e-3f);
+	DrawFrame();
+	EXPECT_EQ(ku32_Black, Pixel(5, 239));
+	EXPECT_NE(ku32_Black, Pixel(5, 240));
+	EXPECT_NE(ku32_Black, Pixel(474, 271));
+}
+
+TEST_F(ManagerTooltip, RealThemeBarWithAHint)
+{
+	LibGen_CFileSystem::Instance()->SetCurrentDir(FUDEMARU_DATA_PARENT);
+	LibGfx_CManagerTexture::Instance()->LoadBaseTextures();
+	ASSERT_TRUE(mo_Font.LoadBdf("./Data/Fonts/xtal-14.bdf")) << "build the data first (target FudemaruData)";
+	LibText_CManagerString::Instance()->SetLanguagePath("./Data/Languages");
+	ASSERT_TRUE(LibText_CManagerString::Instance()->Load(0));
+	Tooltip()->Load(&mo_Font, mu8_Palette);
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 4);   // "Choose"
+	Tooltip()->Update();
+	DrawFrame();
+
+	// The bar: the bottom 32 rows, an opaque light-blue line over translucent blue.
+	EXPECT_EQ(ku32_Black, Pixel(5, 239));
+	EXPECT_EQ(0xffff2020u, Pixel(5, 240));
+	EXPECT_EQ(0xffff2020u, Pixel(5, 241));
+	const u32 uBar = Pixel(5, 242);
+	EXPECT_EQ(0u, uBar & 0xffff);
+	EXPECT_NEAR(0x62, (uBar >> 16) & 0xff, 2);
+	EXPECT_EQ(uBar, Pixel(5, 271));
+
+	// The hint at the right end: the button picture, then its label in ink.
+	const LibGfx_CObjIcon& oHint = Tooltip()->mo_KeyIcon[TT::ke_KeyId_Cross];
+	const int iPicture = static_cast<int>(oHint.mo_Pos.x);
+	EXPECT_EQ(480 - 4, iPicture + oHint.GetWidth());
+	int iPictureInk = 0, iLabelInk = 0, iOutside = 0;
+	for (int y = 242; y < 272; ++y)
+		for (int x = iPicture - 4; x < 480; ++x)
+		{
+			const u32 u = Pixel(static_cast<u16>(x), static_cast<u16>(y));
+			if (x < iPicture || x >= 476)
+				iOutside += u != uBar;
+			else if (x < iPicture + 24)
+				iPictureInk += u != uBar;
+			else
+				iLabelInk += (u & 0xff) > 0xc0;
+		}
+	EXPECT_EQ(0, iOutside);
+	EXPECT_GT(iPictureInk, 100);
+	EXPECT_GT(iLabelInk, 40);
+}
