@@ -1,6 +1,8 @@
 #include "LibInput_ManagerKey.h"
+#include "LibInput_ManagerKey_Headless.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace
 {
@@ -72,4 +74,20 @@ TEST(ManagerKey, ButtonNames)
 	EXPECT_EQ(static_cast<u32>(ke_Key_Cross), LibInput_ManagerKey::ButtonFromName("Cross"));
 	EXPECT_EQ(static_cast<u32>(ke_Key_Note), LibInput_ManagerKey::ButtonFromName("note"));
 	EXPECT_EQ(0u, LibInput_ManagerKey::ButtonFromName("Space"));
+}
+
+TEST(ManagerKey, HeadlessUpdateSamplesTheScriptButtons)
+{
+	LibInput_ManagerKey oKeys;
+	oKeys.Load();
+	LibInput_SetScriptKeys(ke_Key_Cross | ke_Key_Up);
+	EXPECT_EQ(ku_Cross | (ke_Key_Up & ku_Key_BitMask), LibInput_GetScriptKeys()) << "only the button bits are kept";
+	oKeys.Update();
+	EXPECT_TRUE(oKeys.KeyTriggerAll(ke_Key_Cross | ke_Key_Up));
+	LibInput_SetScriptKeys(ke_Key_Up);
+	oKeys.Update();
+	EXPECT_TRUE(oKeys.KeyReleaseAny(ke_Key_Cross));
+	EXPECT_TRUE(oKeys.KeyPressAny(ke_Key_Up));
+	EXPECT_EQ(2, oKeys.KeyTimePress(ke_Key_Up));
+	LibInput_SetScriptKeys(0);
 }
