@@ -4,6 +4,7 @@
 #include "LibKanji_CDictionary.h"
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CStroke.h"
+#include "LibText_CManagerString.h"
 
 #include <iconv.h>
 #include <cstdio>
@@ -18,7 +19,7 @@ namespace
 
 	int Usage()
 	{
-		fprintf(stderr, "usage: %s [--data DIR] kanji C | lists | list NAME | strokes C\n", kProgram);
+		fprintf(stderr, "usage: %s [--data DIR] kanji C | lists | list NAME | strokes C | strings LANG\n", kProgram);
 		return 2;
 	}
 
@@ -182,6 +183,29 @@ namespace
 		printf("{\"count\":%d,\"strokes\":[%s]}\n", u8_Count, s_Strokes.c_str());
 		return 0;
 	}
+
+	// The non-empty texts of a language's string table by id; LANG is the table's number.
+	int PrintStrings(const char* as_Arg)
+	{
+		char* p_End = nullptr;
+		const unsigned long u_Lang = strtoul(as_Arg, &p_End, 10);
+		LibText_CManagerString* p_Strings = LibText_CManagerString::Instance();
+		p_Strings->SetLanguagePath("./Data/Languages");
+		if (as_Arg[0] < '0' || as_Arg[0] > '9' || *p_End != 0 || u_Lang > 99 || !p_Strings->Load((u8)u_Lang))
+			return Fail("no language", as_Arg);
+		std::string s_Strings;
+		const u32 u_Total = p_Strings->GetStringTotal();
+		for (u32 u_Id = 1; u_Id <= u_Total; ++u_Id)
+		{
+			const char* s_Text = p_Strings->GetString(u_Id);
+			if (s_Text[0] == 0)
+				continue;
+			s_Strings += (s_Strings.empty() ? "\"" : ",\"") + std::to_string(u_Id) + "\":" +
+				Quote(Convert("UTF-8", "ISO-8859-1", s_Text));
+		}
+		printf("{\"count\":%u,\"strings\":{%s}}\n", u_Total, s_Strings.c_str());
+		return 0;
+	}
 }
 
 int main(int argc, char** argv)
@@ -200,13 +224,15 @@ int main(int argc, char** argv)
 	const std::string s_Command = o_Args[0];
 	const bool b_Arg = o_Args.size() == 2;
 	if (!((s_Command == "lists" && o_Args.size() == 1) ||
-			((s_Command == "kanji" || s_Command == "list" || s_Command == "strokes") && b_Arg)))
+			((s_Command == "kanji" || s_Command == "list" || s_Command == "strokes" || s_Command == "strings") && b_Arg)))
 		return Usage();
 
 	CDataFolder o_Folder;
 	if (!o_Folder.Find(argv[0], s_Data))
 		return Fail("no data folder at", s_Data.c_str());
 	LibGen_CFileSystem::Instance()->SetCurrentDir(o_Folder.Get());
+	if (s_Command == "strings")
+		return PrintStrings(o_Args[1]);
 
 	if (!LibKanji_CDictionary::Instance()->Load("./Data/kanjidic"))
 		return Fail("cannot read", "./Data/kanjidic");
