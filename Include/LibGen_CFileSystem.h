@@ -22,6 +22,8 @@ public:
 	LibGen_CFileSystem();
 
 	void  SetCurrentDir(const char* as_DirName);
+	// Empty until SetCurrentDir succeeds.
+	const char* GetCurrentDir() const { return ms_DirCurrent; }
 	FILE* OpenFile(const char* as_FileName, const char* as_Mode) const;
 	// Kind mask: 1 keeps regular files, 2 directories, 0 every entry.
 	void  LoadDirEntry(const char* as_Path, unsigned char au8_Mask);
