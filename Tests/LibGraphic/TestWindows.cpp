@@ -1,5 +1,4 @@
 #include "GfxTestFixture.h"
-#include "TestAssert.h"
 
 #include "LibGen_CFileSystem.h"
 #include "LibGfx_CManagerTexture.h"
@@ -32,7 +31,6 @@ namespace
 	protected:
 		void SetUp() override
 		{
-			GTEST_FLAG_SET(death_test_style, "threadsafe");
 			mo_Wnd.Initialize(V3(0, 0, 0), 300, 50, false);
 		}
 		void TearDown() override
@@ -77,18 +75,6 @@ TEST_F(Carousel, FourWindowsStandOnTheEllipse)
 		EXPECT_EQ(mo_Wnd.GetRootObject(), mo_Win[i].mp_Parent);
 		EXPECT_TRUE(mo_Win[i].mu32_State & LibGfx_CObjBase::ke_Obj_Visible);
 	}
-
-	// Turned upright, the same ellipse runs along y.
-	LibGfx_CManagerWnd oVertical;
-	oVertical.Initialize(V3(0, 0, 0), 300, 50, true);
-	SFlatWnd oA, oB;
-	oVertical.AddWindow(&oA);
-	oVertical.AddWindow(&oB);
-	EXPECT_NEAR(0.0f, oB.mo_Pos.x, 1e-3f);
-	EXPECT_NEAR(0.0f, oB.mo_Pos.y, 1e-3f);   // sin(pi) rounds close to 0
-	EXPECT_NEAR(-100.0f, oB.mo_Pos.z, 1e-3f);
-	oVertical.RemoveAllWindows();
-	LibGfx_CObjBase::so_RootObject.RemChild(oVertical.GetRootObject());
 }
 
 TEST_F(Carousel, OneGoNextTurnsInTwentyFramesThenRests)
@@ -207,14 +193,6 @@ TEST_F(Carousel, CurrentWindowOffsetsWrapOnce)
 	EXPECT_TRUE(mo_Wnd.GetRootObject()->mo_ChildList.empty());
 }
 
-TEST_F(Carousel, BadCallsAreAssertions)
-{
-	Fill(2);
-	EXPECT_LIBGEN_ASSERT(mo_Wnd.AddWindow(nullptr), "apo_Wnd != NULL");
-	EXPECT_LIBGEN_ASSERT(mo_Wnd.RemWindow(static_cast<u8>(2)), "au8_WndId < mu8_WndCount");
-	EXPECT_LIBGEN_ASSERT(mo_Win[0].GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_Total), "ae_PolyId < ke_PolyId_Total");
-}
-
 TEST(WindowSlide, HideAndShowEndOnTheFortyFirstUpdate)
 {
 	SFlatWnd oWnd;
@@ -243,32 +221,6 @@ TEST(WindowSlide, HideAndShowEndOnTheFortyFirstUpdate)
 	oWnd.Update();
 	EXPECT_EQ(0u, oWnd.me_SlideState);
 	EXPECT_EQ(0.0f, oWnd.mo_Pos.x);
-}
-
-TEST(WindowSlide, FrameAndClientBoxes)
-{
-	SFlatWnd oWnd;
-	oWnd.mo_Poly[LibGfx_CObjWndBase::ke_PolyId_TopLeft].Set(V3(-70, 60, 0), V3(-50, 40, 0), 0xFFFFFFFFu);
-	oWnd.mo_Poly[LibGfx_CObjWndBase::ke_PolyId_BotRight].Set(V3(50, -40, 0), V3(66, -52, 0), 0xFFFFFFFFu);
-	oWnd.mo_Poly[LibGfx_CObjWndBase::ke_PolyId_MidMid].Set(V3(-50, 40, 0), V3(50, -40, 0), 0xFFFFFFFFu);
-	LibGfx_CObjBase oChild;
-	LibGfx_CPolyQuad oBig;
-	oBig.Set(V3(-500, 500, 0), V3(500, -500, 0), 0xFFFFFFFFu);
-	oChild.AddPoly(&oBig);
-	oChild.SetParent(&oWnd);
-	V3 o1, o2;
-	oWnd.GetCorners(o1, o2, true);   // children never widen the frame
-	EXPECT_EQ(V3(-70, 60, 0), o1);
-	EXPECT_EQ(V3(66, -52, 0), o2);
-	oWnd.GetCornersClient(o1, o2, true);
-	EXPECT_EQ(V3(-50, 40, 0), o1);
-	EXPECT_EQ(V3(50, -40, 0), o2);
-	EXPECT_EQ(&oWnd.mo_Poly[4], oWnd.GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_MidMid));
-	// The nine pieces draw in index order.
-	int i = 0;
-	for (LibGfx_CPolyBase* pPoly : oWnd.mo_PolyList)
-		EXPECT_EQ(&oWnd.mo_Poly[i++], pPoly);
-	EXPECT_EQ(9, i);
 }
 
 namespace

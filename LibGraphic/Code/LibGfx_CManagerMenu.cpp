@@ -1,0 +1,170 @@
+#include "LibGfx_CManagerMenu.h"
+
+#include "LibGen_Utils.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CMenu.h"
+#include "LibInput_ManagerKey.h"
+
+#include <cmath>
+
+namespace
+{
+	const double kd_FaceAngle = 2.0 * M_PI / 3.0;
+	// One face a roll: 2pi/3 at this speed takes 42 frames.
+	const float kf_RollSpeed = 0.05f;
+	const float kf_CameraSpeed = 0.05f;
+	const float kf_SlideSeconds = 1.0f;
+	const float kf_PrismZ = 60.0f;
+	// The start camera's distance: the z = 0 plane then shows one unit per logical pixel.
+	const double kd_ScreenDistance = 328.3330418906434;
+	// Band colours as red, green, blue, alpha bytes: translucent blue, edged with opaque blue.
+	const u32 ku32_BandColor = 0x7DC80000u;
+	const u32 ku32_LineColor = 0xFFC80000u;
+
+	void SetVisible(LibGfx_CObjBase& ao_Obj, bool ab_Visible)
+	{
+		if (ab_Visible)
+			ao_Obj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+		else
+			ao_Obj.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+	}
+}
+
+LibGfx_CManagerMenu::LibGfx_CManagerMenu()
+	: mf_Angle(0.0f), mf_Speed(0.0f), mpo_Menu(), mu8_MenuCount(0), mu8_MenuRemoved(0)
+{
+	for (LibGfx_CObjBase& oFace : mo_Face)
+	{
+		oFace.SetParent(&mo_Prism);
+		SetVisible(oFace, true);
+	}
+}
+
+void LibGfx_CManagerMenu::Load()
+{
+	typedef CVector3d<float> V3;
+	// The faces' distance from the prism's axis.
+	const float fDepth = static_cast<float>(18.0 / std::cos(M_PI / 8.0));
+	mo_BandQuad[0].Set(V3(-240, 34, 0), V3(240, -34, 0), ku32_BandColor);
+	mo_BandQuad[1].Set(V3(-240, 36, 0), V3(240, 34, 0), ku32_LineColor);
+	mo_BandQuad[2].Set(V3(-240, -34, 0), V3(240, -36, 0), ku32_LineColor);
+	for (int i = 0; i < ku_Face_Total; ++i)
+	{
+		LibGfx_CObjBase& oFace = mo_Face[i];
+		oFace.mo_Pos = V3(0, 0, fDepth);
+		oFace.mo_RotParent.x = static_cast<float>(i * kd_FaceAngle);
+		oFace.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+		for (LibGfx_CPolyQuad& oQuad : mo_BandQuad)
+		{
+			// A second Load must not draw the band twice.
+			oFace.RemPoly(&oQuad);
+			oFace.AddPoly(&oQuad);
+		}
+	}
+	// The front face, at the prism's z plus its depth, is seen at the start camera's scale.
+	mo_Camera.SetPos(V3(0, 0, static_cast<float>(fDepth + kf_PrismZ + kd_ScreenDistance)), V3(0, 0, 0));
+	mu8_MenuCount = 0;
+}
+
+void LibGfx_CManagerMenu::Unload()
+{
+	for (LibGfx_CObjBase& oFace : mo_Face)
+		for (LibGfx_CPolyQuad& oQuad : mo_BandQuad)
+			oFace.RemPoly(&oQuad);
+}
+
+void LibGfx_CManagerMenu::Start()
+{
+	LibGen_CManagerBase::Start();
+	mo_Prism.SetParent(nullptr);
+	mo_Prism.mo_Pos.z = kf_PrismZ;
+	mo_Prism.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible | LibGfx_CObjBase::ke_Obj_Dirty;
+	mo_Slide.Init(&mo_Prism, LibGfx_Plugin_CObjSlide::ke_Slide_In, kf_SlideSeconds, 0.0f);
+	mo_Slide.Load();
+	LibGfx_CManagerCamera::Instance()->Push(&mo_Camera, kf_CameraSpeed);
+}
+
+void LibGfx_CManagerMenu::Stop()
+{
+	LibGen_CManagerBase::Stop();
+	MenuRemAll();
+	mo_Slide.Init(&mo_Prism, LibGfx_Plugin_CObjSlide::ke_Slide_Out, kf_SlideSeconds, 0.0f);
+	mo_Slide.Load();
+	LibGfx_CManagerCamera::Instance()->Remove(&mo_Camera, kf_CameraSpeed);
+}
+
+void LibGfx_CManagerMenu::MenuAdd(LibGfx_CMenu* ap_Menu)
+{
+	// The stack has no more room: a caller's error.
+	LIBGEN_ASSERT(mu8_MenuCount < ku_Menu_Max);
+	mpo_Menu[mu8_MenuCount] = ap_Menu;
+	ap_Menu->mo_Obj.SetParent(&mo_Face[mu8_MenuCount % ku_Face_Total]);
+	SetVisible(ap_Menu->mo_Obj, true);
+	ap_Menu->ShowTooltip();
+	mf_Speed = -kf_RollSpeed;
+	++mu8_MenuCount;
+	// The menu three levels down had this face.
+	if (mu8_MenuCount > ku_Face_Total)
+		SetVisible(mpo_Menu[mu8_MenuCount - 1 - ku_Face_Total]->mo_Obj, false);
+}
+
+u8 LibGfx_CManagerMenu::MenuRemCurrent()
+{
+	if (mu8_MenuCount == 0)
+		return 0;
+	--mu8_MenuCount;
+	mu8_MenuRemoved = mu8_MenuCount;
+	mf_Speed = kf_RollSpeed;
+	return mu8_MenuCount;
+}
+
+void LibGfx_CManagerMenu::MenuRemAll()
+{
+	while (mu8_MenuCount > 0)
+	{
+		LibGfx_CObjBase& oObj = mpo_Menu[--mu8_MenuCount]->mo_Obj;
+		oObj.SetParent(nullptr);
+		SetVisible(oObj, false);
+	}
+	mf_Angle = 0.0f;
+	mf_Speed = 0.0f;
+}
+
+void LibGfx_CManagerMenu::EndRoll()
+{
+	const float fTarget = static_cast<float>((1 - mu8_MenuCount) * kd_FaceAngle);
+	const bool bBackDone = mf_Speed > 0.0f && mf_Angle > fTarget;
+	const bool bForwardDone = mf_Speed < 0.0f && mf_Angle < fTarget;
+	if (!bBackDone && !bForwardDone)
+		return;
+	if (bBackDone)
+	{
+		// The menu rolled away goes; the one that shares its face comes back.
+		if (mu8_MenuCount == mu8_MenuRemoved)
+			SetVisible(mpo_Menu[mu8_MenuCount]->mo_Obj, false);
+		if (mu8_MenuCount >= ku_Face_Total)
+			SetVisible(mpo_Menu[mu8_MenuCount - ku_Face_Total]->mo_Obj, true);
+		mu8_MenuRemoved = 0;
+	}
+	mf_Speed = 0.0f;
+	mf_Angle = fTarget;
+}
+
+void LibGfx_CManagerMenu::Update()
+{
+	if (mf_Speed != 0.0f)
+	{
+		mf_Angle += mf_Speed;
+		EndRoll();
+	}
+	mo_Prism.mo_RotLocal.x = mf_Angle;
+	mo_Prism.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+	if (mu8_MenuCount > 0)
+		mpo_Menu[mu8_MenuCount - 1]->Update();
+	if (LibInput_ManagerKey::Instance()->KeyReleaseAny(ke_Key_Circle))
+	{
+		MenuRemCurrent();
+		if (mu8_MenuCount == 0)
+			Stop();
+	}
+}

@@ -1,0 +1,93 @@
+#include "LibGfx_CMenu.h"
+
+#include "LibGen_Utils.h"
+#include "LibGfx_CManagerTooltip.h"
+#include "LibGfx_CMenuItemBase.h"
+#include "LibInput_ManagerKey.h"
+
+namespace
+{
+	const int ki_BandWidth = 480;
+	const float kf_ItemY = -10.0f;
+}
+
+LibGfx_CMenu::LibGfx_CMenu()
+	: mpo_Item(), mu8_MenuTotal(0), mu8_Selected(0)
+{
+	mo_Obj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Obj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+}
+
+void LibGfx_CMenu::ShowTooltip() const
+{
+	if (mu8_MenuTotal == 0)
+		return;
+	const u8 uLine = 0;
+	const u32 uText = mpo_Item[mu8_Selected]->mu16_TooltipId;
+	LibGfx_CManagerTooltip::Instance()->SetTxtMain(uLine, uText);
+}
+
+void LibGfx_CMenu::AddMenuItem(LibGfx_CMenuItemBase* ap_Item)
+{
+	LIBGEN_ASSERT(mu8_MenuTotal < ku_menu_item_max);
+	mpo_Item[mu8_MenuTotal++] = ap_Item;
+	ap_Item->mo_Obj.SetParent(&mo_Obj);
+	if (mu8_MenuTotal == 1)
+	{
+		ap_Item->Select();
+		ShowTooltip();
+	}
+	LayoutRow();
+}
+
+void LibGfx_CMenu::LayoutRow()
+{
+	const float fSlot = static_cast<float>(ki_BandWidth / mu8_MenuTotal);
+	LibGfx_CObjBase& oLast = mpo_Item[mu8_MenuTotal - 1]->mo_Obj;
+	oLast.mo_Pos.y = kf_ItemY;
+	oLast.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+	CVector3d<float> oCorner1, oCorner2;
+	oLast.GetCorners(oCorner1, oCorner2, true);
+	// Every item is assumed as wide as the one just added.
+	const float fWidth = oCorner2.x - oCorner1.x;
+	const float fOffset = fSlot < fWidth ? 0.0f : (fSlot - fWidth) * 0.5f;
+	for (u8 u = 0; u < mu8_MenuTotal; ++u)
+	{
+		LibGfx_CObjBase& oObj = mpo_Item[u]->mo_Obj;
+		oObj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+		oObj.mo_Pos.x = u * fSlot + fOffset;
+		oObj.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+	}
+}
+
+void LibGfx_CMenu::Navigate(int ai_Direction)
+{
+	for (int i = mu8_Selected + ai_Direction; i >= 0 && i < mu8_MenuTotal; i += ai_Direction)
+	{
+		if (!mpo_Item[i]->mb_Selectable)
+			continue;
+		mpo_Item[mu8_Selected]->Unselect();
+		mpo_Item[i]->Select();
+		mu8_Selected = static_cast<u8>(i);
+		ShowTooltip();
+		return;
+	}
+}
+
+void LibGfx_CMenu::Update()
+{
+	// An empty menu has no item to act on.
+	if (mu8_MenuTotal == 0)
+		return;
+	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
+	if (pKeys->KeyReleaseAny(ke_Key_Right))
+		Navigate(1);
+	else if (pKeys->KeyReleaseAny(ke_Key_Left))
+		Navigate(-1);
+	if (pKeys->KeyReleaseAny(ke_Key_Cross))
+		mpo_Item[mu8_Selected]->ProcessInput(LibGfx_CMenuItemBase::ke_Input_Cross);
+	if (pKeys->KeyReleaseAny(ke_Key_Up))
+		mpo_Item[mu8_Selected]->ProcessInput(LibGfx_CMenuItemBase::ke_Input_Up);
+	if (pKeys->KeyReleaseAny(ke_Key_Down))
+		mpo_Item[mu8_Selected]->ProcessInput(LibGfx_CMenuItemBase::ke_Input_Down);
+}
