@@ -1,0 +1,165 @@
+#include "CObjWndKanji.h"
+
+#include "Fudemaru.h"
+#include "LibGen_Utils.h"
+
+#include <cstring>
+
+CObjWndKanji::CObjWndKanji()
+	: mb_ShowKanji(0), mu8_MeaningMax(0), mu8_OnMax(0), mu8_KunMax(0), mu16_Kanji(0)
+{
+	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtMeaning, &mo_TxtOn, &mo_TxtKun};
+	for (LibGfx_CObjText* pText : apText)
+	{
+		pText->SetParent(this);
+		pText->mu32_Align = ke_Align_Left | ke_Align_Top;
+	}
+	Unload();
+}
+
+void CObjWndKanji::Unload()
+{
+	mo_TxtKanji.Unload();
+	mo_TxtMeaning.Unload();
+	mo_TxtOn.Unload();
+	mo_TxtKun.Unload();
+	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	mb_ShowKanji = 0;
+	mu8_MeaningMax = 0;
+	mu8_OnMax = 0;
+	mu8_KunMax = 0;
+}
+
+void CObjWndKanji::SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
+                           LibText_CTextBase::enumTxtType ae_Type, float af_X, float af_Y)
+{
+	// The palette first: the texture the size builds takes it.
+	ao_Text.TxtSetPalette(gu8_Palettes[ke_Palette_0]);
+	ao_Text.TxtSetFont(&goFontAscii, ap_FontKanji);
+	ao_Text.TxtSetTextType(ae_Type);
+	ao_Text.TxtSetSize(au16_Width, au16_Height);
+	ao_Text.mo_Pos = CVector3d<float>(af_X, af_Y, 0);
+	ao_Text.mu32_State |= ke_Obj_Dirty;
+}
+
+void CObjWndKanji::SetLayoutKanjiParts()
+{
+	SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, 0, 0);
+	SetText(mo_TxtKun, 96, 64, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, 64, 0);
+	SetText(mo_TxtOn, 64, 16, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, 0, -48);
+	mb_ShowKanji = 1;
+	mu8_KunMax = 4;
+	mu8_OnMax = 1;
+}
+
+void CObjWndKanji::SetLayout_A_All()
+{
+	Unload();
+	SetLayoutKanjiParts();
+	SetText(mo_TxtMeaning, 160, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, 0, -64);
+	mu8_MeaningMax = 4;
+	Set(CVector2d<float>(160, 128), ke_WinTheme_Alt);
+	LoadKanji(0);
+}
+
+void CObjWndKanji::SetLayout_A_Kanji()
+{
+	Unload();
+	SetLayoutKanjiParts();
+	Set(CVector2d<float>(160, 64), ke_WinTheme_Alt);
+	LoadKanji(0);
+}
+
+void CObjWndKanji::SetLayout_A_Traduct()
+{
+	Unload();
+	SetText(mo_TxtMeaning, 128, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, 0, 0);
+	mu8_MeaningMax = 4;
+	Set(CVector2d<float>(128, 64), ke_WinTheme_Alt);
+	LoadKanji(0);
+}
+
+void CObjWndKanji::LoadKanji(u16 au16_Code)
+{
+	mu32_State |= ke_Obj_Visible;
+	if (au16_Code != 0)
+		mu16_Kanji = au16_Code;
+	// Hidden before the record is looked up, so that a code without one leaves the window
+	// empty instead of showing the previous kanji.
+	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtMeaning, &mo_TxtOn, &mo_TxtKun};
+	for (LibGfx_CObjText* pText : apText)
+		pText->mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	const SKanjiData* pKanji = GetRecord(mu16_Kanji);
+	if (pKanji == nullptr)
+		return;
+
+	if (mb_ShowKanji)
+	{
+		const char sGlyph[3] = {static_cast<char>(mu16_Kanji >> 8), static_cast<char>(mu16_Kanji & 0xFF), 0};
+		mo_TxtKanji.TxtSetText(sGlyph, true);
+		mo_TxtKanji.mu32_State |= ke_Obj_Visible;
+	}
+	if (mu8_OnMax != 0)
+		LoadStrings(mo_TxtOn, *pKanji, SKanjiData::ke_String_On, mu8_OnMax, false);
+	if (mu8_KunMax != 0)
+		LoadStrings(mo_TxtKun, *pKanji, SKanjiData::ke_String_Kun, mu8_KunMax, false);
+	if (mu8_MeaningMax != 0)
+		LoadStrings(mo_TxtMeaning, *pKanji, SKanjiData::ke_String_Meaning, mu8_MeaningMax, true);
+}
+
+void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind,
+                               u8 au8_Max, bool ab_ShowEmpty)
+{
+	if (ao_Kanji.mu8_StringCount[ae_Kind] == 0 && !ab_ShowEmpty)
+		return;
+	char sText[ku_Text_Size];
+	JoinStrings(ao_Kanji, ae_Kind, au8_Max, "\n", sText, sizeof(sText));
+	ao_Text.TxtSetText(sText, true);
+	ao_Text.mu32_State |= ke_Obj_Visible;
+}
+
+SKanjiData* CObjWndKanji::GetRecord(u16 au16_Code)
+{
+	// Positions between two kanji of the dictionary have a record with no code.
+	SKanjiData* pKanji = LibKanji_CDictionary::Instance()->GetKanjiFromEuc(au16_Code);
+	return (pKanji != nullptr && pKanji->mu16_Info[SKanjiData::ke_Info_EU] != 0) ? pKanji : nullptr;
+}
+
+u32 CObjWndKanji::JoinStrings(const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind, u16 au16_Max,
+                              const char* as_Separator, char* as_Buffer, u32 au_Size)
+{
+	LIBGEN_ASSERT(au_Size != 0);
+	as_Buffer[0] = 0;
+	u32 uLength = 0;
+	const u16 u16Count = ao_Kanji.mu8_StringCount[ae_Kind] < au16_Max ? ao_Kanji.mu8_StringCount[ae_Kind] : au16_Max;
+	for (u16 i = 0; i < u16Count; ++i)
+	{
+		const char* sText = ao_Kanji.mpp_String[ae_Kind][i];
+		if ((i != 0 && !AppendText(as_Separator, as_Buffer, au_Size, uLength))
+		    || !AppendText(sText ? sText : "", as_Buffer, au_Size, uLength))
+			break;
+	}
+	return uLength;
+}
+
+bool CObjWndKanji::AppendText(const char* as_Text, char* as_Buffer, u32 au_Size, u32& au_Length)
+{
+	LIBGEN_ASSERT(au_Length < au_Size);
+	const u8* pText = reinterpret_cast<const u8*>(as_Text);
+	bool bWhole = true;
+	while (*pText != 0)
+	{
+		// A byte of 0x80 or above starts a two-byte character: both fit or neither does.
+		const u32 uChar = (pText[0] >= 0x80 && pText[1] != 0) ? 2 : 1;
+		if (au_Length + uChar >= au_Size)
+		{
+			bWhole = false;
+			break;
+		}
+		memcpy(as_Buffer + au_Length, pText, uChar);
+		au_Length += uChar;
+		pText += uChar;
+	}
+	as_Buffer[au_Length] = 0;
+	return bWhole;
+}

@@ -1,0 +1,65 @@
+#ifndef COBJWNDKANJI_H
+#define COBJWNDKANJI_H
+
+#include "LibGen_DataTypes.h"
+#include "LibGfx_CObjText.h"
+#include "LibGfx_CObjWndThemed.h"
+#include "LibKanji_CDictionary.h"
+
+// A kanji card: a small themed window with the kanji's glyph, its readings and its meanings, laid
+// out in one of three ways. The kanji is named by its EUC-JP code.
+class CObjWndKanji : public LibGfx_CObjWndThemed
+{
+public:
+	enum
+	{
+		ku_Text_Size = 1024,   // bytes of a joined text, its terminator included
+	};
+
+	CObjWndKanji();
+	virtual ~CObjWndKanji() {}
+
+	// Frees the texts, hides the window and turns every part off.
+	void Unload();
+	// Glyph, readings and meanings in a 160 x 128 window.
+	void SetLayout_A_All();
+	// Glyph and readings in a 160 x 64 window.
+	void SetLayout_A_Kanji();
+	// Meanings only, in a 128 x 64 window.
+	void SetLayout_A_Traduct();
+	// Shows the window with the kanji of a non-zero code, or again with the current one for 0.
+	void LoadKanji(u16 au16_Code);
+
+	// The record of a code, or null when the dictionary has no kanji there.
+	static SKanjiData* GetRecord(u16 au16_Code);
+	// Joins the first au16_Max texts of a kind with the separator into as_Buffer of au_Size
+	// bytes. What does not fit is cut off, never inside a two-byte character; the result is
+	// always terminated. Returns its length.
+	static u32 JoinStrings(const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind, u16 au16_Max,
+	                       const char* as_Separator, char* as_Buffer, u32 au_Size);
+	// Appends a text at au_Length under the same rule and moves au_Length on; false when the
+	// text did not fit whole.
+	static bool AppendText(const char* as_Text, char* as_Buffer, u32 au_Size, u32& au_Length);
+
+	LibGfx_CObjText mo_TxtKanji;
+	LibGfx_CObjText mo_TxtMeaning;
+	LibGfx_CObjText mo_TxtOn;
+	LibGfx_CObjText mo_TxtKun;
+	u8  mb_ShowKanji;
+	u8  mu8_MeaningMax;
+	u8  mu8_OnMax;
+	u8  mu8_KunMax;
+	u16 mu16_Kanji;
+
+private:
+	// Glyph, kun and on readings as layouts All and Kanji share them.
+	void SetLayoutKanjiParts();
+	// Sizes a text, gives it its fonts and type, and places it in the window.
+	void SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
+	             LibText_CTextBase::enumTxtType ae_Type, float af_X, float af_Y);
+	// Fills a reading or meaning part and shows it; an empty reading part stays hidden.
+	void LoadStrings(LibGfx_CObjText& ao_Text, const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind,
+	                 u8 au8_Max, bool ab_ShowEmpty);
+};
+
+#endif

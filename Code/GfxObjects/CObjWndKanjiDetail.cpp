@@ -1,0 +1,263 @@
+#include "CObjWndKanjiDetail.h"
+
+#include "CObjWndKanji.h"
+#include "Fudemaru.h"
+#include "LibGfx_CManagerTexture.h"
+#include "LibGfx_Utilities.h"
+#include "LibKanji_CStroke.h"
+
+#include <cstring>
+
+namespace
+{
+	const float kf_ClientWidth = 448;
+	const float kf_ClientHeight = 197;
+	// Strokes are sampled every 5 pixels of the texture.
+	const float kf_StrokeStep = 5;
+	// Strokes shorter than this are traced at half a pixel per frame.
+	const float kf_ShortStroke = 20;
+	// L steps of 1 / L fall a hair short of 1 in floating point: without this margin a stroke of
+	// whole length L would take L + 1 frames. It stays far below one step of any stroke that fits.
+	const float kf_RatioMargin = 1e-4f;
+
+	const u32 ku32_StringLabels = 41;
+	const u32 ku32_StringKun = 42;
+	const u32 ku32_StringOn = 43;
+	const u32 ku32_StringRadical = 44;
+}
+
+CObjWndKanjiDetail::CObjWndKanjiDetail()
+	: mu8_StrokeCur(0), mf_StrokeRatio(0), mu16_Kanji(0), mu16_TextureId(ke_Tex_None)
+{
+	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtLabel, &mo_TxtValue, &mo_TxtMeaning, &mo_TxtKunLabel, &mo_TxtKun,
+	                             &mo_TxtOnLabel, &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical};
+	for (LibGfx_CObjText* pText : apText)
+	{
+		pText->SetParent(this);
+		pText->mu32_Align = ke_Align_Left | ke_Align_Top;
+	}
+}
+
+CObjWndKanjiDetail::~CObjWndKanjiDetail()
+{
+	// The stroke texture is a slot of the texture manager, not a member.
+	Unload();
+}
+
+void CObjWndKanjiDetail::Unload()
+{
+	// Every text lets its texture go, so that a hidden page holds no texture memory.
+	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtLabel, &mo_TxtValue, &mo_TxtMeaning, &mo_TxtKunLabel, &mo_TxtKun,
+	                             &mo_TxtOnLabel, &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical};
+	for (LibGfx_CObjText* pText : apText)
+		pText->Unload();
+	RemPoly(&mo_PolyStroke);
+	LibGfx_CManagerTexture::Instance()->FreeTexture(mu16_TextureId);
+	mu16_TextureId = ke_Tex_None;
+	mv_Stroke.clear();
+	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+}
+
+void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
+{
+	Unload();
+	if (au16_Code != 0)
+		mu16_Kanji = au16_Code;
+	const SKanjiData* pKanji = CObjWndKanji::GetRecord(mu16_Kanji);
+	if (pKanji == nullptr)
+		return;
+
+	Set(CVector2d<float>(kf_ClientWidth, kf_ClientHeight), ke_WinTheme_Alt);
+	mo_Pos.y = 16;
+	mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
+
+	LoadStrokeTexture();
+	LibKanji_CStroke::Instance()->GetStrokes(mu16_Kanji, CVector2d<unsigned short>(ku_Stroke_Size, ku_Stroke_Size),
+	                                         kf_StrokeStep, mv_Stroke);
+	ReplayAnim();
+	if (mv_Stroke.empty())
+	{
+		SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 24, -24);
+		const char sGlyph[3] = {static_cast<char>(mu16_Kanji >> 8), static_cast<char>(mu16_Kanji & 0xFF), 0};
+		mo_TxtKanji.TxtSetText(sGlyph, true);
+	}
+	LoadValues(*pKanji);
+
+	char sText[CObjWndKanji::ku_Text_Size];
+	CObjWndKanji::JoinStrings(*pKanji, SKanjiData::ke_String_Meaning, 0xFFFF, " - ", sText, sizeof(sText));
+	SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
+	mo_TxtMeaning.TxtSetText(sText, true);
+
+	LoadColumns(*pKanji);
+	LoadRadicalList(*pKanji);
+}
+
+void CObjWndKanjiDetail::LoadStrokeTexture()
+{
+	LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
+	mu16_TextureId = pTextures->LockTexture();
+	const SPicInfo oPic = {nullptr, ku_Stroke_Size, ku_Stroke_Size, ke_PixelFormat_Pal8};
+	LibGfx_CTexture* pTexture = pTextures->GetTexture(mu16_TextureId);
+	pTexture->Init(oPic, false);
+	pTexture->mu16_PaletteId = gu8_Palettes[ke_Palette_8];
+
+	// 4 pixels right of and below the client area's top-left corner.
+	const CVector3d<float> oCorner1(-kf_ClientWidth * 0.5f + 4, kf_ClientHeight * 0.5f - 4, 0);
+	const CVector3d<float> oCorner2(oCorner1.x + ku_Stroke_Size, oCorner1.y - ku_Stroke_Size, 0);
+	mo_PolyStroke.Set(oCorner1, oCorner2, pTexture);
+	AddPoly(&mo_PolyStroke);
+}
+
+void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
+{
+	SetText(mo_TxtLabel, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 6, -108);
+	mo_TxtLabel.TxtSetTextId(ku32_StringLabels);
+
+	const SKanjiData* pRadical = LibKanji_CDictionary::Instance()->GetKanjiFromRadical(ao_Kanji.mu16_Info[SKanjiData::ke_Info_R]);
+	const u16 u16Radical = pRadical != nullptr ? pRadical->mu16_Info[SKanjiData::ke_Info_EU] : 0x2020;
+	SetText(mo_TxtValue, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 70, -108);
+	mo_TxtValue.TxtFormat("0x%04X\n%02i\n%i\n%c%c\n%i", ao_Kanji.mu16_Info[SKanjiData::ke_Info_EU],
+	                      ao_Kanji.mu16_Info[SKanjiData::ke_Info_S], ao_Kanji.mu16_Info[SKanjiData::ke_Info_G],
+	                      u16Radical >> 8, u16Radical & 0xFF, ao_Kanji.mu16_Info[SKanjiData::ke_Info_F]);
+}
+
+void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
+{
+	// Labels are sized to their strings.
+	SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 120, -56);
+	mo_TxtKunLabel.TxtSetTextId(ku32_StringKun);
+	SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 218, -56);
+	mo_TxtOnLabel.TxtSetTextId(ku32_StringOn);
+	SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 284, -56);
+	mo_TxtRadicalLabel.TxtSetTextId(ku32_StringRadical);
+
+	char sText[CObjWndKanji::ku_Text_Size];
+	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_Kun, 0xFFFF, "\n", sText, sizeof(sText));
+	SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 120, -70);
+	mo_TxtKun.TxtSetText(sText, true);
+	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_On, 0xFFFF, "\n", sText, sizeof(sText));
+	SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 218, -70);
+	mo_TxtOn.TxtSetText(sText, true);
+}
+
+void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
+{
+	char sText[CObjWndKanji::ku_Text_Size];
+	sText[0] = 0;
+	u32 uLength = 0;
+	const u16 u16Radical = ao_Kanji.mu16_Info[SKanjiData::ke_Info_R];
+	const LibKanji_CDictionary* pDictionary = LibKanji_CDictionary::Instance();
+	// A kanji without a radical shares it with nothing.
+	u8 u8Lines = 0;
+	for (u16 i = 0; u16Radical != 0 && u8Lines < ku_Radical_LineMax && i < pDictionary->GetKanjiTotal(); ++i)
+	{
+		const SKanjiData* pKanji = pDictionary->GetRecord(i);
+		const u16 u16Code = pKanji->mu16_Info[SKanjiData::ke_Info_EU];
+		if (u16Code == 0 || pKanji->mu16_Info[SKanjiData::ke_Info_R] != u16Radical)
+			continue;
+		const char sHead[4] = {static_cast<char>(u16Code >> 8), static_cast<char>(u16Code & 0xFF), ' ', 0};
+		const char* sMeaning = pKanji->mu8_StringCount[SKanjiData::ke_String_Meaning] != 0
+		                       ? pKanji->mpp_String[SKanjiData::ke_String_Meaning][0] : nullptr;
+		if ((u8Lines != 0 && !CObjWndKanji::AppendText("\n", sText, sizeof(sText), uLength))
+		    || !CObjWndKanji::AppendText(sHead, sText, sizeof(sText), uLength)
+		    || !CObjWndKanji::AppendText(sMeaning != nullptr ? sMeaning : "", sText, sizeof(sText), uLength))
+			break;
+		++u8Lines;
+	}
+	SetText(mo_TxtRadical, 160, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 284, -70);
+	mo_TxtRadical.TxtSetText(sText, true);
+}
+
+void CObjWndKanjiDetail::SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
+                                 LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y)
+{
+	// The palette first: the texture the size builds takes it.
+	ao_Text.TxtSetPalette(gu8_Palettes[ae_Palette]);
+	ao_Text.TxtSetFont(&goFontAscii, ap_FontKanji);
+	ao_Text.TxtSetTextType(ae_Type);
+	if (au16_Width != 0)
+		ao_Text.TxtSetSize(au16_Width, au16_Height);
+	else
+		ao_Text.TxtSetAutoSize(true);
+	ao_Text.mo_Pos = CVector3d<float>(af_X, af_Y, 0);
+	ao_Text.mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
+}
+
+u8* CObjWndKanjiDetail::GetPixels()
+{
+	if (mu16_TextureId == ke_Tex_None)
+		return nullptr;
+	LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(mu16_TextureId);
+	// The slot may have been emptied behind the window's back: never draw outside its pixels.
+	if (pTexture->mu16_Width != ku_Stroke_Size || pTexture->mu16_Height != ku_Stroke_Size || pTexture->GetRowSize() != ku_Stroke_Size)
+		return nullptr;
+	return pTexture->mp_Data;
+}
+
+void CObjWndKanjiDetail::DrawLine(u8* ap_Pixels, const CVector2d<float>& ao_From, const CVector2d<float>& ao_To,
+                                  u8 au8_Thickness, u8 au8_Value)
+{
+	LibGfx_DrawLine(ao_From, ao_To, au8_Thickness, ap_Pixels, CVector2d<unsigned short>(ku_Stroke_Size, ku_Stroke_Size), au8_Value);
+}
+
+void CObjWndKanjiDetail::DrawStroke(u8* ap_Pixels, const LibGen_CPath& ao_Stroke, float af_Ratio, u8 au8_Thickness, u8 au8_Value)
+{
+	const unsigned int uCount = ao_Stroke.GetVertexCount();
+	if (uCount == 0)
+		return;
+	const bool bWhole = af_Ratio >= 1;
+	unsigned int uLast = 0;
+	// Whole segments first: those that end before the ratio.
+	for (; uLast + 1 < uCount; ++uLast)
+	{
+		if (!bWhole && ao_Stroke.GetVertexPathRatio(uLast + 1) >= af_Ratio)
+			break;
+		DrawLine(ap_Pixels, *ao_Stroke.GetVertex(uLast), *ao_Stroke.GetVertex(uLast + 1), au8_Thickness, au8_Value);
+	}
+	if (bWhole)
+		return;
+	CVector2d<float> oPos = *ao_Stroke.GetVertex(uLast);
+	ao_Stroke.GetPathPosition(af_Ratio, oPos);
+	DrawLine(ap_Pixels, *ao_Stroke.GetVertex(uLast), oPos, au8_Thickness, au8_Value);
+}
+
+void CObjWndKanjiDetail::ReplayAnim()
+{
+	mu8_StrokeCur = 0;
+	mf_StrokeRatio = 0;
+	u8* pPixels = GetPixels();
+	if (pPixels == nullptr)
+		return;
+	// A replay starts from a clean picture: the strokes already traced go.
+	memset(pPixels, ke_Pixel_Back, ku_Stroke_Size * ku_Stroke_Size);
+	const float fFar = ku_Stroke_Size - 2;
+	const CVector2d<float> aoCorner[4] = {{1, 1}, {fFar, 1}, {fFar, fFar}, {1, fFar}};
+	for (int i = 0; i < 4; ++i)
+		DrawLine(pPixels, aoCorner[i], aoCorner[(i + 1) % 4], 2, ke_Pixel_Guide);
+	for (const LibGen_CPath& oStroke : mv_Stroke)
+		DrawStroke(pPixels, oStroke, 1, 2, ke_Pixel_Guide);
+}
+
+void CObjWndKanjiDetail::Update()
+{
+	LibGfx_CObjWndThemed::Update();
+	if (mu8_StrokeCur >= mv_Stroke.size())
+		return;
+	const LibGen_CPath& oStroke = mv_Stroke[mu8_StrokeCur];
+	const float fLength = oStroke.GetPathLenght();
+	// One pixel a frame, half a pixel for a short stroke; a stroke without length is done at once.
+	if (fLength > 0)
+		mf_StrokeRatio += (fLength < kf_ShortStroke ? 0.5f : 1.0f) / fLength;
+	else
+		mf_StrokeRatio = 1;
+	u8* pPixels = GetPixels();
+	if (mf_StrokeRatio >= 1 - kf_RatioMargin)
+	{
+		if (pPixels != nullptr)
+			DrawStroke(pPixels, oStroke, 1, 3, ke_Pixel_Done);
+		++mu8_StrokeCur;
+		mf_StrokeRatio = 0;
+	}
+	else if (pPixels != nullptr)
+		DrawStroke(pPixels, oStroke, mf_StrokeRatio, 3, ke_Pixel_Drawing);
+}
