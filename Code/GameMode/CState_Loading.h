@@ -1,0 +1,40 @@
+#ifndef CSTATE_LOADING_H
+#define CSTATE_LOADING_H
+
+#include "LibGen_CState.h"
+#include "LibGfx_CObjText.h"
+#include "LibGfx_CObjWndThemed.h"
+
+// Pushed over the intro: loads the kanji data and the Japanese fonts, showing one progress
+// message per step, applies the rest of the configuration, then slides its window out and
+// gives its place to the kanji list browser.
+class CState_Loading : public LibGen_CState
+{
+public:
+	// The steps, in loading order.
+	enum enumStep
+	{
+		ke_Step_Dictionary = 0,
+		ke_Step_Strokes,
+		ke_Step_Lists,
+		ke_Step_Fonts,
+		ke_Step_Config,   // the start-up list and the quiz card count
+		ke_Step__Total,
+	};
+
+	virtual ~CState_Loading() {}
+	virtual void LoadOnce();
+	virtual void Main();
+
+	// One step's work, without any drawing.
+	static void LoadStep(enumStep ae_Step);
+
+	LibGfx_CObjWndThemed mo_Window;
+	LibGfx_CObjText mo_Text;
+
+private:
+	// The frame loop is blocked while loading: the progress frames are drawn from here.
+	static void DrawFrame();
+};
+
+#endif

@@ -1,0 +1,157 @@
+#include "GameMode/Mode_KanjiList/CState_KanjiList.h"
+
+#include "GameMode/GameView.h"
+#include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
+#include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CManagerTooltip.h"
+#include "LibInput_ManagerKey.h"
+#include "LibKanji_CKanjiList.h"
+
+namespace
+{
+	const u32 ku32_StringReview = 59;
+	const u32 ku32_StringTitle = 61;
+	const u32 ku32_StringCount = 62;
+	const u32 ku32_StringPrevious = 63;
+	const u32 ku32_StringNext = 64;
+	const u32 ku32_StringMenu = 65;
+	const u32 ku32_StringKanaChart = 67;
+
+	// The carousel: in front at the origin, radius 300 across the screen, 50 in depth.
+	const u16 ku16_CarouselRadius = 300;
+	const u16 ku16_CarouselDepth = 50;
+}
+
+CState_KanjiList::CState_KanjiList()
+	: mu16_KanjiPos(0), mb_Refresh(false)
+{
+}
+
+CState_KanjiList::~CState_KanjiList()
+{
+	LibGfx_CManagerCamera::Instance()->Remove(&mo_Camera, kf_View_Speed);
+}
+
+void CState_KanjiList::LoadAlways()
+{
+	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
+	pTooltip->ClearTxtAll();
+	pTooltip->SetTxtMain(0, ku32_StringTitle);
+	// Cross opens the review: its hint names the review.
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ku32_StringReview);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ku32_StringKanaChart);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ku32_StringMenu);
+
+	LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
+	mu16_KanjiPos = pList->mu16_KanjiCur;
+	UpdateTooltip();
+
+	mo_ManagerWnd.Initialize(CVector3d<float>(0.0f, 0.0f, 0.0f), ku16_CarouselRadius, ku16_CarouselDepth, false);
+	mo_ManagerWnd.Start();
+
+	// Backed away from the view of the moment, looking at the same point; pushed while turning.
+	LibGfx_CCameraBase* pFront = LibGfx_CManagerCamera::Instance()->mo_CameraList.front();
+	CVector3d<float> oEye = *pFront->GetEyePos();
+	oEye.z += kf_View_Step;
+	mo_Camera.SetPos(oEye, *pFront->GetTargetPos());
+
+	LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundIntro);
+
+	mo_ManagerWnd.RemoveAllWindows();
+	const u16 u16_Cards = pList->mu_KanjiTotal < ku_Wnd_Max ? pList->mu_KanjiTotal : static_cast<u16>(ku_Wnd_Max);
+	for (u16 i = 0; i < u16_Cards; ++i)
+	{
+		mao_WndKanji[i].SetLayout_A_All();
+		mo_ManagerWnd.AddWindow(&mao_WndKanji[i]);
+	}
+	mb_Refresh = true;
+}
+
+void CState_KanjiList::UpdateTooltip()
+{
+	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
+	const u16 u16_Total = LibKanji_CKanjiList::Instance()->mu_KanjiTotal;
+	if (u16_Total > 0)
+	{
+		pTooltip->SetTxtMainFmt(1, ku32_StringCount, mu16_KanjiPos + 1, static_cast<int>(u16_Total));
+		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ku32_StringPrevious);
+		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ku32_StringNext);
+	}
+	else
+	{
+		pTooltip->SetTxtMainFmt(1, ku32_StringCount, 0, 0);
+		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, 0);
+		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, 0);
+	}
+}
+
+void CState_KanjiList::LoadCards()
+{
+	const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
+	const u16 u16_Total = pList->mu_KanjiTotal;
+	const u16 u16_Cards = u16_Total < ku_Wnd_Max ? u16_Total : static_cast<u16>(ku_Wnd_Max);
+	for (u16 i = 0; i < u16_Cards; ++i)
+	{
+		CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_ManagerWnd.GetWindowCurrent(static_cast<s8>(i)));
+		pWnd->LoadKanji(pList->GetKanji(static_cast<u16>((mu16_KanjiPos + i) % u16_Total)));
+	}
+}
+
+void CState_KanjiList::FollowCamera()
+{
+	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
+	const bool bInFront = pCameras->mo_CameraList.front() == &mo_Camera;
+	if (mb_Refresh && !bInFront)
+		pCameras->Push(&mo_Camera, kf_View_Speed);
+	else if (!mb_Refresh && bInFront)
+		pCameras->Remove(&mo_Camera, kf_View_Speed);
+}
+
+void CState_KanjiList::Main()
+{
+	LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
+	const u16 u16_Total = pList->mu_KanjiTotal;
+	if (u16_Total > 0 && mo_ManagerWnd.GetState() != LibGfx_CManagerWnd::ke_WndState_Normal)
+		return;
+
+	if (mb_Refresh)
+	{
+		mb_Refresh = false;
+		LoadCards();
+		UpdateTooltip();
+	}
+
+	if (u16_Total > 0)
+	{
+		const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
+		if (pKeys->KeyPressAny(ke_Key_Left))
+		{
+			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + u16_Total - 1) % u16_Total);
+			pList->mu16_KanjiCur = mu16_KanjiPos;
+			mb_Refresh = true;
+			mo_ManagerWnd.GoPrev();
+		}
+		else if (pKeys->KeyPressAny(ke_Key_Right))
+		{
+			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + 1) % u16_Total);
+			pList->mu16_KanjiCur = mu16_KanjiPos;
+			mb_Refresh = true;
+			mo_ManagerWnd.GoNext();
+		}
+		else if (pKeys->KeyReleaseAny(ke_Key_Cross))
+		{
+			(new CState_KanjiReview())->State_Add();
+		}
+	}
+
+	FollowCamera();
+	// The main menu (Triangle) and the kana chart (Square) are not part of the game yet.
+}
+
+void CState_KanjiList::UnloadAlways()
+{
+	mo_ManagerWnd.RemoveAllWindows();
+	for (CObjWndKanji& oWnd : mao_WndKanji)
+		oWnd.Unload();
+}

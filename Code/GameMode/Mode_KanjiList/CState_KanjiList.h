@@ -1,0 +1,46 @@
+#ifndef CSTATE_KANJILIST_H
+#define CSTATE_KANJILIST_H
+
+#include "GfxObjects/CObjWndKanji.h"
+#include "LibGen_CState.h"
+#include "LibGen_DataTypes.h"
+#include "LibGfx_CCameraBase.h"
+#include "LibGfx_CManagerWnd.h"
+
+// The home screen: the kanji of the current list on a carousel of up to six cards. Left and
+// Right turn it, Cross opens the review of the front kanji. While the carousel turns the view
+// backs away, and comes back once it rests.
+class CState_KanjiList : public LibGen_CState
+{
+public:
+	enum
+	{
+		ku_Wnd_Max = 6,
+	};
+
+	CState_KanjiList();
+	// The camera is a member: the camera manager must not keep it past the state.
+	virtual ~CState_KanjiList();
+
+	virtual void LoadAlways();
+	virtual void Main();
+	virtual void UnloadAlways();
+
+	// Line 1 counts the position in the list; the Left and Right hints only with kanji to show.
+	void UpdateTooltip();
+
+	u16 mu16_KanjiPos;
+	LibGfx_CCameraBase mo_Camera;
+	LibGfx_CManagerWnd mo_ManagerWnd;
+	CObjWndKanji mao_WndKanji[ku_Wnd_Max];
+	// The cards must be reloaded; also read as "the carousel was just turned".
+	bool mb_Refresh;
+
+private:
+	// Loads the front card with the kanji at mu16_KanjiPos and the others with the ones after it.
+	void LoadCards();
+	// The view backs away while the carousel turns and comes back once it rests.
+	void FollowCamera();
+};
+
+#endif

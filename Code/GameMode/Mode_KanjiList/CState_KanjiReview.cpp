@@ -1,0 +1,112 @@
+#include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
+
+#include "GameMode/GameView.h"
+#include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CManagerTooltip.h"
+#include "LibInput_ManagerKey.h"
+#include "LibKanji_CKanjiList.h"
+
+namespace
+{
+	const u32 ku32_StringBack = 50;
+	const u32 ku32_StringTitle = 59;
+	const u32 ku32_StringReplay = 60;
+	const u32 ku32_StringCount = 62;
+	const u32 ku32_StringPrevious = 63;
+	const u32 ku32_StringNext = 64;
+
+	// A held direction steps once every 10 frames.
+	const u16 ku16_KeyRepeat = 10;
+}
+
+CState_KanjiReview::CState_KanjiReview()
+	: mu16_KanjiPos(0)
+{
+}
+
+CState_KanjiReview::~CState_KanjiReview()
+{
+	LibGfx_CManagerCamera::Instance()->Remove(&mo_Camera, kf_View_Speed);
+}
+
+void CState_KanjiReview::LoadAlways()
+{
+	LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundIntro);
+	const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
+	mu16_KanjiPos = pList->mu16_KanjiCur;
+
+	// The view glides forward to a plane behind the carousel's place, which the browser emptied.
+	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
+	LibGfx_CCameraBase* pFront = pCameras->mo_CameraList.front();
+	const CVector3d<float> oEye = *pFront->GetEyePos();
+	const CVector3d<float> oTarget = *pFront->GetTargetPos();
+	const float fEyeZ = oEye.z - kf_View_Step;
+	const float fPlaneZ = fEyeZ - kf_View_Distance;
+	mo_Camera.SetPos(CVector3d<float>(oEye.x, oEye.y, fEyeZ), CVector3d<float>(oTarget.x, oTarget.y, fPlaneZ));
+	pCameras->Push(&mo_Camera, kf_View_Speed);
+
+	if (mu16_KanjiPos < pList->mu_KanjiTotal)
+	{
+		mo_WndDetail.mu32_Align = LibGfx_CObjBase::ke_Align_HNone | LibGfx_CObjBase::ke_Align_VNone;
+		mo_WndDetail.mo_Pos.z = fPlaneZ;
+		mo_WndDetail.SetParent(nullptr);
+		mo_WndDetail.LoadKanji(pList->GetKanji(mu16_KanjiPos));
+	}
+	else
+	{
+		mo_WndDetail.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+	}
+
+	LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
+	pKeys->KeyTimeTriggerClear();
+	pKeys->KeyTimeTriggerSet(ke_Key_Left, ku16_KeyRepeat);
+	pKeys->KeyTimeTriggerSet(ke_Key_Right, ku16_KeyRepeat);
+
+	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
+	pTooltip->ClearTxtAll();
+	pTooltip->SetTxtMain(0, ku32_StringTitle);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ku32_StringPrevious);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ku32_StringNext);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ku32_StringReplay);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ku32_StringBack);
+	UpdateTooltip();
+}
+
+void CState_KanjiReview::UpdateTooltip()
+{
+	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ku32_StringCount, mu16_KanjiPos + 1,
+	                                                   static_cast<int>(LibKanji_CKanjiList::Instance()->mu_KanjiTotal));
+}
+
+void CState_KanjiReview::Main()
+{
+	// The stroke animation advances in the display tree's update pass, once a frame.
+	LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
+	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
+	const u16 u16_Total = pList->mu_KanjiTotal;
+	if (u16_Total > 0)
+	{
+		const bool bLeft = pKeys->KeyTriggerAny(ke_Key_Left);
+		if (bLeft || pKeys->KeyTriggerAny(ke_Key_Right))
+		{
+			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + (bLeft ? u16_Total - 1 : 1)) % u16_Total);
+			pList->mu16_KanjiCur = mu16_KanjiPos;
+			mo_WndDetail.LoadKanji(pList->GetKanji(mu16_KanjiPos));
+			UpdateTooltip();
+		}
+		else if (pKeys->KeyTriggerAny(ke_Key_Cross))
+		{
+			mo_WndDetail.ReplayAnim();
+		}
+	}
+	if (pKeys->KeyTriggerAny(ke_Key_Circle))
+		State_Remove();
+}
+
+void CState_KanjiReview::UnloadAlways()
+{
+	LibGfx_CManagerCamera::Instance()->Remove(&mo_Camera, kf_View_Speed);
+	// The stroke texture goes back to the pool as soon as the page leaves the screen.
+	mo_WndDetail.Unload();
+}

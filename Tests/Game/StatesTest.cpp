@@ -1,0 +1,175 @@
+// The intro, the loading, the browser and the review, driven frame by frame on the real data.
+#include "Fudemaru.h"
+#include "GameMode/Mode_KanjiList/CState_KanjiList.h"
+#include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
+#include "LibGen_CState.h"
+#include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CManagerTexture.h"
+#include "LibGfx_CManagerTooltip.h"
+#include "LibGfx_COffscreen.h"
+#include "LibInput_ManagerKey.h"
+#include "LibInput_ManagerKey_Headless.h"
+#include "LibKanji_CKanjiList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <typeinfo>
+
+namespace
+{
+	LibKanji_CKanjiList* List() { return LibKanji_CKanjiList::Instance(); }
+	LibGen_CState* Top() { return LibGen_CState::GetStateList().back(); }
+	size_t Depth() { return LibGen_CState::GetStateList().size(); }
+	std::string Line1() { return LibGfx_CManagerTooltip::Instance()->mo_TxtLine[1].TxtGetText(); }
+
+	void RunFrames(int ai_Frames)
+	{
+		for (int i = 0; i < ai_Frames; ++i)
+			ASSERT_TRUE(Fudemaru_Frame());
+	}
+
+	// Down for a frame, up the next: the release fires in the second frame.
+	void Tap(eKeys ae_Key)
+	{
+		LibInput_SetScriptKeys(ae_Key);
+		RunFrames(1);
+		LibInput_SetScriptKeys(0);
+		RunFrames(1);
+	}
+
+	// The game boots once per process; every test starts on a fresh browser at "Grade 1"'s first kanji.
+	class States : public ::testing::Test
+	{
+	protected:
+		static void SetUpTestSuite()
+		{
+			ASSERT_TRUE(so_Screen.Create(480, 272));
+			Fudemaru_Start(FUDEMARU_DATA_PARENT, 1);
+			RunFrames(45);
+			Tap(ke_Key_Cross);
+			for (int i = 0; i < 100 && typeid(*Top()) != typeid(CState_KanjiList); ++i)
+				RunFrames(1);
+		}
+
+		void SetUp() override
+		{
+			LibInput_SetScriptKeys(0);
+			RunFrames(1);
+			while (Depth() > 2)
+			{
+				Top()->State_Remove();
+				RunFrames(1);
+			}
+			List()->Load_KanjiList(List()->GetListInfo("Grade 1"));
+			(new CState_KanjiList())->State_Replace();
+			RunFrames(25);   // the carousel at rest, the camera settled
+		}
+
+		static CState_KanjiList* Browser() { return static_cast<CState_KanjiList*>(LibGen_CState::GetStateList().back()); }
+		static u16 FrontCard(s8 as8_Offset = 0)
+		{
+			return static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindowCurrent(as8_Offset))->mu16_Kanji;
+		}
+
+		static LibGfx_COffscreen so_Screen;
+	};
+	LibGfx_COffscreen States::so_Screen;
+
+	// Pixels of the stroke texture drawn as finished or being drawn.
+	int InkCount(const CObjWndKanjiDetail& ao_Detail)
+	{
+		const LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(ao_Detail.mu16_TextureId);
+		int iInk = 0;
+		for (u32 i = 0; i < 96u * 96u; ++i)
+			iInk += pTexture->mp_Data[i] == CObjWndKanjiDetail::ke_Pixel_Done || pTexture->mp_Data[i] == CObjWndKanjiDetail::ke_Pixel_Drawing;
+		return iInk;
+	}
+}
+
+TEST_F(States, BootLoadsTheStartupListAndTheSettings)
+{
+	ASSERT_EQ(2u, Depth());
+	EXPECT_EQ(typeid(CState_KanjiList), typeid(*Top()));
+	EXPECT_EQ(80, List()->mu_KanjiTotal);
+	EXPECT_EQ(10, gu8_QuizCardCount);
+	EXPECT_TRUE(goFontKanji.IsLoaded() && goFontKanji16.IsLoaded());
+	// Nine distinct palette slots with their colours: palette 8 draws its colour 3 in green.
+	EXPECT_NE(gu8_Palettes[ke_Palette_0], gu8_Palettes[ke_Palette_8]);
+	EXPECT_EQ(0xFF00C000u, LibGfx_CManagerTexture::Instance()->GetPalette(gu8_Palettes[ke_Palette_8])[3]);
+	EXPECT_EQ("Kanji 1 of 80", Line1());
+	// Cross opens the review: its hint names the review, not the kana chart.
+	EXPECT_EQ(59u, LibGfx_CManagerTooltip::Instance()->mo_KeyIcon[LibGfx_CManagerTooltip::ke_KeyId_Cross].mo_Text.TxtGetTextId());
+}
+
+TEST_F(States, RightStepsOnAndTheCardsFollowWhileTheViewBacksAway)
+{
+	LibInput_SetScriptKeys(ke_Key_Right);
+	RunFrames(1);
+	LibInput_SetScriptKeys(0);
+	EXPECT_EQ(1, List()->mu16_KanjiCur);
+	EXPECT_EQ(&Browser()->mo_Camera, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
+	RunFrames(45);
+	EXPECT_EQ(&gCameraStart, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
+	EXPECT_EQ("Kanji 2 of 80", Line1());
+	EXPECT_EQ(List()->GetKanji(1), FrontCard());
+	EXPECT_EQ(List()->GetKanji(6), FrontCard(5));
+}
+
+TEST_F(States, LeftAtTheFirstKanjiGoesToTheLast)
+{
+	LibInput_SetScriptKeys(ke_Key_Left);
+	RunFrames(1);
+	LibInput_SetScriptKeys(0);
+	RunFrames(45);
+	EXPECT_EQ(79, Browser()->mu16_KanjiPos);
+	EXPECT_EQ("Kanji 80 of 80", Line1());
+	EXPECT_EQ(List()->GetKanji(79), FrontCard());
+	EXPECT_EQ(List()->GetKanji(0), FrontCard(1));
+}
+
+TEST_F(States, ReviewWritesStrokesRepeatsHeldStepsAndReturnsWhereItStopped)
+{
+	Tap(ke_Key_Cross);
+	RunFrames(1);
+	ASSERT_EQ(typeid(CState_KanjiReview), typeid(*Top()));
+	CState_KanjiReview* pReview = static_cast<CState_KanjiReview*>(Top());
+	EXPECT_EQ(List()->GetKanji(0), pReview->mo_WndDetail.mu16_Kanji);
+	RunFrames(5);
+	const int iInk = InkCount(pReview->mo_WndDetail);
+	RunFrames(5);
+	EXPECT_GT(InkCount(pReview->mo_WndDetail), iInk);
+
+	// Held for 25 frames, Right steps at frames 1, 10 and 20.
+	LibInput_SetScriptKeys(ke_Key_Right);
+	RunFrames(25);
+	LibInput_SetScriptKeys(0);
+	EXPECT_EQ(3, pReview->mu16_KanjiPos);
+	EXPECT_EQ("Kanji 4 of 80", Line1());
+
+	Tap(ke_Key_Circle);
+	RunFrames(1);
+	ASSERT_EQ(typeid(CState_KanjiList), typeid(*Top()));
+	RunFrames(3);
+	EXPECT_EQ(3, Browser()->mu16_KanjiPos);
+	EXPECT_EQ(List()->GetKanji(3), FrontCard());
+}
+
+TEST_F(States, AnEmptyListShowsNoCardAndIgnoresTheKeys)
+{
+	List()->UnloadKanjis();
+	(new CState_KanjiList())->State_Replace();
+	RunFrames(2);
+	EXPECT_EQ(0, Browser()->mo_ManagerWnd.GetWindowTotal());
+	EXPECT_EQ("Kanji 0 of 0", Line1());
+	const LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
+	EXPECT_FALSE(pTooltip->mo_KeyIcon[LibGfx_CManagerTooltip::ke_KeyId_Left].mu32_State & LibGfx_CObjBase::ke_Obj_Visible);
+	EXPECT_FALSE(pTooltip->mo_KeyIcon[LibGfx_CManagerTooltip::ke_KeyId_Right].mu32_State & LibGfx_CObjBase::ke_Obj_Visible);
+	Tap(ke_Key_Right);
+	Tap(ke_Key_Left);
+	Tap(ke_Key_Cross);
+	RunFrames(2);
+	EXPECT_EQ(2u, Depth());
+	EXPECT_EQ(0, Browser()->mu16_KanjiPos);
+}
