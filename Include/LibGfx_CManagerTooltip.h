@@ -63,7 +63,6 @@ public:
 
 private:
 	void LayoutKeys();
-	void Show(LibGfx_CObjBase& ao_Object, bool ab_Shown);
 };
 
 #endif

@@ -30,6 +30,14 @@ namespace
 		}
 		return true;
 	}
+
+	void Show(LibGfx_CObjBase& ao_Object, bool ab_Shown)
+	{
+		if (ab_Shown)
+			ao_Object.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+		else
+			ao_Object.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+	}
 }
 
 LibGfx_CManagerTooltip::LibGfx_CManagerTooltip()
@@ -48,14 +56,6 @@ void LibGfx_CManagerTooltip::Update()
 		return;
 	mo_Bar.mo_Pos.z = static_cast<float>(pCameras->GetPosEye()->z - kd_BarDistance);
 	mo_Bar.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
-}
-
-void LibGfx_CManagerTooltip::Show(LibGfx_CObjBase& ao_Object, bool ab_Shown)
-{
-	if (ab_Shown)
-		ao_Object.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
-	else
-		ao_Object.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
 }
 
 void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Palette)
