@@ -1,48 +1,114 @@
 #ifndef KANJIWNDFIXTURE_H
 #define KANJIWNDFIXTURE_H
 
+#include "Fudemaru.h"
+#include "LibGen_CFileSystem.h"
+#include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CManagerTexture.h"
+#include "LibGfx_CObjBase.h"
 #include "LibGfx_COffscreen.h"
 #include "LibKanji_CDictionary.h"
+#include "LibKanji_CStroke.h"
+#include "LibText_CManagerString.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-// The game's shared objects as the intro and the loading state leave them, on the real data of
-// the build: engine over an offscreen frame, the nine text palettes, base textures, the three
-// fonts, English strings, the dictionary and the stroke database. Set up once for the suite.
+// The shared objects as the intro and the loading state leave them, on the build's real data:
+// engine over an offscreen frame, the nine text palettes, base textures, fonts, English strings,
+// dictionary and strokes. Set up once for the suite.
 class KanjiWnd : public ::testing::Test
 {
 protected:
-	static void SetUpTestSuite();
-	static void TearDownTestSuite();
+	static void SetUpTestSuite()
+	{
+		static const u32 ku32_Colors[ke_Palette__Total][4] = {
+			{0x00000000, 0xFF000000, 0xFFFFFFFF, 0}, {0x00000000, 0xFFFFFFFF, 0xFF000000, 0},
+			{0x00000000, 0xFF1F1F1F, 0xFF000000, 0}, {0x00000000, 0xFFEF3232, 0xFF000000, 0},
+			{0x00000000, 0xFF32EF32, 0xFF000000, 0}, {0x00000000, 0xFF3232EF, 0xFF000000, 0},
+			{0xD0802020, 0xFF000000, 0xFFFFFFFF, 0}, {0xD0802020, 0xFFFFFFFF, 0xFF000000, 0},
+			{0x80404040, 0xFF000000, 0xFFFFFFFF, 0xFF00C000}};
+		ASSERT_TRUE(so_Screen.Create(480, 272));
+		LibGen_CFileSystem::Instance()->SetCurrentDir(FUDEMARU_DATA_PARENT);
+		gCameraStart.SetPos(CVector3d<float>(0, 0, 328.33304f), CVector3d<float>(0, 0, 0));
+		ASSERT_TRUE(LibGfx_CEngine::Instance()->Load());
+		LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
+		for (int i = 0; i < ke_Palette__Total; ++i)
+		{
+			gu8_Palettes[i] = pTextures->LockPalette();
+			pTextures->SetPalette(gu8_Palettes[i], ku32_Colors[i], 4);
+		}
+		pTextures->LoadBaseTextures();
+		ASSERT_TRUE(goFontAscii.LoadBdf("./Data/Fonts/xtal-14.bdf"));
+		ASSERT_TRUE(goFontKanji.LoadBinFixed("./Data/Fonts/jis48.fnt", 48, 48, 0, true));
+		ASSERT_TRUE(goFontKanji16.LoadBinFixed("./Data/Fonts/kijis16.fnt", 16, 16, 0, false));
+		LibText_CManagerString::Instance()->SetLanguagePath("./Data/Languages");
+		ASSERT_TRUE(LibText_CManagerString::Instance()->Load(0));
+		ASSERT_TRUE(LibKanji_CDictionary::Instance()->Load("./Data/kanjidic"));
+		ASSERT_TRUE(LibKanji_CStroke::Instance()->Load("./Data/FudemaruStroke.db"));
+	}
+	static void TearDownTestSuite()
+	{
+		LibKanji_CStroke::Instance()->Unload();
+		LibKanji_CDictionary::Instance()->Unload();
+		LibText_CManagerString::Instance()->Unload();
+		for (LibText_CFont* pFont : {&goFontKanji16, &goFontKanji, &goFontAscii})
+			pFont->UnloadFont();
+		LibGfx_CEngine::Instance()->Unload();
+		LibGfx_CObjBase::so_RootObject.mu32_State = LibGfx_CObjBase::ke_Obj_Dirty;
+		delete LibGfx_CManagerTexture::sp_instance;
+		LibGfx_CManagerTexture::sp_instance = nullptr;
+		delete LibGfx_CManagerCamera::sp_instance;
+		LibGfx_CManagerCamera::sp_instance = nullptr;
+		for (u8& u8Palette : gu8_Palettes)
+			u8Palette = 0;
+		so_Screen.Destroy();
+	}
 
-	// Runs the engine's update and draws one frame.
-	static void DrawFrame();
-	static u32 Pixel(u16 au16_X, u16 au16_Y) { return so_Screen.GetPixel(au16_X, au16_Y); }
-	// Custom texture slots in use.
-	static int LockedTextures();
-	static SKanjiData* Record(u16 au16_Code);
+	static int LockedTextures()
+	{
+		int iCount = 0;
+		for (int i = ke__Custom_Start; i <= ke__Custom_End; ++i)
+			iCount += LibGfx_CManagerTexture::Instance()->mb_TextureUsed[i] ? 1 : 0;
+		return iCount;
+	}
+	static SKanjiData* Record(u16 au16_Code) { return LibKanji_CDictionary::Instance()->GetKanjiFromEuc(au16_Code); }
+	static bool IsShown(const LibGfx_CObjBase& ao_Object) { return ao_Object.mu32_State & LibGfx_CObjBase::ke_Obj_Visible; }
+	static int LineCount(const std::string& as_Text)
+	{
+		return as_Text.empty() ? 0 : 1 + static_cast<int>(std::count(as_Text.begin(), as_Text.end(), '\n'));
+	}
 
-	static LibGfx_COffscreen so_Screen;
+	static inline LibGfx_COffscreen so_Screen;
 };
 
-// Lines of a text: the line feeds plus one, 0 for an empty text.
-int LineCount(const char* as_Text);
-
-// Gives a dictionary record other texts of one kind for the time it lives, then puts the
-// record's own back.
+// Gives a dictionary record other texts of one kind while it lives.
 class CRecordTexts
 {
 public:
-	CRecordTexts(SKanjiData* ap_Kanji, SKanjiData::enumString ae_Kind, const std::vector<std::string>& ao_Texts);
-	~CRecordTexts();
+	CRecordTexts(SKanjiData* ap_Kanji, SKanjiData::enumString ae_Kind, std::vector<std::string> ao_Texts)
+		: mp_Kanji(ap_Kanji), me_Kind(ae_Kind), mpp_Saved(ap_Kanji->mpp_String[ae_Kind]),
+		  mu8_Saved(ap_Kanji->mu8_StringCount[ae_Kind]), mo_Texts(std::move(ao_Texts))
+	{
+		for (std::string& oText : mo_Texts)
+			mo_Pointers.push_back(&oText[0]);
+		mp_Kanji->mpp_String[ae_Kind] = mo_Pointers.data();
+		mp_Kanji->mu8_StringCount[ae_Kind] = static_cast<u8>(mo_Pointers.size());
+	}
+	~CRecordTexts()
+	{
+		mp_Kanji->mpp_String[me_Kind] = mpp_Saved;
+		mp_Kanji->mu8_StringCount[me_Kind] = mu8_Saved;
+	}
 
 private:
 	SKanjiData* mp_Kanji;
 	SKanjiData::enumString me_Kind;
 	char** mpp_Saved;
-	u8 mu8_SavedCount;
+	u8 mu8_Saved;
 	std::vector<std::string> mo_Texts;
 	std::vector<char*> mo_Pointers;
 };
