@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The real program in a real window under Xvfb: title, client size, the aspect rule on resize,
-# and Escape ending the process with exit code 0.
+# The real program in a real window under Xvfb: title, client size, Cross leaving the intro for
+# the browser and the right arrow turning its cards, the aspect rule on resize, and Escape ending
+# the process with exit code 0. Screenshots are copies of Xvfb's screen file (XWD).
 set -u
-program=$1
+program=$1; pixels=$2
 work=$(mktemp -d)
 xvfb_pid=""; game_pid=""
 cleanup() {
@@ -13,7 +14,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+mkdir "$work/fb"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$work/fb" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -28,13 +30,40 @@ size() { xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "
 [ "$(size)" = "480x272" ] || fail "client size is $(size), not 480x272"
 echo "window $win: 480x272"
 
+# Keys are sampled once a frame: each one is held long enough for a frame to see it.
+press() { xdotool keydown --window "$win" "$1"; sleep 0.3; xdotool keyup --window "$win" "$1"; }
+shot() { cp "$work/fb/Xvfb_screen0" "$work/$1"; }
+origin=$(xwininfo -id "$win" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}')
+read -r wx wy <<<"$origin"
+# The left edge of the front card, with its red inner line; the intro and loading windows lie elsewhere.
+card_edge="$((wx + 150)) $((wy + 100)) 8 80 D85E48"
+cards="$((wx + 150)) $((wy + 60)) 180 150"
+
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+sleep 1
+press d
+browser=no
+for _ in $(seq 50); do
+  shot browser.xwd
+  "$pixels" none "$work/browser.xwd" $card_edge >/dev/null
+  [ $? -eq 1 ] && { browser=yes; break; }
+  sleep 0.2
+done
+[ $browser = yes ] || fail "no kanji card after releasing d at the intro"
+sleep 1
+shot first.xwd
+press Right
+sleep 1.5
+shot second.xwd
+"$pixels" differ "$work/first.xwd" "$work/second.xwd" $cards >/dev/null || fail "the right arrow left the cards as they were"
+echo "d leaves the intro for the browser; the right arrow turns the cards"
+
 # Too wide: the window is reshaped again and again until the ratio test passes exactly.
 xdotool windowsize "$win" 960 400
 for _ in $(seq 50); do [ "$(size)" = "690x391" ] && break; sleep 0.1; done
 [ "$(size)" = "690x391" ] || fail "960x400 settled at $(size), not 690x391"
 echo "960x400 settles at 690x391"
 
-xdotool windowfocus --sync "$win" 2>/dev/null || true
 xdotool key --window "$win" Escape
 for _ in $(seq 20); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game_pid" 2>/dev/null && fail "Escape did not end the program within 2 seconds"

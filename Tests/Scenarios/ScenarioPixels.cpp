@@ -1,0 +1,218 @@
+// Compares regions of screenshots for the scenario and window tests. Reads the replay's PNG
+// shots and the XWD screen dumps of Xvfb. Exit 0 when the check holds, 1 when it fails, 2 on
+// a bad command line or an unreadable picture.
+//   differ A B X Y W H            some pixel of the region differs between A and B
+//   same   A B X Y W H            every pixel of the region is the same in A and B
+//   more   A B X Y W H RGB...     B has more pixels near one of the colours than A
+//   none   A X Y W H RGB...       no pixel of the region is near one of the colours
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace
+{
+	struct SPicture
+	{
+		unsigned int u_Width = 0;
+		unsigned int u_Height = 0;
+		std::vector<unsigned char> o_Rgb;   // three bytes a pixel, top row first
+	};
+
+	struct SRegion
+	{
+		unsigned int u_X, u_Y, u_W, u_H;
+	};
+
+	// Each channel within this distance counts as the same colour: edges are smoothed.
+	const int ki_Tolerance = 40;
+
+	bool ReadFile(const char* as_Path, std::vector<unsigned char>& ao_Bytes)
+	{
+		FILE* pFile = fopen(as_Path, "rb");
+		if (pFile == nullptr)
+			return false;
+		unsigned char au8_Block[65536];
+		size_t uRead;
+		while ((uRead = fread(au8_Block, 1, sizeof(au8_Block), pFile)) > 0)
+			ao_Bytes.insert(ao_Bytes.end(), au8_Block, au8_Block + uRead);
+		fclose(pFile);
+		return true;
+	}
+
+	bool ReadPng(const std::vector<unsigned char>& ao_Bytes, SPicture& ao_Pic)
+	{
+		png_image oImage;
+		memset(&oImage, 0, sizeof(oImage));
+		oImage.version = PNG_IMAGE_VERSION;
+		if (!png_image_begin_read_from_memory(&oImage, ao_Bytes.data(), ao_Bytes.size()))
+			return false;
+		oImage.format = PNG_FORMAT_RGB;
+		ao_Pic.u_Width = oImage.width;
+		ao_Pic.u_Height = oImage.height;
+		ao_Pic.o_Rgb.resize(PNG_IMAGE_SIZE(oImage));
+		return png_image_finish_read(&oImage, nullptr, ao_Pic.o_Rgb.data(), 0, nullptr) != 0;
+	}
+
+	unsigned int BigEndian(const unsigned char* ap_Bytes)
+	{
+		return (unsigned int)ap_Bytes[0] << 24 | (unsigned int)ap_Bytes[1] << 16 | (unsigned int)ap_Bytes[2] << 8 | ap_Bytes[3];
+	}
+
+	// An XWD dump of a 24-bit screen: 32-bit pixels, blue in the first byte.
+	bool ReadXwd(const std::vector<unsigned char>& ao_Bytes, SPicture& ao_Pic)
+	{
+		const size_t kuHeaderFields = 25;
+		if (ao_Bytes.size() < kuHeaderFields * 4)
+			return false;
+		unsigned int au_Field[kuHeaderFields];
+		for (size_t i = 0; i < kuHeaderFields; ++i)
+			au_Field[i] = BigEndian(&ao_Bytes[i * 4]);
+		const unsigned int uHeader = au_Field[0], uWidth = au_Field[4], uHeight = au_Field[5];
+		const unsigned int uByteOrder = au_Field[7], uBits = au_Field[11], uLine = au_Field[12], uColors = au_Field[19];
+		if (au_Field[1] != 7 || uBits != 32 || uByteOrder != 0 || uWidth == 0 || uLine < uWidth * 4)
+			return false;
+		const unsigned long long uStart = uHeader + 12ull * uColors;
+		if (uStart + (unsigned long long)uLine * uHeight > ao_Bytes.size())
+			return false;
+		ao_Pic.u_Width = uWidth;
+		ao_Pic.u_Height = uHeight;
+		ao_Pic.o_Rgb.resize((size_t)uWidth * uHeight * 3);
+		for (unsigned int y = 0; y < uHeight; ++y)
+		{
+			const unsigned char* pRow = &ao_Bytes[uStart + (size_t)y * uLine];
+			for (unsigned int x = 0; x < uWidth; ++x)
+				for (int c = 0; c < 3; ++c)
+					ao_Pic.o_Rgb[((size_t)y * uWidth + x) * 3 + c] = pRow[x * 4 + 2 - c];
+		}
+		return true;
+	}
+
+	bool ReadPicture(const char* as_Path, SPicture& ao_Pic)
+	{
+		std::vector<unsigned char> oBytes;
+		if (!ReadFile(as_Path, oBytes))
+			return false;
+		const bool bPng = oBytes.size() >= 8 && png_sig_cmp(oBytes.data(), 0, 8) == 0;
+		return bPng ? ReadPng(oBytes, ao_Pic) : ReadXwd(oBytes, ao_Pic);
+	}
+
+	bool Inside(const SPicture& ao_Pic, const SRegion& ao_Region)
+	{
+		return ao_Region.u_W > 0 && ao_Region.u_H > 0 &&
+			(unsigned long long)ao_Region.u_X + ao_Region.u_W <= ao_Pic.u_Width &&
+			(unsigned long long)ao_Region.u_Y + ao_Region.u_H <= ao_Pic.u_Height;
+	}
+
+	const unsigned char* Pixel(const SPicture& ao_Pic, unsigned int au_X, unsigned int au_Y)
+	{
+		return &ao_Pic.o_Rgb[((size_t)au_Y * ao_Pic.u_Width + au_X) * 3];
+	}
+
+	unsigned int DifferentPixels(const SPicture& ao_A, const SPicture& ao_B, const SRegion& ao_Region)
+	{
+		unsigned int uCount = 0;
+		for (unsigned int y = ao_Region.u_Y; y < ao_Region.u_Y + ao_Region.u_H; ++y)
+			for (unsigned int x = ao_Region.u_X; x < ao_Region.u_X + ao_Region.u_W; ++x)
+				uCount += memcmp(Pixel(ao_A, x, y), Pixel(ao_B, x, y), 3) != 0;
+		return uCount;
+	}
+
+	unsigned int NearPixels(const SPicture& ao_Pic, const SRegion& ao_Region, const std::vector<unsigned int>& ao_Colors)
+	{
+		unsigned int uCount = 0;
+		for (unsigned int y = ao_Region.u_Y; y < ao_Region.u_Y + ao_Region.u_H; ++y)
+			for (unsigned int x = ao_Region.u_X; x < ao_Region.u_X + ao_Region.u_W; ++x)
+			{
+				const unsigned char* pRgb = Pixel(ao_Pic, x, y);
+				for (unsigned int uColor : ao_Colors)
+				{
+					const int iDr = abs(pRgb[0] - (int)(uColor >> 16 & 0xFF));
+					const int iDg = abs(pRgb[1] - (int)(uColor >> 8 & 0xFF));
+					const int iDb = abs(pRgb[2] - (int)(uColor & 0xFF));
+					if (iDr <= ki_Tolerance && iDg <= ki_Tolerance && iDb <= ki_Tolerance)
+					{
+						++uCount;
+						break;
+					}
+				}
+			}
+		return uCount;
+	}
+
+	bool ParseNumbers(char** as_Args, int ai_Count, unsigned int* ap_Out, int ai_Base)
+	{
+		for (int i = 0; i < ai_Count; ++i)
+		{
+			char* sEnd = nullptr;
+			const unsigned long uValue = strtoul(as_Args[i], &sEnd, ai_Base);
+			if (sEnd == as_Args[i] || *sEnd != '\0' || uValue > 0xFFFFFFFFul)
+				return false;
+			ap_Out[i] = (unsigned int)uValue;
+		}
+		return true;
+	}
+
+	int Usage()
+	{
+		fprintf(stderr, "usage: scenario-pixels differ|same A B X Y W H | more A B X Y W H RGB... | none A X Y W H RGB...\n");
+		return 2;
+	}
+}
+
+int main(int argc, char** argv)
+{
+	if (argc < 2)
+		return Usage();
+	const std::string sCommand = argv[1];
+	const int iPictures = sCommand == "none" ? 1 : 2;
+	const bool bColors = sCommand == "more" || sCommand == "none";
+	const int iFixed = 2 + iPictures + 4;
+	if ((sCommand != "differ" && sCommand != "same" && !bColors) || argc < iFixed + (bColors ? 1 : 0) ||
+			(!bColors && argc != iFixed))
+		return Usage();
+
+	SPicture aoPic[2];
+	for (int i = 0; i < iPictures; ++i)
+	{
+		if (!ReadPicture(argv[2 + i], aoPic[i]))
+		{
+			fprintf(stderr, "scenario-pixels: cannot read %s\n", argv[2 + i]);
+			return 2;
+		}
+	}
+	unsigned int au_Region[4];
+	std::vector<unsigned int> oColors(argc - iFixed);
+	if (!ParseNumbers(argv + 2 + iPictures, 4, au_Region, 10) || !ParseNumbers(argv + iFixed, argc - iFixed, oColors.data(), 16))
+		return Usage();
+	const SRegion oRegion = {au_Region[0], au_Region[1], au_Region[2], au_Region[3]};
+	for (int i = 0; i < iPictures; ++i)
+	{
+		if (!Inside(aoPic[i], oRegion) || aoPic[i].u_Width != aoPic[0].u_Width || aoPic[i].u_Height != aoPic[0].u_Height)
+		{
+			fprintf(stderr, "scenario-pixels: the region lies outside %s, or the pictures differ in size\n", argv[2 + i]);
+			return 2;
+		}
+	}
+
+	bool bHolds = false;
+	if (bColors)
+	{
+		const unsigned int uCountA = NearPixels(aoPic[0], oRegion, oColors);
+		const unsigned int uCountB = iPictures == 2 ? NearPixels(aoPic[1], oRegion, oColors) : 0;
+		printf("%s: %u pixels near the colours%s", sCommand.c_str(), uCountA, iPictures == 2 ? "" : "\n");
+		if (iPictures == 2)
+			printf(", then %u\n", uCountB);
+		bHolds = iPictures == 2 ? uCountB > uCountA : uCountA == 0;
+	}
+	else
+	{
+		const unsigned int uDiffer = DifferentPixels(aoPic[0], aoPic[1], oRegion);
+		printf("%s: %u pixels differ\n", sCommand.c_str(), uDiffer);
+		bHolds = sCommand == "differ" ? uDiffer > 0 : uDiffer == 0;
+	}
+	return bHolds ? 0 : 1;
+}
