@@ -15,7 +15,7 @@
 
 namespace
 {
-	// Colours 0-3 of the nine text palettes, ARGB. Glyph pixels use colour 1, their outline 2.
+	// Colours 0-3 of the nine text palettes, ARGB (alpha in the top byte).
 	const unsigned int cu_PaletteText[ke_Palette__Total][4] = {
 		{0x00000000, 0xFF000000, 0xFFFFFFFF, 0x00000000},
 		{0x00000000, 0xFFFFFFFF, 0xFF000000, 0x00000000},

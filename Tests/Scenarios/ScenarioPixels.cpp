@@ -156,6 +156,28 @@ namespace
 		return true;
 	}
 
+	// Prints what it counted and tells whether the check holds.
+	bool Holds(const std::string& as_Command, const SPicture* ap_Pic, const SRegion& ao_Region,
+	           const std::vector<unsigned int>& ao_Colors)
+	{
+		if (as_Command == "none")
+		{
+			const unsigned int uCount = NearPixels(ap_Pic[0], ao_Region, ao_Colors);
+			printf("none: %u pixels near the colours\n", uCount);
+			return uCount == 0;
+		}
+		if (as_Command == "more")
+		{
+			const unsigned int uCountA = NearPixels(ap_Pic[0], ao_Region, ao_Colors);
+			const unsigned int uCountB = NearPixels(ap_Pic[1], ao_Region, ao_Colors);
+			printf("more: %u pixels near the colours, then %u\n", uCountA, uCountB);
+			return uCountB > uCountA;
+		}
+		const unsigned int uDiffer = DifferentPixels(ap_Pic[0], ap_Pic[1], ao_Region);
+		printf("%s: %u pixels differ\n", as_Command.c_str(), uDiffer);
+		return as_Command == "differ" ? uDiffer > 0 : uDiffer == 0;
+	}
+
 	int Usage()
 	{
 		fprintf(stderr, "usage: scenario-pixels differ|same A B X Y W H | more A B X Y W H RGB... | none A X Y W H RGB...\n");
@@ -198,21 +220,5 @@ int main(int argc, char** argv)
 		}
 	}
 
-	bool bHolds = false;
-	if (bColors)
-	{
-		const unsigned int uCountA = NearPixels(aoPic[0], oRegion, oColors);
-		const unsigned int uCountB = iPictures == 2 ? NearPixels(aoPic[1], oRegion, oColors) : 0;
-		printf("%s: %u pixels near the colours%s", sCommand.c_str(), uCountA, iPictures == 2 ? "" : "\n");
-		if (iPictures == 2)
-			printf(", then %u\n", uCountB);
-		bHolds = iPictures == 2 ? uCountB > uCountA : uCountA == 0;
-	}
-	else
-	{
-		const unsigned int uDiffer = DifferentPixels(aoPic[0], aoPic[1], oRegion);
-		printf("%s: %u pixels differ\n", sCommand.c_str(), uDiffer);
-		bHolds = sCommand == "differ" ? uDiffer > 0 : uDiffer == 0;
-	}
-	return bHolds ? 0 : 1;
+	return Holds(sCommand, aoPic, oRegion, oColors) ? 0 : 1;
 }
