@@ -1,4 +1,4 @@
-#include "../GfxTestFixture.h"
+#include "GfxTestFixture.h"
 
 #include "LibGen_CManagerPlugin.h"
 #include "LibGfx_CManagerCamera.h"
