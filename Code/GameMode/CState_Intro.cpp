@@ -28,6 +28,13 @@ namespace
 		{0x80404040, 0xFF000000, 0xFFFFFFFF, 0xFF00C000},
 	};
 
+	// NOTE: the table names its colours 0xAARRGGBB (palette 3 is red), while a texel keeps red
+	// in its lowest byte: red and blue trade places on the way in.
+	u32 ArgbToTexel(u32 au32_Argb)
+	{
+		return (au32_Argb & 0xFF00FF00u) | ((au32_Argb >> 16) & 0xFFu) | ((au32_Argb & 0xFFu) << 16);
+	}
+
 	const u32 ku32_StringWelcome = 3;
 	const u32 ku32_StringTitle = 48;
 }
@@ -38,8 +45,18 @@ void CState_Intro::SetPaletteText(enumPalettes ae_Palette, unsigned int au_Color
 	LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
 	const u8 u8_Slot = pTextures->LockPalette();
 	gu8_Palettes[ae_Palette] = u8_Slot;
-	const u32 au32_Colors[4] = {au_Color0, au_Color1, au_Color2, au_Color3};
+	const u32 au32_Colors[4] = {ArgbToTexel(au_Color0), ArgbToTexel(au_Color1), ArgbToTexel(au_Color2),
+	                            ArgbToTexel(au_Color3)};
 	pTextures->SetPalette(u8_Slot, au32_Colors, 4);
+}
+
+void CState_Intro::CreateTextPalettes()
+{
+	for (u8 i = 0; i < ke_Palette__Total; ++i)
+	{
+		const unsigned int* pColor = cu_PaletteText[i];
+		SetPaletteText(static_cast<enumPalettes>(i), pColor[0], pColor[1], pColor[2], pColor[3]);
+	}
 }
 
 void CState_Intro::LoadOnce()
@@ -51,11 +68,7 @@ void CState_Intro::LoadOnce()
 	oConfig.Load(LibGen_CFileSystem::Instance()->GetCurrentDir());
 
 	goFontAscii.LoadBdf("./Data/Fonts/xtal-14.bdf");
-	for (u8 i = 0; i < ke_Palette__Total; ++i)
-	{
-		const unsigned int* pColor = cu_PaletteText[i];
-		SetPaletteText(static_cast<enumPalettes>(i), pColor[0], pColor[1], pColor[2], pColor[3]);
-	}
+	CreateTextPalettes();
 	LibGfx_CManagerTexture::Instance()->LoadBaseTextures();
 	LibInput_ManagerKey::Instance()->Load();
 	LibGfx_CManagerMenu::Instance()->Load();

@@ -14,9 +14,12 @@ class CState_Intro : public LibGen_CState
 public:
 	virtual ~CState_Intro() {}
 
-	// Locks a palette slot, records it in gu8_Palettes and gives it the four colours.
-	void SetPaletteText(enumPalettes ae_Palette, unsigned int au_Color0, unsigned int au_Color1,
-	                    unsigned int au_Color2, unsigned int au_Color3);
+	// Locks a palette slot, records it in gu8_Palettes and gives it the four colours, written
+	// 0xAARRGGBB (alpha in the top byte, red next) and stored in the textures' own layout.
+	static void SetPaletteText(enumPalettes ae_Palette, unsigned int au_Color0, unsigned int au_Color1,
+	                           unsigned int au_Color2, unsigned int au_Color3);
+	// The nine palettes every text of the game names by its enumPalettes number.
+	static void CreateTextPalettes();
 
 	virtual void LoadOnce();
 	virtual void LoadAlways();

@@ -2,6 +2,7 @@
 #define KANJIWNDFIXTURE_H
 
 #include "Fudemaru.h"
+#include "GameMode/CState_Intro.h"
 #include "LibGen_CFileSystem.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
@@ -25,22 +26,12 @@ class KanjiWnd : public ::testing::Test
 protected:
 	static void SetUpTestSuite()
 	{
-		static const u32 ku32_Colors[ke_Palette__Total][4] = {
-			{0x00000000, 0xFF000000, 0xFFFFFFFF, 0}, {0x00000000, 0xFFFFFFFF, 0xFF000000, 0},
-			{0x00000000, 0xFF1F1F1F, 0xFF000000, 0}, {0x00000000, 0xFFEF3232, 0xFF000000, 0},
-			{0x00000000, 0xFF32EF32, 0xFF000000, 0}, {0x00000000, 0xFF3232EF, 0xFF000000, 0},
-			{0xD0802020, 0xFF000000, 0xFFFFFFFF, 0}, {0xD0802020, 0xFFFFFFFF, 0xFF000000, 0},
-			{0x80404040, 0xFF000000, 0xFFFFFFFF, 0xFF00C000}};
 		ASSERT_TRUE(so_Screen.Create(480, 272));
 		LibGen_CFileSystem::Instance()->SetCurrentDir(FUDEMARU_DATA_PARENT);
 		gCameraStart.SetPos(CVector3d<float>(0, 0, 328.33304f), CVector3d<float>(0, 0, 0));
 		ASSERT_TRUE(LibGfx_CEngine::Instance()->Load());
 		LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
-		for (int i = 0; i < ke_Palette__Total; ++i)
-		{
-			gu8_Palettes[i] = pTextures->LockPalette();
-			pTextures->SetPalette(gu8_Palettes[i], ku32_Colors[i], 4);
-		}
+		CState_Intro::CreateTextPalettes();
 		pTextures->LoadBaseTextures();
 		ASSERT_TRUE(goFontAscii.LoadBdf("./Data/Fonts/xtal-14.bdf"));
 		ASSERT_TRUE(goFontKanji.LoadBinFixed("./Data/Fonts/jis48.fnt", 48, 48, 0, true));

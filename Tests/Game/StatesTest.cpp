@@ -95,9 +95,13 @@ TEST_F(States, BootLoadsTheStartupListAndTheSettings)
 	EXPECT_EQ(80, List()->mu_KanjiTotal);
 	EXPECT_EQ(10, gu8_QuizCardCount);
 	EXPECT_TRUE(goFontKanji.IsLoaded() && goFontKanji16.IsLoaded());
-	// Nine distinct palette slots with their colours: palette 8 draws its colour 3 in green.
+	// Nine distinct palette slots with their colours in the textures' layout (red in the lowest
+	// byte): palette 8 draws its colour 3 in green, palette 3 in red, palette 7 on dark red.
+	LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
 	EXPECT_NE(gu8_Palettes[ke_Palette_0], gu8_Palettes[ke_Palette_8]);
-	EXPECT_EQ(0xFF00C000u, LibGfx_CManagerTexture::Instance()->GetPalette(gu8_Palettes[ke_Palette_8])[3]);
+	EXPECT_EQ(0xFF00C000u, pTextures->GetPalette(gu8_Palettes[ke_Palette_8])[3]);
+	EXPECT_EQ(0xFF3232EFu, pTextures->GetPalette(gu8_Palettes[ke_Palette_3])[1]);
+	EXPECT_EQ(0xD0202080u, pTextures->GetPalette(gu8_Palettes[ke_Palette_7])[0]);
 	EXPECT_EQ("Kanji 1 of 80", Line1());
 	// Cross opens the review: its hint names the review, not the kana chart.
 	EXPECT_EQ(59u, LibGfx_CManagerTooltip::Instance()->mo_KeyIcon[LibGfx_CManagerTooltip::ke_KeyId_Cross].mo_Text.TxtGetTextId());
