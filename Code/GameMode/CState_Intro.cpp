@@ -12,6 +12,7 @@
 #include "LibGfx_CManagerTooltip.h"
 #include "LibInput_ManagerKey.h"
 #include "LibText_CManagerString.h"
+#include "StringIds.h"
 
 namespace
 {
@@ -35,8 +36,6 @@ namespace
 		return (au32_Argb & 0xFF00FF00u) | ((au32_Argb >> 16) & 0xFFu) | ((au32_Argb & 0xFFu) << 16);
 	}
 
-	const u32 ku32_StringWelcome = 3;
-	const u32 ku32_StringTitle = 48;
 }
 
 void CState_Intro::SetPaletteText(enumPalettes ae_Palette, unsigned int au_Color0, unsigned int au_Color1,
@@ -87,7 +86,7 @@ void CState_Intro::LoadOnce()
 
 	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
 	pTooltip->Load(&goFontAscii, gu8_Palettes[ke_Palette_1]);
-	pTooltip->SetTxtMain(0, ku32_StringTitle);
+	pTooltip->SetTxtMain(0, ke_String_GameTitle);
 
 	gCameraStart.SetPos(CVector3d<float>(0.0f, 0.0f, kf_View_Distance), CVector3d<float>(0.0f, 0.0f, 0.0f));
 	pEngine->LoadBg(ks_View_BackgroundIntro);
@@ -101,7 +100,7 @@ void CState_Intro::LoadOnce()
 	mo_Text.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
 	mo_Text.TxtSetFont(&goFontAscii);
 	mo_Text.TxtSetPalette(gu8_Palettes[ke_Palette_0]);
-	mo_Text.TxtSetTextId(ku32_StringWelcome);
+	mo_Text.TxtSetTextId(ke_String_Welcome);
 	mo_Text.SetParent(&mo_Window);
 	mo_Text.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
 

@@ -10,11 +10,12 @@
 #include "LibKanji_CDictionary.h"
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CStroke.h"
+#include "StringIds.h"
 
 namespace
 {
 	// The progress message of each step; the configuration step is too quick to announce.
-	const u32 cu32_StepString[CState_Loading::ke_Step__Total] = {6, 7, 8, 9, 0};
+	const u32 cu32_StepString[CState_Loading::ke_Step__Total] = {ke_String_LoadDictionary, ke_String_LoadStrokes, ke_String_FindLists, ke_String_LoadFonts, 0};
 
 	void ApplyConfig()
 	{

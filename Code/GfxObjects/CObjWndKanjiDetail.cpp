@@ -5,6 +5,7 @@
 #include "LibGfx_CManagerTexture.h"
 #include "LibGfx_Utilities.h"
 #include "LibKanji_CStroke.h"
+#include "StringIds.h"
 
 #include <cstring>
 
@@ -19,11 +20,6 @@ namespace
 	// L steps of 1 / L fall a hair short of 1 in floating point: without this margin a stroke of
 	// whole length L would take L + 1 frames. It stays far below one step of any stroke that fits.
 	const float kf_RatioMargin = 1e-4f;
-
-	const u32 ku32_StringLabels = 41;
-	const u32 ku32_StringKun = 42;
-	const u32 ku32_StringOn = 43;
-	const u32 ku32_StringRadical = 44;
 }
 
 CObjWndKanjiDetail::CObjWndKanjiDetail()
@@ -111,7 +107,7 @@ void CObjWndKanjiDetail::LoadStrokeTexture()
 void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
 {
 	SetText(mo_TxtLabel, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 6, -108);
-	mo_TxtLabel.TxtSetTextId(ku32_StringLabels);
+	mo_TxtLabel.TxtSetTextId(ke_String_DetailLabels);
 
 	const SKanjiData* pRadical = LibKanji_CDictionary::Instance()->GetKanjiFromRadical(ao_Kanji.mu16_Info[SKanjiData::ke_Info_R]);
 	const u16 u16Radical = pRadical != nullptr ? pRadical->mu16_Info[SKanjiData::ke_Info_EU] : 0x2020;
@@ -125,11 +121,11 @@ void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 {
 	// Labels are sized to their strings.
 	SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 120, -56);
-	mo_TxtKunLabel.TxtSetTextId(ku32_StringKun);
+	mo_TxtKunLabel.TxtSetTextId(ke_String_KunLabel);
 	SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 218, -56);
-	mo_TxtOnLabel.TxtSetTextId(ku32_StringOn);
+	mo_TxtOnLabel.TxtSetTextId(ke_String_OnLabel);
 	SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 284, -56);
-	mo_TxtRadicalLabel.TxtSetTextId(ku32_StringRadical);
+	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
 	char sText[CObjWndKanji::ku_Text_Size];
 	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_Kun, 0xFFFF, "\n", sText, sizeof(sText));

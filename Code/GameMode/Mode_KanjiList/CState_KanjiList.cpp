@@ -7,17 +7,10 @@
 #include "LibGfx_CManagerTooltip.h"
 #include "LibInput_ManagerKey.h"
 #include "LibKanji_CKanjiList.h"
+#include "StringIds.h"
 
 namespace
 {
-	const u32 ku32_StringReview = 59;
-	const u32 ku32_StringTitle = 61;
-	const u32 ku32_StringCount = 62;
-	const u32 ku32_StringPrevious = 63;
-	const u32 ku32_StringNext = 64;
-	const u32 ku32_StringMenu = 65;
-	const u32 ku32_StringKanaChart = 67;
-
 	// The carousel: in front at the origin, radius 300 across the screen, 50 in depth.
 	const u16 ku16_CarouselRadius = 300;
 	const u16 ku16_CarouselDepth = 50;
@@ -37,11 +30,11 @@ void CState_KanjiList::LoadAlways()
 {
 	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
 	pTooltip->ClearTxtAll();
-	pTooltip->SetTxtMain(0, ku32_StringTitle);
+	pTooltip->SetTxtMain(0, ke_String_ListTitle);
 	// Cross opens the review: its hint names the review.
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ku32_StringReview);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ku32_StringKanaChart);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ku32_StringMenu);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_ReviewTitle);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ke_String_KanaChart);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ke_String_Menu);
 
 	LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
 	mu16_KanjiPos = pList->mu16_KanjiCur;
@@ -74,13 +67,13 @@ void CState_KanjiList::UpdateTooltip()
 	const u16 u16_Total = LibKanji_CKanjiList::Instance()->mu_KanjiTotal;
 	if (u16_Total > 0)
 	{
-		pTooltip->SetTxtMainFmt(1, ku32_StringCount, mu16_KanjiPos + 1, static_cast<int>(u16_Total));
-		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ku32_StringPrevious);
-		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ku32_StringNext);
+		pTooltip->SetTxtMainFmt(1, ke_String_KanjiCount, mu16_KanjiPos + 1, static_cast<int>(u16_Total));
+		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ke_String_Previous);
+		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ke_String_Next);
 	}
 	else
 	{
-		pTooltip->SetTxtMainFmt(1, ku32_StringCount, 0, 0);
+		pTooltip->SetTxtMainFmt(1, ke_String_KanjiCount, 0, 0);
 		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, 0);
 		pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, 0);
 	}

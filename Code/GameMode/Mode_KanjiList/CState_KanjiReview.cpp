@@ -6,16 +6,10 @@
 #include "LibGfx_CManagerTooltip.h"
 #include "LibInput_ManagerKey.h"
 #include "LibKanji_CKanjiList.h"
+#include "StringIds.h"
 
 namespace
 {
-	const u32 ku32_StringBack = 50;
-	const u32 ku32_StringTitle = 59;
-	const u32 ku32_StringReplay = 60;
-	const u32 ku32_StringCount = 62;
-	const u32 ku32_StringPrevious = 63;
-	const u32 ku32_StringNext = 64;
-
 	// A held direction steps once every 10 frames.
 	const u16 ku16_KeyRepeat = 10;
 }
@@ -65,17 +59,17 @@ void CState_KanjiReview::LoadAlways()
 
 	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
 	pTooltip->ClearTxtAll();
-	pTooltip->SetTxtMain(0, ku32_StringTitle);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ku32_StringPrevious);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ku32_StringNext);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ku32_StringReplay);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ku32_StringBack);
+	pTooltip->SetTxtMain(0, ke_String_ReviewTitle);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ke_String_Previous);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ke_String_Next);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Replay);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_Back);
 	UpdateTooltip();
 }
 
 void CState_KanjiReview::UpdateTooltip()
 {
-	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ku32_StringCount, mu16_KanjiPos + 1,
+	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ke_String_KanjiCount, mu16_KanjiPos + 1,
 	                                                   static_cast<int>(LibKanji_CKanjiList::Instance()->mu_KanjiTotal));
 }
 

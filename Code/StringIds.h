@@ -1,0 +1,30 @@
+#ifndef STRINGIDS_H
+#define STRINGIDS_H
+
+#include "LibGen_DataTypes.h"
+
+// Numbers of the interface texts in the language tables (Data/Languages/*.txt).
+enum enumStringId : u32
+{
+	ke_String_Welcome          = 3,
+	ke_String_LoadDictionary   = 6,
+	ke_String_LoadStrokes      = 7,
+	ke_String_FindLists        = 8,
+	ke_String_LoadFonts        = 9,
+	ke_String_DetailLabels     = 41,   // five lines: code, strokes, grade, radical, frequency
+	ke_String_KunLabel         = 42,
+	ke_String_OnLabel          = 43,
+	ke_String_RadicalLabel     = 44,
+	ke_String_GameTitle        = 48,
+	ke_String_Back             = 50,
+	ke_String_ReviewTitle      = 59,
+	ke_String_Replay           = 60,
+	ke_String_ListTitle        = 61,
+	ke_String_KanjiCount       = 62,   // printf format: position, total
+	ke_String_Previous         = 63,
+	ke_String_Next             = 64,
+	ke_String_Menu             = 65,
+	ke_String_KanaChart        = 67,
+};
+
+#endif
