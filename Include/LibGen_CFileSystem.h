@@ -16,7 +16,9 @@ public:
 		ku_DirEntry_Max           = 255,
 		ku_DirEntry_Size          = 128,
 		ku_DirEntry_Name_Max      = 100,  // longer names are cut
-		ku_OpenFile_Path_Max      = 200,  // a joined path that does not fit fails the open
+		// The current directory, a slash and a name of up to 255 bytes always fit; a longer
+		// joined path fails the open.
+		ku_OpenFile_Path_Max      = ku_DirCurrent_Name_Lenght + 256,
 	};
 
 	LibGen_CFileSystem();

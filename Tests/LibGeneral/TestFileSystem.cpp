@@ -38,16 +38,37 @@ TEST_F(FileSystemTest, OpenFileJoinsTheCurrentDirectoryAndRefusesOverlongPaths)
 {
 	// A directory that cannot be opened keeps the previous one.
 	FS::Instance()->SetCurrentDir((ms_Root + "/nowhere").c_str());
-	// The joined path is the root, a slash and the name: 199 characters fit, 200 do not.
-	const size_t u_Fit = 199 - ms_Root.size() - 1;
-	const std::string s_Fits(u_Fit, 'f');
-	const std::string s_TooLong(u_Fit + 1, 'g');
+	// The joined path is the root, a slash and the name: names with folders can outgrow the
+	// buffer, which holds FS::ku_OpenFile_Path_Max - 1 characters.
+	std::string s_Dirs;
+	while (ms_Root.size() + 1 + s_Dirs.size() + 200 < FS::ku_OpenFile_Path_Max - 1)
+	{
+		s_Dirs += std::string(150, 'd') + std::to_string(s_Dirs.size()) + "/";
+		ASSERT_EQ(mkdir((ms_Root + "/" + s_Dirs).c_str(), 0755), 0);
+	}
+	const size_t u_Fit = FS::ku_OpenFile_Path_Max - 1 - ms_Root.size() - 1 - s_Dirs.size();
+	const std::string s_Fits = s_Dirs + std::string(u_Fit, 'f');
+	const std::string s_TooLong = s_Dirs + std::string(u_Fit + 1, 'g');
 	Touch(s_Fits);
 	Touch(s_TooLong);
 	FILE* p_File = FS::Instance()->OpenFile(s_Fits.c_str(), "rb");
 	ASSERT_NE(p_File, nullptr);
 	fclose(p_File);
 	EXPECT_EQ(FS::Instance()->OpenFile(s_TooLong.c_str(), "rb"), nullptr);
+
+	// A program installed deep in the file system still reaches a data file of a usual length.
+	std::string s_Deep = ms_Root;
+	while (s_Deep.size() < FS::ku_DirCurrent_Name_Lenght - 200)
+	{
+		s_Deep += "/" + std::string(150, 'p');
+		ASSERT_EQ(mkdir(s_Deep.c_str(), 0755), 0);
+	}
+	ASSERT_EQ(mkdir((s_Deep + "/Data").c_str(), 0755), 0);
+	fclose(fopen((s_Deep + "/Data/kanjidic").c_str(), "w"));
+	FS::Instance()->SetCurrentDir(s_Deep.c_str());
+	p_File = FS::Instance()->OpenFile("./Data/kanjidic", "rb");
+	ASSERT_NE(p_File, nullptr);
+	fclose(p_File);
 }
 
 TEST_F(FileSystemTest, ListingIsCappedAndFilteredByKind)
