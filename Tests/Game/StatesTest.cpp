@@ -176,4 +176,14 @@ TEST_F(States, AnEmptyListShowsNoCardAndIgnoresTheKeys)
 	RunFrames(2);
 	EXPECT_EQ(2u, Depth());
 	EXPECT_EQ(0, Browser()->mu16_KanjiPos);
+
+	// The review over an empty list hides its page, counts 0 of 0, and only Circle acts.
+	(new CState_KanjiReview())->State_Add();
+	RunFrames(2);
+	ASSERT_EQ(3u, Depth());
+	EXPECT_EQ("Kanji 0 of 0", Line1());
+	Tap(ke_Key_Right);
+	Tap(ke_Key_Circle);
+	RunFrames(2);
+	EXPECT_EQ(2u, Depth());
 }

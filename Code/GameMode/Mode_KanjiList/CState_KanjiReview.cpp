@@ -69,8 +69,9 @@ void CState_KanjiReview::LoadAlways()
 
 void CState_KanjiReview::UpdateTooltip()
 {
-	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ke_String_KanjiCount, mu16_KanjiPos + 1,
-	                                                   static_cast<int>(LibKanji_CKanjiList::Instance()->mu_KanjiTotal));
+	// Like the browser, an empty list counts 0 of 0 rather than 1 of 0.
+	const int iTotal = LibKanji_CKanjiList::Instance()->mu_KanjiTotal;
+	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ke_String_KanjiCount, iTotal > 0 ? mu16_KanjiPos + 1 : 0, iTotal);
 }
 
 void CState_KanjiReview::Main()
