@@ -33,6 +33,8 @@ public:
 	uintptr_t  GetMem(unsigned int au32_Size, unsigned char au8_Align);
 	void       FreeMem(void* ap_Mem);
 	SMemSpace* FindMemBlock(uintptr_t au32_Need, unsigned char au8_AlignMask);
+	// True when GetMem with the same request would find room: loaders ask before they take.
+	bool       CanGetMem(unsigned int au32_Size, unsigned char au8_Align);
 	void       Print();
 
 	// The handle-based mode is not provided.

@@ -14,6 +14,8 @@ public:
 		ku32_Flag_Dirty = 0x01,
 		ku32_GLName_None = 0xFFFFFFFF,
 	};
+	// Pixel buffers start on 16-byte boundaries of the video memory.
+	static const u8 ku8_VRamAlign = 16;
 
 	LibGfx_CTexture();
 	~LibGfx_CTexture();
@@ -21,6 +23,8 @@ public:
 	// Takes the picture's size, format and pixels (all zero when pData is null); the flag is
 	// not used by this backend. mu16_PaletteId is left as it is.
 	void Init(const SPicInfo& ao_Pic, bool ab_Flag);
+	// Video memory Init takes for the picture.
+	static u32 GetReserveSize(const SPicInfo& ao_Pic);
 	void Free();
 	// Binds the texture for drawing, converting and uploading it first when dirty.
 	void SetAsCurrent();

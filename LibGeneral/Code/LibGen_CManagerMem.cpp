@@ -198,6 +198,11 @@ void LibGen_CManagerMem::Print()
 	}
 }
 
+bool LibGen_CManagerMem::CanGetMem(unsigned int au32_Size, unsigned char au8_Align)
+{
+	return FindMemBlock((uintptr_t)au32_Size + ku32_GuardSize, static_cast<u8>(au8_Align - 1)) != NULL;
+}
+
 uintptr_t LibGen_CManagerMem::GetMemDyn(unsigned int, unsigned char)
 {
 	LIBGEN_ASSERT(mb_UsingDynamicPointer);

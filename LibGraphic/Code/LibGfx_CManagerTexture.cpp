@@ -1,5 +1,6 @@
 #include "LibGfx_CManagerTexture.h"
 
+#include "LibGen_CManagerMem.h"
 #include "LibGen_Utils.h"
 
 #include <cctype>
@@ -85,9 +86,13 @@ bool LibGfx_CManagerTexture::LoadTexture(u16 ae_TextureId, const char* as_Path, 
 	oPic.eFormat = ae_Format;
 	if (!LoadPng(as_Path, &oPic))
 		return false;
-	pTexture->Init(oPic, ab_Flag);
+	// A picture too large for what is left of the video memory is refused like a bad file, and
+	// the slot keeps what it held.
+	const bool bFits = gManagerVRam.CanGetMem(LibGfx_CTexture::GetReserveSize(oPic), LibGfx_CTexture::ku8_VRamAlign);
+	if (bFits)
+		pTexture->Init(oPic, ab_Flag);
 	delete[] oPic.pData;
-	return true;
+	return bFits;
 }
 
 bool LibGfx_CManagerTexture::LoadTexture(u16 ae_TextureId, const char* as_dirname, const char* as_filename, enumPixelFormat ae_Format, bool ab_Flag)

@@ -74,9 +74,7 @@ void LibGfx_CTexture::Init(const SPicInfo& ao_Pic, bool)
 	mu16_Height = mu16_TexHeight = ao_Pic.uHeight;
 	mu32_Flags |= ku32_Flag_Dirty;
 
-	// Video memory is reserved for a power-of-two width; rows are stored at their own length.
-	const u32 uReserve = PowerOfTwoAtLeast(mu16_Width) * uNibbles / 2 * mu16_Height;
-	mp_Data = reinterpret_cast<u8*>(gManagerVRam.GetMem(uReserve, 16));
+	mp_Data = reinterpret_cast<u8*>(gManagerVRam.GetMem(GetReserveSize(ao_Pic), ku8_VRamAlign));
 	const u32 uRowSize = GetRowSize();
 	memset(mp_Data, 0, static_cast<size_t>(uRowSize) * mu16_Height);
 	if (ao_Pic.pData != nullptr)
@@ -86,6 +84,12 @@ void LibGfx_CTexture::Init(const SPicInfo& ao_Pic, bool)
 	GLuint uName = 0;
 	glGenTextures(1, &uName);
 	mu32_GLName = uName;
+}
+
+u32 LibGfx_CTexture::GetReserveSize(const SPicInfo& ao_Pic)
+{
+	// Reserved for a power-of-two width; rows are stored at their own length.
+	return PowerOfTwoAtLeast(ao_Pic.uWidth) * NibblesPerPixel(static_cast<u16>(ao_Pic.eFormat)) / 2 * ao_Pic.uHeight;
 }
 
 void LibGfx_CTexture::Free()

@@ -23,12 +23,13 @@ namespace
 		}
 		LibGfx_CManagerTexture* Manager() { return LibGfx_CManagerTexture::Instance(); }
 
-		void WriteRgb(const char* as_Name, unsigned int au_Width)
+		void WriteRgb(const char* as_Name, unsigned int au_Width, unsigned int au_Height = 1)
 		{
 			SPngSpec o;
 			o.u_Width = au_Width;
+			o.u_Height = au_Height;
 			o.i_ColorType = PNG_COLOR_TYPE_RGB;
-			o.o_Rows.assign(3 * au_Width, 0x40);
+			o.o_Rows.assign(3 * au_Width * au_Height, 0x40);
 			ASSERT_TRUE(WritePng(Scratch(as_Name), o));
 		}
 	};
@@ -101,6 +102,11 @@ TEST_F(ManagerTexture, LoadTextureDecodesPngInAnyCaseOnly)
 	EXPECT_FALSE(Manager()->LoadTexture(30, "absent.png", ke_PixelFormat_Auto, true));
 	EXPECT_EQ(3, pTexture->mu16_Width);   // left as it was, marked dirty
 	EXPECT_TRUE(pTexture->mu32_Flags & LibGfx_CTexture::ku32_Flag_Dirty);
+
+	// A picture larger than the whole video memory is refused, not an assertion.
+	WriteRgb("huge.png", 700, 700);
+	EXPECT_FALSE(Manager()->LoadTexture(30, "huge.png", ke_PixelFormat_Auto, true));
+	EXPECT_EQ(3, pTexture->mu16_Width);
 }
 
 TEST_F(ManagerTexture, DirectoryFormJoinsWithOneSeparator)
