@@ -73,12 +73,16 @@ bool ReadChar(const std::vector<std::string>& ao_Lines, size_t& ai_Index, SChar&
         if (StartsWith(ls_Line, "ENCODING"))
             ao_Char.code = std::strtol(ls_Line.c_str() + 8, nullptr, 10);
         else if (StartsWith(ls_Line, "DWIDTH"))
-            ao_Char.hasWidth = std::strtol(ls_Line.c_str() + 6, nullptr, 10) <= 255;
+        {
+            // The game's loader keeps the advance in a byte.
+            const long ll_Width = std::strtol(ls_Line.c_str() + 6, nullptr, 10);
+            ao_Char.hasWidth = ll_Width >= 0 && ll_Width <= 255;
+        }
         else if (StartsWith(ls_Line, "BBX"))
         {
             int x = 0, y = 0;
             if (std::sscanf(ls_Line.c_str() + 3, "%d %d %d %d", &ao_Char.w, &ao_Char.h, &x, &y) != 4 || ao_Char.w < 0 ||
-                ao_Char.w > 255 || ao_Char.h < 0 || ao_Char.h > 255 || x < -128 || x > 128 || y < -128 || y > 128)
+                ao_Char.w > 255 || ao_Char.h < 0 || ao_Char.h > 255 || x < -128 || x > 127 || y < -128 || y > 128)
                 break;
         }
         else if (ls_Line == "BITMAP")
