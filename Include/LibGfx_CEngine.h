@@ -6,6 +6,12 @@
 #include "LibGen_Vector2D.h"
 #include "LibGfx_CCameraBase.h"
 
+// The logical screen. Its centre is the origin; seen from ku_Screen_Distance (136 / tan 22.5°)
+// with the 45° field of view, one unit of the z = 0 plane is one of its pixels.
+const u16 ku16_Screen_Width = 480;
+const u16 ku16_Screen_Height = 272;
+const double kd_Screen_Distance = 328.3330418906434;
+
 // Last size of the window's drawable area, written by the resize callback (width in x, height in y).
 extern CVector2d<u16> guWindowSize;
 // The 2 MiB block that stands in for video memory; its last 1,261,568 bytes feed gManagerVRam.

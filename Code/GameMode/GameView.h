@@ -1,11 +1,13 @@
 #ifndef GAMEVIEW_H
 #define GAMEVIEW_H
 
+#include "LibGfx_CEngine.h"
+
 // Figures of the view that the game states share.
 
 // At this distance a vertical field of view of 45 degrees spans exactly 272 units: one unit
 // of the z = 0 plane is one pixel of the 480 x 272 screen.
-const float kf_View_Distance = 328.3330418906434f;
+const float kf_View_Distance = static_cast<float>(kd_Screen_Distance);
 // Half that distance: how far the browser's view backs away, and the review's moves in.
 const float kf_View_Step = 164.1665209453217f;
 // Camera blends take 20 frames.

@@ -17,8 +17,6 @@ namespace
 {
 	SPicInfo spImage = {nullptr, 0, 0, ke_PixelFormat_8888};
 
-	const float kf_ScreenWidth = 480.0f;
-	const float kf_ScreenHeight = 272.0f;
 	const float kf_CameraSpeed = 0.05f;
 
 	// Rows bottom first, the order glDrawPixels reads.
@@ -102,7 +100,7 @@ bool LibGfx_CEngine::SceneBegin()
 	// untextured: the tree leaves texturing as its last polygon needed it.
 	glDisable(GL_TEXTURE_2D);
 	glWindowPos3i(0, 0, 1);
-	glPixelZoom(fWidth / kf_ScreenWidth, fHeight / kf_ScreenHeight);
+	glPixelZoom(fWidth / float(ku16_Screen_Width), fHeight / float(ku16_Screen_Height));
 	if (spImage.pData != nullptr)
 		glDrawPixels(spImage.uWidth, spImage.uHeight, GL_RGBA, GL_UNSIGNED_BYTE, spImage.pData);
 	glDepthFunc(GL_LEQUAL);
@@ -116,7 +114,7 @@ bool LibGfx_CEngine::SceneBegin()
 		const CVector3d<float> oEye = *pCamera->GetPosEye();
 		const CVector3d<float> oTarget = *pCamera->GetPosTarget();
 		const CVector3d<float> oUp = *pCamera->GetUpVector();
-		gluPerspective(45.0, kf_ScreenWidth / kf_ScreenHeight, 1.0, 1000.0);
+		gluPerspective(45.0, float(ku16_Screen_Width) / float(ku16_Screen_Height), 1.0, 1000.0);
 		gluLookAt(oEye.x, oEye.y, oEye.z, oTarget.x, oTarget.y, oTarget.z, oUp.x, oUp.y, oUp.z);
 	}
 	glMatrixMode(GL_MODELVIEW);

@@ -1,6 +1,7 @@
 #include "LibGfx_CManagerMenu.h"
 
 #include "LibGen_Utils.h"
+#include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CMenu.h"
 #include "LibInput_ManagerKey.h"
@@ -15,8 +16,6 @@ namespace
 	const float kf_CameraSpeed = 0.05f;
 	const float kf_SlideSeconds = 1.0f;
 	const float kf_PrismZ = 60.0f;
-	// The start camera's distance: the z = 0 plane then shows one unit per logical pixel.
-	const double kd_ScreenDistance = 328.3330418906434;
 	// Band colours as red, green, blue, alpha bytes: translucent blue, edged with opaque blue.
 	const u32 ku32_BandColor = 0x7DC80000u;
 	const u32 ku32_LineColor = 0xFFC80000u;
@@ -62,7 +61,7 @@ void LibGfx_CManagerMenu::Load()
 		}
 	}
 	// The front face, at the prism's z plus its depth, is seen at the start camera's scale.
-	mo_Camera.SetPos(V3(0, 0, static_cast<float>(fDepth + kf_PrismZ + kd_ScreenDistance)), V3(0, 0, 0));
+	mo_Camera.SetPos(V3(0, 0, static_cast<float>(fDepth + kf_PrismZ + kd_Screen_Distance)), V3(0, 0, 0));
 	mu8_MenuCount = 0;
 }
 

@@ -1,6 +1,7 @@
 #include "LibGfx_CManagerTooltip.h"
 
 #include "LibGen_Utils.h"
+#include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTexture.h"
 #include "LibText_CManagerString.h"
@@ -10,9 +11,6 @@
 
 namespace
 {
-	// 136 / tan(22.5 degrees): the distance at which one unit is one pixel.
-	const double kd_BarDistance = 328.3330418906434;
-	const u16 ku16_ScreenWidth = 480;
 	const u16 ku16_HintGap = 4;
 	const u32 ku32_AlignLeftBottom = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Bottom;
 
@@ -54,7 +52,7 @@ void LibGfx_CManagerTooltip::Update()
 	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
 	if (!pCameras->HasCamera())
 		return;
-	mo_Bar.mo_Pos.z = static_cast<float>(pCameras->GetPosEye()->z - kd_BarDistance);
+	mo_Bar.mo_Pos.z = static_cast<float>(pCameras->GetPosEye()->z - kd_Screen_Distance);
 	mo_Bar.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
 }
 
@@ -148,7 +146,7 @@ void LibGfx_CManagerTooltip::LayoutKeys()
 			++u16_Count;
 		}
 	}
-	u16 u16_X = static_cast<u16>(ku16_ScreenWidth - ku16_HintGap * u16_Count - u16_Sum);
+	u16 u16_X = static_cast<u16>(ku16_Screen_Width - ku16_HintGap * u16_Count - u16_Sum);
 	for (LibGfx_CObjIcon& oIcon : mo_KeyIcon)
 	{
 		if (!(oIcon.mu32_State & LibGfx_CObjBase::ke_Obj_Visible))

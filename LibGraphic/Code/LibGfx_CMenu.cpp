@@ -1,13 +1,13 @@
 #include "LibGfx_CMenu.h"
 
 #include "LibGen_Utils.h"
+#include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerTooltip.h"
 #include "LibGfx_CMenuItemBase.h"
 #include "LibInput_ManagerKey.h"
 
 namespace
 {
-	const int ki_BandWidth = 480;
 	const float kf_ItemY = -10.0f;
 }
 
@@ -42,7 +42,7 @@ void LibGfx_CMenu::AddMenuItem(LibGfx_CMenuItemBase* ap_Item)
 
 void LibGfx_CMenu::LayoutRow()
 {
-	const float fSlot = static_cast<float>(ki_BandWidth / mu8_MenuTotal);
+	const float fSlot = static_cast<float>(ku16_Screen_Width / mu8_MenuTotal);
 	LibGfx_CObjBase& oLast = mpo_Item[mu8_MenuTotal - 1]->mo_Obj;
 	oLast.mo_Pos.y = kf_ItemY;
 	oLast.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;

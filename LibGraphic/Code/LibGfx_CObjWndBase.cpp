@@ -1,6 +1,7 @@
 #include "LibGfx_CObjWndBase.h"
 
 #include "LibGen_Utils.h"
+#include "LibGfx_CEngine.h"
 
 #include <cmath>
 
@@ -8,8 +9,6 @@ namespace
 {
 	// Forty steps take a slide from end to end.
 	const double kd_SlideStep = 0.025;
-	// The right edge of the logical screen, seen from its centre line.
-	const float kf_ScreenRight = 240.0f;
 }
 
 LibGfx_CObjWndBase::LibGfx_CObjWndBase()
@@ -42,7 +41,7 @@ void LibGfx_CObjWndBase::StartSlide(float af_Slide, enumSlideState ae_State)
 {
 	CVector3d<float> oLeft1, oLeft2;
 	mo_Poly[ke_PolyId_MidLeft].GetCorners(oLeft1, oLeft2);
-	mf_SlideDistance = kf_ScreenRight - oLeft1.x;
+	mf_SlideDistance = (ku16_Screen_Width / 2.0f) - oLeft1.x;
 	mf_Slide = af_Slide;
 	me_SlideState = ae_State;
 }

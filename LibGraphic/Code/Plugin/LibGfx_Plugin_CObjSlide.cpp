@@ -1,12 +1,12 @@
 #include "LibGfx_Plugin_CObjSlide.h"
 
+#include "LibGfx_CEngine.h"
 #include "LibGfx_CObjBase.h"
 
 #include <cmath>
 
 namespace
 {
-	const float kf_ScreenWidth = 480.0f;
 	// Slides are timed for the 60-frame cap of the main loop.
 	const double kd_FramesPerSecond = 60.0;
 }
@@ -25,11 +25,11 @@ void LibGfx_Plugin_CObjSlide::Init(LibGfx_CObjBase* ap_Obj, enumSlideType ae_Typ
 	if (ae_Type == ke_Slide_Out)
 		mp_Obj->mo_Pos.x = 0.0f;
 	else if (ae_Type == ke_Slide_In)
-		mp_Obj->mo_Pos.x = kf_ScreenWidth;
+		mp_Obj->mo_Pos.x = float(ku16_Screen_Width);
 	mp_Obj->mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
 	CVector3d<float> oCorner1, oCorner2;
 	mp_Obj->GetCorners(oCorner1, oCorner2, false);
-	mf_Distance = kf_ScreenWidth - oCorner1.x - af_Offset;
+	mf_Distance = float(ku16_Screen_Width) - oCorner1.x - af_Offset;
 }
 
 void LibGfx_Plugin_CObjSlide::Load()
@@ -62,7 +62,7 @@ bool LibGfx_Plugin_CObjSlide::Execute()
 	if (me_Type == ke_Slide_Out)
 		mp_Obj->mo_Pos.x = static_cast<float>(mf_Distance * dEase) + mf_Offset;
 	else if (me_Type == ke_Slide_In)
-		mp_Obj->mo_Pos.x = static_cast<float>(kf_ScreenWidth - mf_Distance * dEase) + mf_Offset;
+		mp_Obj->mo_Pos.x = static_cast<float>(float(ku16_Screen_Width) - mf_Distance * dEase) + mf_Offset;
 	if (me_Type == ke_Slide_Out || me_Type == ke_Slide_In)
 		mp_Obj->mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
 	return mf_Progress != 1.0f;
