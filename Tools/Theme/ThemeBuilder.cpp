@@ -15,33 +15,33 @@ namespace
 {
 bool MakeDir(const std::string& as_Path)
 {
-    if (mkdir(as_Path.c_str(), 0755) == 0 || errno == EEXIST)
-        return true;
-    fprintf(stderr, "%s: %s\n", as_Path.c_str(), strerror(errno));
-    return false;
+	if (mkdir(as_Path.c_str(), 0755) == 0 || errno == EEXIST)
+		return true;
+	fprintf(stderr, "%s: %s\n", as_Path.c_str(), strerror(errno));
+	return false;
 }
 }
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
-    {
-        fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-        return 2;
-    }
-    const std::string root = argv[1];
-    const std::string window = root + "/Wnd_Main";
-    const std::string tooltips = root + "/Tooltips";
-    const std::string buttons = tooltips + "/Pc";
-    const std::string menu = root + "/Icon_Menu";
-    const std::string background = root + "/Background";
-    for (const std::string& dir : {root, window, tooltips, buttons, menu, background})
-        if (!MakeDir(dir))
-            return 1;
+	if (argc != 2)
+	{
+		fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+		return 2;
+	}
+	const std::string root = argv[1];
+	const std::string window = root + "/Wnd_Main";
+	const std::string tooltips = root + "/Tooltips";
+	const std::string buttons = tooltips + "/Pc";
+	const std::string menu = root + "/Icon_Menu";
+	const std::string background = root + "/Background";
+	for (const std::string& dir : {root, window, tooltips, buttons, menu, background})
+		if (!MakeDir(dir))
+			return 1;
 
-    bool ok = ThemeWindow::Build(window);
-    ok = ThemeButtons::Build(buttons) && ok;
-    ok = ThemeMenuIcons::Build(menu) && ok;
-    ok = ThemeBackgrounds::Build(background) && ok;
-    return ok ? 0 : 1;
+	bool ok = ThemeWindow::Build(window);
+	ok = ThemeButtons::Build(buttons) && ok;
+	ok = ThemeMenuIcons::Build(menu) && ok;
+	ok = ThemeBackgrounds::Build(background) && ok;
+	return ok ? 0 : 1;
 }

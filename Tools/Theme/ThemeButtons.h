@@ -1,11 +1,14 @@
 // The button pictures of the tooltip bar (Tooltips/Pc), about 24 pixels.
-#pragma once
+#ifndef THEMEBUTTONS_H
+#define THEMEBUTTONS_H
 
 #include <string>
 
 class ThemeButtons
 {
 public:
-    // Writes the four face buttons, the four arrows and the two arrow pairs.
-    static bool Build(const std::string& as_Dir);
+	// Writes the four face buttons, the four arrows and the two arrow pairs.
+	static bool Build(const std::string& as_Dir);
 };
+
+#endif

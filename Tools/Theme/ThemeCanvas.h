@@ -1,5 +1,6 @@
 // A Cairo ARGB picture the theme builder draws on and saves as an RGBA PNG.
-#pragma once
+#ifndef THEMECANVAS_H
+#define THEMECANVAS_H
 
 #include "ThemeColors.h"
 
@@ -9,25 +10,27 @@
 class ThemeCanvas
 {
 public:
-    ThemeCanvas(int ai_Width, int ai_Height);
-    ~ThemeCanvas();
-    ThemeCanvas(const ThemeCanvas&) = delete;
-    ThemeCanvas& operator=(const ThemeCanvas&) = delete;
+	ThemeCanvas(int ai_Width, int ai_Height);
+	~ThemeCanvas();
+	ThemeCanvas(const ThemeCanvas&) = delete;
+	ThemeCanvas& operator=(const ThemeCanvas&) = delete;
 
-    cairo_t* Cr() const { return mp_Cr; }
-    int Width() const { return mi_Width; }
-    int Height() const { return mi_Height; }
+	cairo_t* Cr() const { return mp_Cr; }
+	int Width() const { return mi_Width; }
+	int Height() const { return mi_Height; }
 
-    void SetColor(const ThemeColor& ao_Color, double af_Alpha = 1.0) const;
-    void RoundedRect(double x, double y, double w, double h, double r) const;
+	void SetColor(const ThemeColor& ao_Color, double af_Alpha = 1.0) const;
+	void RoundedRect(double x, double y, double w, double h, double r) const;
 
-    // Saves the whole picture, or the given rectangle of it.
-    bool Save(const std::string& as_Path) const;
-    bool SaveCrop(const std::string& as_Path, int x, int y, int w, int h) const;
+	// Saves the whole picture, or the given rectangle of it.
+	bool Save(const std::string& as_Path) const;
+	bool SaveCrop(const std::string& as_Path, int x, int y, int w, int h) const;
 
 private:
-    int mi_Width;
-    int mi_Height;
-    cairo_surface_t* mp_Surface;
-    cairo_t* mp_Cr;
+	int mi_Width;
+	int mi_Height;
+	cairo_surface_t* mp_Surface;
+	cairo_t* mp_Cr;
 };
+
+#endif

@@ -1,9 +1,10 @@
 // The theme's few colours: warm paper, sumi ink and a touch of vermilion.
-#pragma once
+#ifndef THEMECOLORS_H
+#define THEMECOLORS_H
 
 struct ThemeColor
 {
-    double r, g, b;
+	double r, g, b;
 };
 
 const ThemeColor kPaper = {0.957, 0.933, 0.875};      // #F4EEDF
@@ -17,3 +18,5 @@ const ThemeColor kButtonCross = {0.310, 0.506, 0.894};
 const ThemeColor kButtonCircle = {0.902, 0.282, 0.282};
 const ThemeColor kButtonTriangle = {0.290, 0.745, 0.510};
 const ThemeColor kButtonSquare = {0.925, 0.490, 0.741};
+
+#endif

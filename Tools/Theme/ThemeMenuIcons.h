@@ -1,11 +1,14 @@
 // The main menu's icons (Icon_Menu), about 40 pixels: a paper card each.
-#pragma once
+#ifndef THEMEMENUICONS_H
+#define THEMEMENUICONS_H
 
 #include <string>
 
 class ThemeMenuIcons
 {
 public:
-    // Writes Main_Empty, Main_Quit, Main_FromRomanji and Main_ToRomanji.
-    static bool Build(const std::string& as_Dir);
+	// Writes Main_Empty, Main_Quit, Main_FromRomanji and Main_ToRomanji.
+	static bool Build(const std::string& as_Dir);
 };
+
+#endif
