@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench fuzz clean
 
 all: build
 
@@ -24,6 +24,25 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/Bench/bench-*; do [ -x "$$b" ] && "$$b"; done
+
+# The loaders' fuzzers: their own clang build, seeded from the Data folder, each run FUZZ_SECONDS.
+# A fault stops the loop; its reproducer is left in build-fuzz/crashes.
+FUZZ_BUILD   := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS      := dictionary stroke kanjilist font-bdf font-bin strings png config
+
+fuzz: build
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DFUDEMARU_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@bash Tests/Fuzz/seed-corpora.sh $(BUILD)/Data $(FUZZ_BUILD)/corpus
+	@mkdir -p $(FUZZ_BUILD)/crashes
+	@for f in $(FUZZERS); do \
+	  echo "fuzz-$$f: $(FUZZ_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/fuzz/fuzz-$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/crashes/$$f- $(FUZZ_BUILD)/corpus/$$f >$(FUZZ_BUILD)/fuzz-$$f.log 2>&1; \
+	  rc=$$?; grep -E '^(stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|Test unit written)' $(FUZZ_BUILD)/fuzz-$$f.log; \
+	  test $$rc -eq 0 || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD)

@@ -14,6 +14,8 @@ packages=(
   kanjidic xfonts-75dpi xfonts-intl-japanese fonts-ipafont-gothic pcf2bdf
   # real-window tests
   xvfb xdotool x11-utils
+  # the loaders' fuzzers (make fuzz)
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,54 @@
+// A kanji list folder read from untrusted files: the input is both an XML list and a UTF-16 text
+// list, every list found is loaded and read, against a small dictionary written at start.
+#include <string>
+#include "FuzzScratch.h"
+#include "LibKanji_CDictionary.h"
+#include "LibKanji_CKanjiList.h"
+
+namespace
+{
+	// 188 kanji (EUC-JP 0xB0A1..0xB1FE, Unicode U+4E00 on) with grades, strokes and ranks that
+	// repeat, so that filters keep some and sorts meet equal keys.
+	std::string SmallDictionary()
+	{
+		std::string s_Text = "# fuzz dictionary\n";
+		char s_Line[128];
+		for (int i = 0; i < 188; ++i)
+		{
+			snprintf(s_Line, sizeof(s_Line), "%c%c %04X U%04x G%d S%d F%d J%d {meaning %d}\n",
+				0xB0 + i / 94, 0xA1 + i % 94, 0x3021 + i, 0x4E00 + i, 1 + i % 9, 1 + i % 23, 1 + i * 7 % 50,
+				1 + i % 4, i);
+			s_Text += s_Line;
+		}
+		return s_Text;
+	}
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+	const std::string s_Dict = SmallDictionary();
+	FuzzScratch::Write("Data/kanjidic", (const uint8_t*)s_Dict.data(), s_Dict.size());
+	if (!LibKanji_CDictionary::Instance()->Load("./Data/kanjidic"))
+		abort();
+	FuzzScratch::MakeDir("Data/KanjiList");
+	return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* ap_Data, size_t au_Size)
+{
+	FuzzScratch::Write("Data/KanjiList/Fuzz.xml", ap_Data, au_Size);
+	FuzzScratch::Write("Data/KanjiList/Fuzz.txt", ap_Data, au_Size);
+	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+	p_Lists->Load_Lists("./Data/KanjiList/");
+	u32 u_Sum = 0;
+	for (u8 l = 0; l < p_Lists->GetListCount(); ++l)
+	{
+		if (!p_Lists->Load_KanjiList(l))
+			continue;
+		for (u16 k = 0; k < p_Lists->mu_KanjiTotal; ++k)
+			u_Sum += p_Lists->GetKanji(k);
+	}
+	p_Lists->GetListInfo("Grade 1");
+	p_Lists->Unload();
+	return u_Sum == 0xFFFFFFFF;
+}
