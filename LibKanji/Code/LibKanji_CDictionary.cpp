@@ -270,7 +270,9 @@ void LibKanji_CDictionary::FreePending(SPending& ao_Pending)
 
 void LibKanji_CDictionary::EntryDictionary(SKanjiData* ap_Kanji, const char* as_Token, SKanjiData::enumInfo ae_Info)
 {
-	if (ae_Info == SKanjiData::ke_Info_Total)
+	// The code comes from the line's head only: a token "EU" would change which kanji the record
+	// claims to be, and clearing it would let a repeated line write the record again, leaking its texts.
+	if (ae_Info == SKanjiData::ke_Info_Total || ae_Info == SKanjiData::ke_Info_EU)
 		return;
 	while (*as_Token != 0 && (*as_Token < '0' || *as_Token > '9'))
 		++as_Token;

@@ -169,6 +169,18 @@ TEST_F(DictionaryTest, CorruptFilesAreRefusedOrReadSafely)
 	EXPECT_EQ(mo_Dict.GetKanjiTotal(), 0);
 }
 
+// Found by fuzzing: "EU0" cleared the code, so the repeated line took the record again and leaked "a".
+TEST_F(DictionaryTest, ATokenCannotRenameTheRecord)
+{
+	ASSERT_TRUE(Load(kHeader + kAa + " 3021 EU0 {a} \n" + kAa + " 3021 {b} \n" + kAb + " 3022 EU45217 \n"));
+	const K* p = Kanji(kAa);
+	EXPECT_EQ(p->mu16_Info[K::ke_Info_EU], 0xB0A1);
+	ASSERT_EQ(p->mu8_StringCount[K::ke_String_Meaning], 1);
+	EXPECT_STREQ(p->mpp_String[K::ke_String_Meaning][0], "a");
+	EXPECT_EQ(Kanji(kAb)->mu16_Info[K::ke_Info_EU], 0xB0A2);
+	EXPECT_EQ(mo_Dict.GetInfoCount(K::ke_Info_EU), 0);
+}
+
 TEST_F(DictionaryTest, RealDictionary)
 {
 	if (!UseRealData("kanjidic"))
