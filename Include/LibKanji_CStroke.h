@@ -17,6 +17,7 @@ public:
 	{
 		ku_Part_Max       = 4,
 		ku_Walk_Depth_Max = 8,     // compounds nest no deeper; bounds the walk on a corrupt file
+		ku_Walk_Visit_Max = 256,   // elements visited by one walk: four parts a level would make 4^8
 		ku_CurvePoint_Max = 1024,  // path points per curve, whatever the curve's length
 	};
 
@@ -80,9 +81,10 @@ public:
 	u8 GetSegments(u16 au16_Key, const CVector2d<unsigned short>& ao_Size, std::vector<SSegment>& ao_Segments) const;
 	u8 GetStrokes(u16 au16_Key, const CVector2d<unsigned short>& ao_Size, float af_Step, std::vector<LibGen_CPath>& ao_Paths) const;
 
-	// The walk: a part already on the chain of compounds being walked is cut off.
+	// The walk: a part already on the chain of compounds being walked is cut off, and so is every
+	// element past the walk's ku_Walk_Visit_Max visits (au16_Visits counts them, from 0).
 	void GetSegCompound(const SElement* ap_Element, const CVector2d<unsigned short>& ao_Size,
-	                    const CVector2d<short>& ao_Origin, u8 auGlyphVariant, u8& au8_Stroke,
+	                    const CVector2d<short>& ao_Origin, u8 auGlyphVariant, u8& au8_Stroke, u16& au16_Visits,
 	                    std::vector<SSegment>& ao_Segments, const u16* ap_Chain = nullptr, u8 au8_Depth = 0) const;
 	static void GetSegSingle(const SGlyphSingle* ap_Glyph, const CVector2d<float>& ao_Scale,
 	                         const CVector2d<short>& ao_Origin, u8& au8_Stroke, std::vector<SSegment>& ao_Segments);

@@ -204,17 +204,19 @@ u8 LibKanji_CStroke::GetSegments(u16 au16_Key, const CVector2d<unsigned short>& 
 	if (p_Element == nullptr)
 		return 0;
 	u8 u8_Stroke = 0;
-	GetSegCompound(p_Element, ao_Size, CVector2d<short>(0, 0), 1, u8_Stroke, ao_Segments);
+	u16 u16_Visits = 0;
+	GetSegCompound(p_Element, ao_Size, CVector2d<short>(0, 0), 1, u8_Stroke, u16_Visits, ao_Segments);
 	return u8_Stroke;
 }
 
 void LibKanji_CStroke::GetSegCompound(const SElement* ap_Element, const CVector2d<unsigned short>& ao_Size,
-                                      const CVector2d<short>& ao_Origin, u8 auGlyphVariant, u8& au8_Stroke,
+                                      const CVector2d<short>& ao_Origin, u8 auGlyphVariant, u8& au8_Stroke, u16& au16_Visits,
                                       std::vector<SSegment>& ao_Segments, const u16* ap_Chain, u8 au8_Depth) const
 {
 	// A variant the element does not have is left out, like variant 0.
-	if (auGlyphVariant == 0 || auGlyphVariant > ap_Element->mpp_Glyph.size())
+	if (auGlyphVariant == 0 || auGlyphVariant > ap_Element->mpp_Glyph.size() || au16_Visits >= ku_Walk_Visit_Max)
 		return;
+	++au16_Visits;
 	const SGlyph* p_Glyph = ap_Element->mpp_Glyph[auGlyphVariant - 1].get();
 	if (p_Glyph->mu8_Width == 0 || p_Glyph->mu8_Height == 0)
 		return;
@@ -244,7 +246,7 @@ void LibKanji_CStroke::GetSegCompound(const SElement* ap_Element, const CVector2
 		const CVector2d<unsigned short> o_PartSize(ToUShort(p_Compound->mas16_W[i] * f_ScaleX), ToUShort(p_Compound->mas16_H[i] * f_ScaleY));
 		const CVector2d<short> o_PartOrigin(ToShort(ao_Origin.x + f_ScaleX * p_Compound->mas16_X[i]),
 		                                    ToShort(ao_Origin.y + f_ScaleY * p_Compound->mas16_Y[i]));
-		GetSegCompound(p_Part, o_PartSize, o_PartOrigin, p_Compound->mau8_Variant[i], au8_Stroke, ao_Segments,
+		GetSegCompound(p_Part, o_PartSize, o_PartOrigin, p_Compound->mau8_Variant[i], au8_Stroke, au16_Visits, ao_Segments,
 		               au16_Chain, (u8)(au8_Depth + 1));
 	}
 }

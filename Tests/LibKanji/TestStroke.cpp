@@ -142,6 +142,24 @@ TEST_F(StrokeTest, CompoundsPlaceTheirParts)
 	EXPECT_EQ(Segments(0xB0A5, 100), 0);
 }
 
+// Found by fuzzing: compounds of four parts, eight levels deep, made a walk of 4^8 leaves, each
+// with a linear element search; the walk now stops after ku_Walk_Visit_Max elements.
+TEST_F(StrokeTest, AFanningCompoundTreeIsWalkedOnlySoFar)
+{
+	CDbWriter o_Db;
+	o_Db.Header({ { 0xB0A1, 1 } }, 9);
+	for (u16 u16_Id = 1; u16_Id <= 8; ++u16_Id)
+	{
+		o_Db.Element(u16_Id, 1, { (u16)(u16_Id + 1), (u16)(u16_Id + 1), (u16)(u16_Id + 1), (u16)(u16_Id + 1) }).Compound(10, 10);
+		for (int i = 0; i < 4; ++i)
+			o_Db.Part(1, 0, 0, 10, 10);
+	}
+	o_Db.Element(9, 1, {}).Single(10, 10, 1).U8(2).Point('M', { 0, 0 }).Point('L', { 256, 256 });
+	ASSERT_TRUE(Load(o_Db.End().ms_Bytes));
+	// 256 visits, depth first: 68 compounds and 188 leaves of one stroke each, not 255 strokes.
+	EXPECT_EQ(Segments(0xB0A1, 96), 188);
+}
+
 TEST_F(StrokeTest, TruncatedOrMiscountedFilesAreRefused)
 {
 	CDbWriter o_Db;
