@@ -3,7 +3,15 @@
 #include "LibGen_Utils.h"
 
 #include <cstdio>
+#include <vector>
 #include <tinyxml.h>
+
+namespace
+{
+	// A few attributes on one element: larger or deeper files are no configuration.
+	const size_t kConfigSizeMax = 64 * 1024;
+	const u32 kConfigDepthMax = 8;
+}
 
 CConfig::CConfig()
 	: mu8_Language(0), mb_HasStartupList(false), mu8_QuizCardCount(0)
@@ -17,8 +25,18 @@ bool CConfig::Load(const char* as_Folder)
 	if (snprintf(sPath, sizeof(sPath), "%s/Data/config.xml", as_Folder) >= static_cast<int>(sizeof(sPath)))
 		return false;
 
+	// The file is measured before TinyXML, which would recurse once per level of a hostile nesting.
+	FILE* pFile = fopen(sPath, "rb");
+	if (pFile == nullptr)
+		return false;
+	std::vector<char> oText(kConfigSizeMax + 1);
+	const size_t uSize = fread(oText.data(), 1, oText.size(), pFile);
+	fclose(pFile);
+	if (uSize > kConfigSizeMax)
+		return false;
+	oText[uSize] = '\0';
 	TiXmlDocument oDoc;
-	if (!oDoc.LoadFile(sPath))
+	if (!XmlDepthWithin(oText.data(), kConfigDepthMax) || (oDoc.Parse(oText.data()), oDoc.Error()))
 		return false;
 	const TiXmlElement* pConfig = oDoc.FirstChildElement("Config");
 	if (pConfig == nullptr)

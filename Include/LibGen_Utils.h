@@ -6,6 +6,10 @@
 u32  HexValue(const char* as_Text, unsigned char au8_DigitMax);
 u32  HexValue(const unsigned char* as_Text, unsigned char au8_DigitMax);
 bool IsSameString(const char* as_Text1, const char* as_Text2, bool ab_IgnoreCase);
+// Whether the elements of XML text nest at most au32_DepthMax deep. TinyXML parses one level per
+// call frame, so a hostile file must be measured before it is handed over. Comments, CDATA and
+// declarations are skipped; quoted attribute values may hold '>'.
+bool XmlDepthWithin(const char* as_Text, u32 au32_DepthMax);
 
 // The program's only diagnostic channel: formatted into 512 bytes, written to standard output.
 void DebugOutput(const char* as_Format, ...) __attribute__((format(printf, 1, 2)));

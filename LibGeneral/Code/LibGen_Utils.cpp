@@ -1,6 +1,7 @@
 #include <assert.h>
 #include <ctype.h>
 #include <stdio.h>
+#include <string.h>
 #include "LibGen_Utils.h"
 
 // Shared by both HexValue overloads.
@@ -48,6 +49,48 @@ bool IsSameString(const char* as_Text1, const char* as_Text2, bool ab_IgnoreCase
 		if (c1 == 0)
 			return true;
 	}
+}
+
+// The text just past the first as_End at or after ap_Text, or its terminator when there is none.
+static const char* SkipPast(const char* ap_Text, const char* as_End)
+{
+	const char* p = strstr(ap_Text, as_End);
+	return p != nullptr ? p + strlen(as_End) : ap_Text + strlen(ap_Text);
+}
+
+bool XmlDepthWithin(const char* as_Text, u32 au32_DepthMax)
+{
+	u32 u32_Depth = 0;
+	const char* p = as_Text;
+	while ((p = strchr(p, '<')) != nullptr)
+	{
+		if (strncmp(p, "<!--", 4) == 0)
+			p = SkipPast(p, "-->");
+		else if (strncmp(p, "<![CDATA[", 9) == 0)
+			p = SkipPast(p, "]]>");
+		else if (p[1] == '!' || p[1] == '?')
+			p = SkipPast(p, ">");
+		else if (p[1] == '/')
+		{
+			if (u32_Depth > 0)
+				--u32_Depth;
+			p = SkipPast(p, ">");
+		}
+		else
+		{
+			// An opening tag, to its '>' outside quotes; "/>" closes it at once.
+			char c_Quote = 0;
+			for (++p; *p != 0 && (c_Quote != 0 || *p != '>'); ++p)
+				if (c_Quote == 0 && (*p == '"' || *p == '\''))
+					c_Quote = *p;
+				else if (*p == c_Quote)
+					c_Quote = 0;
+			const bool b_Empty = *p == '>' && p[-1] == '/';
+			if (!b_Empty && ++u32_Depth > au32_DepthMax)
+				return false;
+		}
+	}
+	return true;
 }
 
 void FrameRate()

@@ -9,7 +9,11 @@
 
 namespace
 {
-	enum { ku_Path_Size = 256 };
+	enum
+	{
+		ku_Path_Size = 256,
+		ku_Xml_Depth_Max = 32,  // a list is two levels deep; deeper nesting is a hostile file
+	};
 
 	char* CopyText(const char* as_Text)
 	{
@@ -31,12 +35,11 @@ namespace
 
 	bool LoadXmlFile(const char* as_Path, TiXmlDocument& ao_Doc)
 	{
-		FILE* p_File = LibGen_CFileSystem::Instance()->OpenFile(as_Path, "rb");
-		if (p_File == nullptr)
+		LibGen_CFileBuffer o_File;
+		if (!o_File.Load(as_Path) || !XmlDepthWithin((const char*)o_File.GetData(), ku_Xml_Depth_Max))
 			return false;
-		const bool b_Ok = ao_Doc.LoadFile(p_File);
-		fclose(p_File);
-		return b_Ok;
+		ao_Doc.Parse((const char*)o_File.GetData());
+		return !ao_Doc.Error();
 	}
 
 	int IntAttribute(const TiXmlElement* ap_Element, const char* as_Name, int ai_Default)

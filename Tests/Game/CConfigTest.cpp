@@ -74,6 +74,21 @@ TEST_F(ConfigFile, MissingOrBrokenFileKeepsTheDefaults)
 	EXPECT_EQ(0, oMissing.mu8_QuizCardCount);
 }
 
+// Found by fuzzing: TinyXML recursed once per level of a deep nesting until the stack overflowed.
+TEST_F(ConfigFile, DeepOrHugeFilesAreRefused)
+{
+	bool bLoaded = true;
+	std::string sDeep = "<Config Lang=\"Fr\">";
+	for (int i = 0; i < 100000; ++i)
+		sDeep += "<a>";
+	EXPECT_EQ(0, Read(sDeep, &bLoaded).mu8_Language);
+	EXPECT_FALSE(bLoaded);
+	Read("<Config Lang=\"Fr\"/><!--" + std::string(70000, ' ') + "-->", &bLoaded);
+	EXPECT_FALSE(bLoaded);
+	EXPECT_EQ(1, Read("<?xml version=\"1.0\"?>\r\n<Config Lang=\"Fr\">\r\n</Config>\r\n", &bLoaded).mu8_Language);
+	EXPECT_TRUE(bLoaded);
+}
+
 TEST_F(ConfigFile, OverlongFolderIsRefused)
 {
 	const std::string sFolder(2000, 'x');

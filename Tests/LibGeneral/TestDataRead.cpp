@@ -76,6 +76,21 @@ TEST(Utils, HexValueAndStringComparison)
 	EXPECT_FALSE(IsSameString("ab", "abc", true));
 }
 
+TEST(Utils, XmlDepthCountsOpenElementsOnly)
+{
+	EXPECT_TRUE(XmlDepthWithin("", 0));
+	EXPECT_TRUE(XmlDepthWithin("<?xml version=\"1.0\"?><!-- <a><b> --><a><b/><b x='>'></b></a>", 2));
+	EXPECT_FALSE(XmlDepthWithin("<a><b><c/></b></a>", 1));
+	// Text between the tags cannot close a level: "/>" counts only inside a tag.
+	EXPECT_FALSE(XmlDepthWithin("<a>/><a>/><a>", 2));
+	EXPECT_TRUE(XmlDepthWithin("<a><![CDATA[<b><c>]]></a><a>", 1));
+	EXPECT_FALSE(XmlDepthWithin("<a b=\"<c>", 0));  // unterminated: still an open level
+	std::string s_Deep;
+	for (int i = 0; i < 100000; ++i)
+		s_Deep += "<a>";
+	EXPECT_FALSE(XmlDepthWithin(s_Deep.c_str(), 32));
+}
+
 TEST(Utils, DebugOutputCutsLongTextsToItsBuffer)
 {
 	const std::string s_Long(2000, 'x');

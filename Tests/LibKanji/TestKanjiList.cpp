@@ -179,6 +179,20 @@ TEST_F(KanjiListTest, BrokenListFilesGiveEmptyLists)
 	EXPECT_EQ(mp_Lists->mu_KanjiTotal, 0);
 }
 
+// Found by fuzzing: TinyXML recursed once per level of a deep nesting until the stack overflowed.
+TEST_F(KanjiListTest, DeeplyNestedListFilesAreRefused)
+{
+	std::string s_Deep = "<KanjiList Name=\"Deep\">";
+	for (int i = 0; i < 100000; ++i)
+		s_Deep += "<a>";
+	Write("Data/KanjiList/Deep.xml", s_Deep);
+	WriteXml("<KanjiList Name=\"Fine\"><Filter Index=\"G\" Value=\"1\"/></KanjiList>");
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	EXPECT_EQ(mp_Lists->GetListInfo("Deep"), nullptr);
+	ASSERT_NE(mp_Lists->GetListInfo("Fine"), nullptr);
+	EXPECT_TRUE(mp_Lists->Load_KanjiList(mp_Lists->GetListInfo("Fine")));
+}
+
 TEST_F(KanjiListTest, RealLists)
 {
 	if (!UseRealData("kanjidic") || !UseRealData("KanjiList"))
