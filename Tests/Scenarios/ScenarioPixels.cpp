@@ -39,8 +39,10 @@ namespace
 		size_t uRead;
 		while ((uRead = fread(au8_Block, 1, sizeof(au8_Block), pFile)) > 0)
 			ao_Bytes.insert(ao_Bytes.end(), au8_Block, au8_Block + uRead);
+		// A read that stops on an error would otherwise pass a cut picture on as whole.
+		const bool bOk = ferror(pFile) == 0;
 		fclose(pFile);
-		return true;
+		return bOk;
 	}
 
 	bool ReadPng(const std::vector<unsigned char>& ao_Bytes, SPicture& ao_Pic)

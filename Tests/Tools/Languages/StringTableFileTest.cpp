@@ -208,4 +208,13 @@ TEST(LanguageCompiler, RefusesBrokenSources)
 		EXPECT_NE(run.output.find("line "), std::string::npos) << run.output;
 	}
 }
+
+TEST(LanguageCompiler, RefusesASourceTooLargeToBeHandWritten)
+{
+	// One comment line over the megabyte a source may weigh.
+	CompileRun run = Compile("#" + std::string(1u << 20, '-') + "\n3 = fine\n");
+	EXPECT_NE(run.status, 0);
+	EXPECT_NE(run.output.find("larger than"), std::string::npos) << run.output;
+	EXPECT_TRUE(run.table.empty()) << "no table may be left behind";
+}
 }
