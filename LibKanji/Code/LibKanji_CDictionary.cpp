@@ -272,7 +272,10 @@ void LibKanji_CDictionary::EntryDictionary(SKanjiData* ap_Kanji, const char* as_
 {
 	// The code comes from the line's head only: a token "EU" would change which kanji the record
 	// claims to be, and clearing it would let a repeated line write the record again, leaking its texts.
-	if (ae_Info == SKanjiData::ke_Info_Total || ae_Info == SKanjiData::ke_Info_EU)
+	// Grade, strokes and radical index their counters: only their own entries, which keep the
+	// limits, write them ("r220" would make a later "C" token count outside the radical table).
+	if (ae_Info == SKanjiData::ke_Info_Total || ae_Info == SKanjiData::ke_Info_EU || ae_Info == SKanjiData::ke_Info_G ||
+			ae_Info == SKanjiData::ke_Info_S || ae_Info == SKanjiData::ke_Info_R)
 		return;
 	while (*as_Token != 0 && (*as_Token < '0' || *as_Token > '9'))
 		++as_Token;

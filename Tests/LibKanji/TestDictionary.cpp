@@ -170,7 +170,7 @@ TEST_F(DictionaryTest, CorruptFilesAreRefusedOrReadSafely)
 }
 
 // Found by fuzzing: "EU0" cleared the code, so the repeated line took the record again and leaked "a".
-TEST_F(DictionaryTest, ATokenCannotRenameTheRecord)
+TEST_F(DictionaryTest, NamedTokensKeepOffTheKeyAndCountedFields)
 {
 	ASSERT_TRUE(Load(kHeader + kAa + " 3021 EU0 {a} \n" + kAa + " 3021 {b} \n" + kAb + " 3022 EU45217 \n"));
 	const K* p = Kanji(kAa);
@@ -179,6 +179,16 @@ TEST_F(DictionaryTest, ATokenCannotRenameTheRecord)
 	EXPECT_STREQ(p->mpp_String[K::ke_String_Meaning][0], "a");
 	EXPECT_EQ(Kanji(kAb)->mu16_Info[K::ke_Info_EU], 0xB0A2);
 	EXPECT_EQ(mo_Dict.GetInfoCount(K::ke_Info_EU), 0);
+
+	// Found by fuzzing: lower-case names reached the counted fields past their limits, and "C7"
+	// then took one from the count of radical 220, outside the table.
+	ASSERT_TRUE(Load(kHeader + kAa + " 3021 B3 r220 g12 s40 C7 \n"));
+	p = Kanji(kAa);
+	EXPECT_EQ(p->mu16_Info[K::ke_Info_R], 7);
+	EXPECT_EQ(p->mu16_Info[K::ke_Info_G], 0);
+	EXPECT_EQ(p->mu16_Info[K::ke_Info_S], 0);
+	EXPECT_EQ(mo_Dict.GetRadicalCount(3), 0);
+	EXPECT_EQ(mo_Dict.GetRadicalCount(7), 1);
 }
 
 TEST_F(DictionaryTest, RealDictionary)
