@@ -6,10 +6,10 @@
 #include <cstring>
 
 CObjWndKanji::CObjWndKanji()
-	: mb_ShowKanji(0), mu8_MeaningMax(0), mu8_OnMax(0), mu8_KunMax(0), mu16_Kanji(0)
+	: mb_ShowKanji(0), mu8_MeaningMax(0), mu8_OnMax(0), mu8_KunMax(0), mu16_Kanji(0),
+	  mapo_Text{&mo_TxtKanji, &mo_TxtMeaning, &mo_TxtOn, &mo_TxtKun}
 {
-	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtMeaning, &mo_TxtOn, &mo_TxtKun};
-	for (LibGfx_CObjText* pText : apText)
+	for (LibGfx_CObjText* pText : mapo_Text)
 	{
 		pText->SetParent(this);
 		pText->mu32_Align = ke_Align_Left | ke_Align_Top;
@@ -19,10 +19,8 @@ CObjWndKanji::CObjWndKanji()
 
 void CObjWndKanji::Unload()
 {
-	mo_TxtKanji.Unload();
-	mo_TxtMeaning.Unload();
-	mo_TxtOn.Unload();
-	mo_TxtKun.Unload();
+	for (LibGfx_CObjText* pText : mapo_Text)
+		pText->Unload();
 	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
 	mb_ShowKanji = 0;
 	mu8_MeaningMax = 0;
@@ -30,23 +28,11 @@ void CObjWndKanji::Unload()
 	mu8_KunMax = 0;
 }
 
-void CObjWndKanji::SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
-                           LibText_CTextBase::enumTxtType ae_Type, float af_X, float af_Y)
-{
-	// The palette first: the texture the size builds takes it.
-	ao_Text.TxtSetPalette(gu8_Palettes[ke_Palette_0]);
-	ao_Text.TxtSetFont(&goFontAscii, ap_FontKanji);
-	ao_Text.TxtSetTextType(ae_Type);
-	ao_Text.TxtSetSize(au16_Width, au16_Height);
-	ao_Text.mo_Pos = CVector3d<float>(af_X, af_Y, 0);
-	ao_Text.mu32_State |= ke_Obj_Dirty;
-}
-
 void CObjWndKanji::SetLayoutKanjiParts()
 {
-	SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, 0, 0);
-	SetText(mo_TxtKun, 96, 64, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, 64, 0);
-	SetText(mo_TxtOn, 64, 16, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, 0, -48);
+	SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 0, 0);
+	SetText(mo_TxtKun, 96, 64, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 64, 0);
+	SetText(mo_TxtOn, 64, 16, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 0, -48);
 	mb_ShowKanji = 1;
 	mu8_KunMax = 4;
 	mu8_OnMax = 1;
@@ -56,7 +42,7 @@ void CObjWndKanji::SetLayout_A_All()
 {
 	Unload();
 	SetLayoutKanjiParts();
-	SetText(mo_TxtMeaning, 160, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, 0, -64);
+	SetText(mo_TxtMeaning, 160, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 0, -64);
 	mu8_MeaningMax = 4;
 	Set(CVector2d<float>(160, 128), ke_WinTheme_Alt);
 	LoadKanji(0);
@@ -73,7 +59,7 @@ void CObjWndKanji::SetLayout_A_Kanji()
 void CObjWndKanji::SetLayout_A_Traduct()
 {
 	Unload();
-	SetText(mo_TxtMeaning, 128, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, 0, 0);
+	SetText(mo_TxtMeaning, 128, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 0, 0);
 	mu8_MeaningMax = 4;
 	Set(CVector2d<float>(128, 64), ke_WinTheme_Alt);
 	LoadKanji(0);
@@ -86,8 +72,7 @@ void CObjWndKanji::LoadKanji(u16 au16_Code)
 		mu16_Kanji = au16_Code;
 	// Hidden before the record is looked up, so that a code without one leaves the window
 	// empty instead of showing the previous kanji.
-	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtMeaning, &mo_TxtOn, &mo_TxtKun};
-	for (LibGfx_CObjText* pText : apText)
+	for (LibGfx_CObjText* pText : mapo_Text)
 		pText->mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
 	const SKanjiData* pKanji = GetRecord(mu16_Kanji);
 	if (pKanji == nullptr)
@@ -95,7 +80,8 @@ void CObjWndKanji::LoadKanji(u16 au16_Code)
 
 	if (mb_ShowKanji)
 	{
-		const char sGlyph[3] = {static_cast<char>(mu16_Kanji >> 8), static_cast<char>(mu16_Kanji & 0xFF), 0};
+		char sGlyph[3];
+		GlyphText(mu16_Kanji, sGlyph);
 		mo_TxtKanji.TxtSetText(sGlyph, true);
 		mo_TxtKanji.mu32_State |= ke_Obj_Visible;
 	}
@@ -162,4 +148,26 @@ bool CObjWndKanji::AppendText(const char* as_Text, char* as_Buffer, u32 au_Size,
 	}
 	as_Buffer[au_Length] = 0;
 	return bWhole;
+}
+
+void CObjWndKanji::GlyphText(u16 au16_Code, char (&as_Glyph)[3])
+{
+	as_Glyph[0] = static_cast<char>(au16_Code >> 8);
+	as_Glyph[1] = static_cast<char>(au16_Code & 0xFF);
+	as_Glyph[2] = 0;
+}
+
+void CObjWndKanji::SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
+                           LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y)
+{
+	// The palette first: the texture the size builds takes it.
+	ao_Text.TxtSetPalette(gu8_Palettes[ae_Palette]);
+	ao_Text.TxtSetFont(&goFontAscii, ap_FontKanji);
+	ao_Text.TxtSetTextType(ae_Type);
+	if (au16_Width != 0)
+		ao_Text.TxtSetSize(au16_Width, au16_Height);
+	else
+		ao_Text.TxtSetAutoSize(true);
+	ao_Text.mo_Pos = CVector3d<float>(af_X, af_Y, 0);
+	ao_Text.mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
 }

@@ -1,6 +1,7 @@
 #ifndef COBJWNDKANJI_H
 #define COBJWNDKANJI_H
 
+#include "Fudemaru.h"
 #include "LibGen_DataTypes.h"
 #include "LibGfx_CObjText.h"
 #include "LibGfx_CObjWndThemed.h"
@@ -14,6 +15,7 @@ public:
 	enum
 	{
 		ku_Text_Size = 1024,   // bytes of a joined text, its terminator included
+		ku_Text_Count = 4,     // text parts of a card
 	};
 
 	CObjWndKanji();
@@ -40,6 +42,12 @@ public:
 	// Appends a text at au_Length under the same rule and moves au_Length on; false when the
 	// text did not fit whole.
 	static bool AppendText(const char* as_Text, char* as_Buffer, u32 au_Size, u32& au_Length);
+	// The terminated two-byte text of a kanji's glyph.
+	static void GlyphText(u16 au16_Code, char (&as_Glyph)[3]);
+	// Sizes a text (to its string for a zero width), gives it its fonts, type and palette, places it
+	// and shows it. The card and the detail page lay out their parts with it.
+	static void SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
+	                    LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y);
 
 	LibGfx_CObjText mo_TxtKanji;
 	LibGfx_CObjText mo_TxtMeaning;
@@ -52,11 +60,10 @@ public:
 	u16 mu16_Kanji;
 
 private:
+	LibGfx_CObjText* mapo_Text[ku_Text_Count];   // the four parts above, for what is done to each
+
 	// Glyph, kun and on readings as layouts All and Kanji share them.
 	void SetLayoutKanjiParts();
-	// Sizes a text, gives it its fonts and type, and places it in the window.
-	void SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
-	             LibText_CTextBase::enumTxtType ae_Type, float af_X, float af_Y);
 	// Fills a reading or meaning part and shows it; an empty reading part stays hidden.
 	void LoadStrings(LibGfx_CObjText& ao_Text, const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind,
 	                 u8 au8_Max, bool ab_ShowEmpty);

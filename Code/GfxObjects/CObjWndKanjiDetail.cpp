@@ -23,11 +23,11 @@ namespace
 }
 
 CObjWndKanjiDetail::CObjWndKanjiDetail()
-	: mu8_StrokeCur(0), mf_StrokeRatio(0), mu16_Kanji(0), mu16_TextureId(ke_Tex_None)
+	: mu8_StrokeCur(0), mf_StrokeRatio(0), mu16_Kanji(0), mu16_TextureId(ke_Tex_None),
+	  mapo_Text{&mo_TxtKanji, &mo_TxtLabel, &mo_TxtValue, &mo_TxtMeaning, &mo_TxtKunLabel, &mo_TxtKun, &mo_TxtOnLabel,
+	            &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical}
 {
-	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtLabel, &mo_TxtValue, &mo_TxtMeaning, &mo_TxtKunLabel, &mo_TxtKun,
-	                             &mo_TxtOnLabel, &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical};
-	for (LibGfx_CObjText* pText : apText)
+	for (LibGfx_CObjText* pText : mapo_Text)
 	{
 		pText->SetParent(this);
 		pText->mu32_Align = ke_Align_Left | ke_Align_Top;
@@ -43,9 +43,7 @@ CObjWndKanjiDetail::~CObjWndKanjiDetail()
 void CObjWndKanjiDetail::Unload()
 {
 	// Every text lets its texture go, so that a hidden page holds no texture memory.
-	LibGfx_CObjText* apText[] = {&mo_TxtKanji, &mo_TxtLabel, &mo_TxtValue, &mo_TxtMeaning, &mo_TxtKunLabel, &mo_TxtKun,
-	                             &mo_TxtOnLabel, &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical};
-	for (LibGfx_CObjText* pText : apText)
+	for (LibGfx_CObjText* pText : mapo_Text)
 		pText->Unload();
 	RemPoly(&mo_PolyStroke);
 	LibGfx_CManagerTexture::Instance()->FreeTexture(mu16_TextureId);
@@ -73,15 +71,16 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	ReplayAnim();
 	if (mv_Stroke.empty())
 	{
-		SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 24, -24);
-		const char sGlyph[3] = {static_cast<char>(mu16_Kanji >> 8), static_cast<char>(mu16_Kanji & 0xFF), 0};
+		CObjWndKanji::SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 24, -24);
+		char sGlyph[3];
+		CObjWndKanji::GlyphText(mu16_Kanji, sGlyph);
 		mo_TxtKanji.TxtSetText(sGlyph, true);
 	}
 	LoadValues(*pKanji);
 
 	char sText[CObjWndKanji::ku_Text_Size];
 	CObjWndKanji::JoinStrings(*pKanji, SKanjiData::ke_String_Meaning, 0xFFFF, " - ", sText, sizeof(sText));
-	SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
+	CObjWndKanji::SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
 	mo_TxtMeaning.TxtSetText(sText, true);
 
 	LoadColumns(*pKanji);
@@ -106,12 +105,12 @@ void CObjWndKanjiDetail::LoadStrokeTexture()
 
 void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
 {
-	SetText(mo_TxtLabel, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 6, -108);
+	CObjWndKanji::SetText(mo_TxtLabel, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 6, -108);
 	mo_TxtLabel.TxtSetTextId(ke_String_DetailLabels);
 
 	const SKanjiData* pRadical = LibKanji_CDictionary::Instance()->GetKanjiFromRadical(ao_Kanji.mu16_Info[SKanjiData::ke_Info_R]);
 	const u16 u16Radical = pRadical != nullptr ? pRadical->mu16_Info[SKanjiData::ke_Info_EU] : 0x2020;
-	SetText(mo_TxtValue, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 70, -108);
+	CObjWndKanji::SetText(mo_TxtValue, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 70, -108);
 	mo_TxtValue.TxtFormat("0x%04X\n%02i\n%i\n%c%c\n%i", ao_Kanji.mu16_Info[SKanjiData::ke_Info_EU],
 	                      ao_Kanji.mu16_Info[SKanjiData::ke_Info_S], ao_Kanji.mu16_Info[SKanjiData::ke_Info_G],
 	                      u16Radical >> 8, u16Radical & 0xFF, ao_Kanji.mu16_Info[SKanjiData::ke_Info_F]);
@@ -120,19 +119,19 @@ void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
 void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 {
 	// Labels are sized to their strings.
-	SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 120, -56);
+	CObjWndKanji::SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 120, -56);
 	mo_TxtKunLabel.TxtSetTextId(ke_String_KunLabel);
-	SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 218, -56);
+	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 218, -56);
 	mo_TxtOnLabel.TxtSetTextId(ke_String_OnLabel);
-	SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 284, -56);
+	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 284, -56);
 	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
 	char sText[CObjWndKanji::ku_Text_Size];
 	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_Kun, 0xFFFF, "\n", sText, sizeof(sText));
-	SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 120, -70);
+	CObjWndKanji::SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 120, -70);
 	mo_TxtKun.TxtSetText(sText, true);
 	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_On, 0xFFFF, "\n", sText, sizeof(sText));
-	SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 218, -70);
+	CObjWndKanji::SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 218, -70);
 	mo_TxtOn.TxtSetText(sText, true);
 }
 
@@ -151,32 +150,19 @@ void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
 		const u16 u16Code = pKanji->mu16_Info[SKanjiData::ke_Info_EU];
 		if (u16Code == 0 || pKanji->mu16_Info[SKanjiData::ke_Info_R] != u16Radical)
 			continue;
-		const char sHead[4] = {static_cast<char>(u16Code >> 8), static_cast<char>(u16Code & 0xFF), ' ', 0};
+		char sGlyph[3];
+		CObjWndKanji::GlyphText(u16Code, sGlyph);
 		const char* sMeaning = pKanji->mu8_StringCount[SKanjiData::ke_String_Meaning] != 0
 		                       ? pKanji->mpp_String[SKanjiData::ke_String_Meaning][0] : nullptr;
 		if ((u8Lines != 0 && !CObjWndKanji::AppendText("\n", sText, sizeof(sText), uLength))
-		    || !CObjWndKanji::AppendText(sHead, sText, sizeof(sText), uLength)
+		    || !CObjWndKanji::AppendText(sGlyph, sText, sizeof(sText), uLength)
+		    || !CObjWndKanji::AppendText(" ", sText, sizeof(sText), uLength)
 		    || !CObjWndKanji::AppendText(sMeaning != nullptr ? sMeaning : "", sText, sizeof(sText), uLength))
 			break;
 		++u8Lines;
 	}
-	SetText(mo_TxtRadical, 160, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 284, -70);
+	CObjWndKanji::SetText(mo_TxtRadical, 160, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 284, -70);
 	mo_TxtRadical.TxtSetText(sText, true);
-}
-
-void CObjWndKanjiDetail::SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
-                                 LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y)
-{
-	// The palette first: the texture the size builds takes it.
-	ao_Text.TxtSetPalette(gu8_Palettes[ae_Palette]);
-	ao_Text.TxtSetFont(&goFontAscii, ap_FontKanji);
-	ao_Text.TxtSetTextType(ae_Type);
-	if (au16_Width != 0)
-		ao_Text.TxtSetSize(au16_Width, au16_Height);
-	else
-		ao_Text.TxtSetAutoSize(true);
-	ao_Text.mo_Pos = CVector3d<float>(af_X, af_Y, 0);
-	ao_Text.mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
 }
 
 u8* CObjWndKanjiDetail::GetPixels()

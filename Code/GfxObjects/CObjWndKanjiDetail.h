@@ -21,6 +21,7 @@ public:
 	{
 		ku_Stroke_Size = 96,       // texture side, in pixels
 		ku_Radical_LineMax = 8,    // lines of the same-radical list
+		ku_Text_Count = 10,        // text parts of the page
 	};
 	// Pixel values of the stroke texture.
 	enum enumStrokePixel
@@ -61,15 +62,13 @@ public:
 	u16 mu16_TextureId;
 
 private:
+	LibGfx_CObjText* mapo_Text[ku_Text_Count];   // the ten parts above, for what is done to each
+
 	void LoadStrokeTexture();
 	void LoadValues(const SKanjiData& ao_Kanji);
 	void LoadColumns(const SKanjiData& ao_Kanji);
 	// The kanji of the same radical, in dictionary order, one "kanji meaning" line each.
 	void LoadRadicalList(const SKanjiData& ao_Kanji);
-	// Sizes a text (auto-sized for a zero width), gives it its fonts, type and palette, places
-	// it and shows it.
-	void SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
-	             LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y);
 	// Draws a stroke's polyline, up to the point at af_Ratio of its length when below 1.
 	static void DrawStroke(u8* ap_Pixels, const LibGen_CPath& ao_Stroke, float af_Ratio, u8 au8_Thickness, u8 au8_Value);
 	static void DrawLine(u8* ap_Pixels, const CVector2d<float>& ao_From, const CVector2d<float>& ao_To, u8 au8_Thickness,
