@@ -1,6 +1,7 @@
 #ifndef SCRATCH_FOLDER_H
 #define SCRATCH_FOLDER_H
 
+#include <filesystem>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string>
@@ -23,7 +24,7 @@ protected:
 	}
 	void TearDown() override
 	{
-		ASSERT_EQ(system(("rm -rf '" + ms_Root + "'").c_str()), 0);
+		std::filesystem::remove_all(ms_Root);
 	}
 	// as_Name is relative to the root, such as "./Data/kanjidic".
 	void Write(const std::string& as_Name, const std::string& as_Bytes)

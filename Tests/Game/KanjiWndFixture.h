@@ -3,12 +3,10 @@
 
 #include "Fudemaru.h"
 #include "GameMode/CState_Intro.h"
+#include "GfxTestFixture.h"
 #include "LibGen_CFileSystem.h"
-#include "LibGfx_CEngine.h"
-#include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTexture.h"
 #include "LibGfx_CObjBase.h"
-#include "LibGfx_COffscreen.h"
 #include "LibKanji_CDictionary.h"
 #include "LibKanji_CStroke.h"
 #include "LibText_CManagerString.h"
@@ -19,20 +17,14 @@
 #include <vector>
 
 // The shared objects as the intro and the loading state leave them, on the build's real data:
-// engine over an offscreen frame, the nine text palettes, base textures, fonts, English strings,
-// dictionary and strokes. Set up once for the suite.
-class KanjiWnd : public ::testing::Test
+// engine over an offscreen frame, the nine text palettes and base textures for each test; fonts,
+// English strings, dictionary and strokes, which the engine does not hold, once for the suite.
+class KanjiWnd : public GfxTest
 {
 protected:
 	static void SetUpTestSuite()
 	{
-		ASSERT_TRUE(so_Screen.Create(480, 272));
 		LibGen_CFileSystem::Instance()->SetCurrentDir(FUDEMARU_DATA_PARENT);
-		gCameraStart.SetPos(CVector3d<float>(0, 0, 328.33304f), CVector3d<float>(0, 0, 0));
-		ASSERT_TRUE(LibGfx_CEngine::Instance()->Load());
-		LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
-		CState_Intro::CreateTextPalettes();
-		pTextures->LoadBaseTextures();
 		ASSERT_TRUE(goFontAscii.LoadBdf("./Data/Fonts/xtal-14.bdf"));
 		ASSERT_TRUE(goFontKanji.LoadBinFixed("./Data/Fonts/jis48.fnt", 48, 48, 0, true));
 		ASSERT_TRUE(goFontKanji16.LoadBinFixed("./Data/Fonts/kijis16.fnt", 16, 16, 0, false));
@@ -48,15 +40,20 @@ protected:
 		LibText_CManagerString::Instance()->Unload();
 		for (LibText_CFont* pFont : {&goFontKanji16, &goFontKanji, &goFontAscii})
 			pFont->UnloadFont();
-		LibGfx_CEngine::Instance()->Unload();
-		LibGfx_CObjBase::so_RootObject.mu32_State = LibGfx_CObjBase::ke_Obj_Dirty;
-		delete LibGfx_CManagerTexture::sp_instance;
-		LibGfx_CManagerTexture::sp_instance = nullptr;
-		delete LibGfx_CManagerCamera::sp_instance;
-		LibGfx_CManagerCamera::sp_instance = nullptr;
+	}
+	void SetUp() override
+	{
+		GfxTest::SetUp();
+		// The base textures are the theme's pictures of the real data.
+		LibGen_CFileSystem::Instance()->SetCurrentDir(FUDEMARU_DATA_PARENT);
+		CState_Intro::CreateTextPalettes();
+		LibGfx_CManagerTexture::Instance()->LoadBaseTextures();
+	}
+	void TearDown() override
+	{
 		for (u8& u8Palette : gu8_Palettes)
 			u8Palette = 0;
-		so_Screen.Destroy();
+		GfxTest::TearDown();
 	}
 
 	static int LockedTextures()
@@ -72,8 +69,6 @@ protected:
 	{
 		return as_Text.empty() ? 0 : 1 + static_cast<int>(std::count(as_Text.begin(), as_Text.end(), '\n'));
 	}
-
-	static inline LibGfx_COffscreen so_Screen;
 };
 
 // Gives a dictionary record other texts of one kind while it lives.

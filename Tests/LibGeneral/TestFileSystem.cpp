@@ -1,37 +1,20 @@
 #include <stdio.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <set>
 #include <string>
 #include <gtest/gtest.h>
 #include "LibGen_CFileSystem.h"
+#include "ScratchFolder.h"
 #include "TestAssert.h"
 
 namespace {
 
 typedef LibGen_CFileSystem FS;
 
-class FileSystemTest : public ::testing::Test
+class FileSystemTest : public ScratchFolder
 {
 protected:
-	void SetUp() override
-	{
-		char s_Template[] = "/tmp/libgeneral-fs-XXXXXX";
-		ASSERT_NE(mkdtemp(s_Template), nullptr);
-		ms_Root = s_Template;
-		FS::Instance()->SetCurrentDir(ms_Root.c_str());
-	}
-	void TearDown() override
-	{
-		ASSERT_EQ(system(("rm -rf " + ms_Root).c_str()), 0);
-	}
-	void Touch(const std::string& as_Name)
-	{
-		FILE* p_File = fopen((ms_Root + "/" + as_Name).c_str(), "w");
-		ASSERT_NE(p_File, nullptr);
-		fclose(p_File);
-	}
-	std::string ms_Root;
+	void Touch(const std::string& as_Name) { Write(as_Name, ""); }
 };
 
 TEST_F(FileSystemTest, OpenFileJoinsTheCurrentDirectoryAndRefusesOverlongPaths)
