@@ -17,10 +17,10 @@ const size_t ku_MaxLine = 254;
 
 struct SChar
 {
-	long code = -1;
-	bool hasWidth = false;
-	int w = -1, h = -1;
-	std::vector<std::string> lines;
+	long ml_Code = -1;
+	bool mb_HasWidth = false;
+	int mi_Width = -1, mi_Height = -1;
+	std::vector<std::string> mv_Lines;
 };
 
 std::vector<std::string> SplitLines(const std::vector<unsigned char>& ao_Bytes)
@@ -69,36 +69,36 @@ bool ReadChar(const std::vector<std::string>& ao_Lines, size_t& ai_Index, SChar&
 		const std::string& ls_Line = ao_Lines[ai_Index];
 		if (ls_Line.empty())
 			continue;
-		ao_Char.lines.push_back(ls_Line);
+		ao_Char.mv_Lines.push_back(ls_Line);
 		if (StartsWith(ls_Line, "ENCODING"))
-			ao_Char.code = std::strtol(ls_Line.c_str() + 8, nullptr, 10);
+			ao_Char.ml_Code = std::strtol(ls_Line.c_str() + 8, nullptr, 10);
 		else if (StartsWith(ls_Line, "DWIDTH"))
 		{
 			// The game's loader keeps the advance in a byte.
 			const long ll_Width = std::strtol(ls_Line.c_str() + 6, nullptr, 10);
-			ao_Char.hasWidth = ll_Width >= 0 && ll_Width <= 255;
+			ao_Char.mb_HasWidth = ll_Width >= 0 && ll_Width <= 255;
 		}
 		else if (StartsWith(ls_Line, "BBX"))
 		{
 			int x = 0, y = 0;
-			if (std::sscanf(ls_Line.c_str() + 3, "%d %d %d %d", &ao_Char.w, &ao_Char.h, &x, &y) != 4 || ao_Char.w < 0 ||
-				ao_Char.w > 255 || ao_Char.h < 0 || ao_Char.h > 255 || x < -128 || x > 127 || y < -128 || y > 128)
+			if (std::sscanf(ls_Line.c_str() + 3, "%d %d %d %d", &ao_Char.mi_Width, &ao_Char.mi_Height, &x, &y) != 4 || ao_Char.mi_Width < 0 ||
+				ao_Char.mi_Width > 255 || ao_Char.mi_Height < 0 || ao_Char.mi_Height > 255 || x < -128 || x > 127 || y < -128 || y > 128)
 				break;
 		}
 		else if (ls_Line == "BITMAP")
 		{
-			if (!ao_Char.hasWidth || ao_Char.w < 0)
+			if (!ao_Char.mb_HasWidth || ao_Char.mi_Width < 0)
 				break;
-			const size_t lu_Digits = 2 * ((static_cast<size_t>(ao_Char.w) + 7) / 8);
-			for (int r = 0; r < ao_Char.h; ++r)
+			const size_t lu_Digits = 2 * ((static_cast<size_t>(ao_Char.mi_Width) + 7) / 8);
+			for (int r = 0; r < ao_Char.mi_Height; ++r)
 			{
 				if (++ai_Index >= ao_Lines.size() || !IsHexRow(ao_Lines[ai_Index], lu_Digits))
 					return false;
-				ao_Char.lines.push_back(ao_Lines[ai_Index]);
+				ao_Char.mv_Lines.push_back(ao_Lines[ai_Index]);
 			}
 			if (++ai_Index >= ao_Lines.size() || ao_Lines[ai_Index] != "ENDCHAR")
 				return false;
-			ao_Char.lines.push_back("ENDCHAR");
+			ao_Char.mv_Lines.push_back("ENDCHAR");
 			++ai_Index;
 			return true;
 		}
@@ -166,14 +166,14 @@ int main(int argc, char** argv)
 		}
 		SChar lo_Char;
 		const size_t lu_Start = i;
-		if (!ReadChar(lo_Lines, i, lo_Char) || lo_Char.code < 0)
+		if (!ReadChar(lo_Lines, i, lo_Char) || lo_Char.ml_Code < 0)
 		{
 			std::fprintf(stderr, "%s: malformed character at line %zu\n", argv[1], lu_Start + 1);
 			return 1;
 		}
-		if (lo_Char.code < ll_First || lo_Char.code > ll_Last)
+		if (lo_Char.ml_Code < ll_First || lo_Char.ml_Code > ll_Last)
 			continue;
-		for (const std::string& ls_Line : lo_Char.lines)
+		for (const std::string& ls_Line : lo_Char.mv_Lines)
 			ls_Chars += ls_Line + "\n";
 		++li_Count;
 	}

@@ -23,23 +23,23 @@ namespace
 {
 struct SOptions
 {
-	int cell = 0;
-	bool jisCharmap = false;
-	int threshold = 0; // 0: the font's own 1-bit bitmaps
-	bool leftInBit7 = false;
+	int mi_Cell = 0;
+	bool mb_JisCharmap = false;
+	int mi_Threshold = 0; // 0: the font's own 1-bit bitmaps
+	bool mb_LeftInBit7 = false;
 };
 
 bool ParseOptions(int argc, char** argv, SOptions& ao_Options)
 {
 	if (argc != 7)
 		return false;
-	ao_Options.cell = std::atoi(argv[3]);
-	ao_Options.jisCharmap = std::strcmp(argv[4], "jis") == 0;
-	ao_Options.threshold = std::strcmp(argv[5], "mono") == 0 ? 0 : std::atoi(argv[5]);
-	ao_Options.leftInBit7 = std::strcmp(argv[6], "bit7") == 0;
-	return ao_Options.cell >= 8 && ao_Options.cell <= 128 && (ao_Options.jisCharmap || std::strcmp(argv[4], "unicode") == 0) &&
-		   (ao_Options.threshold > 0 || std::strcmp(argv[5], "mono") == 0) && ao_Options.threshold < 256 &&
-		   (ao_Options.leftInBit7 || std::strcmp(argv[6], "bit0") == 0);
+	ao_Options.mi_Cell = std::atoi(argv[3]);
+	ao_Options.mb_JisCharmap = std::strcmp(argv[4], "jis") == 0;
+	ao_Options.mi_Threshold = std::strcmp(argv[5], "mono") == 0 ? 0 : std::atoi(argv[5]);
+	ao_Options.mb_LeftInBit7 = std::strcmp(argv[6], "bit7") == 0;
+	return ao_Options.mi_Cell >= 8 && ao_Options.mi_Cell <= 128 && (ao_Options.mb_JisCharmap || std::strcmp(argv[4], "unicode") == 0) &&
+		   (ao_Options.mi_Threshold > 0 || std::strcmp(argv[5], "mono") == 0) && ao_Options.mi_Threshold < 256 &&
+		   (ao_Options.mb_LeftInBit7 || std::strcmp(argv[6], "bit0") == 0);
 }
 
 bool Ink(const FT_Bitmap& ao_Bitmap, unsigned au_Row, unsigned au_Col, int ai_Threshold)
@@ -54,7 +54,7 @@ class CCellWriter
 {
 public:
 	explicit CCellWriter(const SOptions& ao_Options)
-		: mo_Options(ao_Options), mu_RowBytes((ao_Options.cell + 7) / 8), mu_CellBytes(mu_RowBytes * ao_Options.cell)
+		: mo_Options(ao_Options), mu_RowBytes((ao_Options.mi_Cell + 7) / 8), mu_CellBytes(mu_RowBytes * ao_Options.mi_Cell)
 	{
 	}
 
@@ -68,16 +68,16 @@ public:
 		for (unsigned r = 0; r < lo_Bitmap.rows; ++r)
 			for (unsigned c = 0; c < lo_Bitmap.width; ++c)
 			{
-				if (!Ink(lo_Bitmap, r, c, mo_Options.threshold))
+				if (!Ink(lo_Bitmap, r, c, mo_Options.mi_Threshold))
 					continue;
 				const int x = ap_Slot->bitmap_left + static_cast<int>(c);
 				const int y = ai_Baseline - ap_Slot->bitmap_top + static_cast<int>(r);
-				if (x < 0 || y < 0 || x >= mo_Options.cell || y >= mo_Options.cell)
+				if (x < 0 || y < 0 || x >= mo_Options.mi_Cell || y >= mo_Options.mi_Cell)
 				{
 					++li_Clipped;
 					continue;
 				}
-				const int li_Bit = mo_Options.leftInBit7 ? 7 - x % 8 : x % 8;
+				const int li_Bit = mo_Options.mb_LeftInBit7 ? 7 - x % 8 : x % 8;
 				ao_Out[lu_Base + y * mu_RowBytes + x / 8] |= static_cast<unsigned char>(1 << li_Bit);
 			}
 		return li_Clipped;
@@ -94,7 +94,7 @@ private:
 // Chooses the size and charmap; gives the baseline row in the cell.
 bool SetUpFace(FT_Face ap_Face, const SOptions& ao_Options, int& ai_Baseline)
 {
-	if (ao_Options.jisCharmap)
+	if (ao_Options.mb_JisCharmap)
 	{
 		// X11 bitmap fonts keep their JIS charmap first; their one strike is the cell.
 		if (ap_Face->num_charmaps < 1 || FT_Set_Charmap(ap_Face, ap_Face->charmaps[0]) != 0 || ap_Face->num_fixed_sizes < 1 ||
@@ -103,11 +103,11 @@ bool SetUpFace(FT_Face ap_Face, const SOptions& ao_Options, int& ai_Baseline)
 		ai_Baseline = static_cast<int>(ap_Face->size->metrics.ascender >> 6);
 		return true;
 	}
-	if (FT_Select_Charmap(ap_Face, FT_ENCODING_UNICODE) != 0 || FT_Set_Pixel_Sizes(ap_Face, 0, ao_Options.cell) != 0)
+	if (FT_Select_Charmap(ap_Face, FT_ENCODING_UNICODE) != 0 || FT_Set_Pixel_Sizes(ap_Face, 0, ao_Options.mi_Cell) != 0)
 		return false;
 	// The em square fills the cell: split it between ascent and descent in the font's proportions.
 	const double lf_Ascent = ap_Face->ascender, lf_Descent = -static_cast<double>(ap_Face->descender);
-	ai_Baseline = static_cast<int>(std::lround(ao_Options.cell * lf_Ascent / (lf_Ascent + lf_Descent)));
+	ai_Baseline = static_cast<int>(std::lround(ao_Options.mi_Cell * lf_Ascent / (lf_Ascent + lf_Descent)));
 	return true;
 }
 } // namespace
@@ -130,7 +130,7 @@ int main(int argc, char** argv)
 		std::fprintf(stderr, "%s: cannot open the font or set it up\n", argv[1]);
 		return 1;
 	}
-	const FT_Int32 ll_Flags = FT_LOAD_RENDER | (lo_Options.threshold == 0 ? FT_LOAD_TARGET_MONO : FT_LOAD_DEFAULT);
+	const FT_Int32 ll_Flags = FT_LOAD_RENDER | (lo_Options.mi_Threshold == 0 ? FT_LOAD_TARGET_MONO : FT_LOAD_DEFAULT);
 	const CCellWriter lo_Writer(lo_Options);
 	std::vector<unsigned char> lo_Out;
 	int li_Glyphs = 0, li_Clipped = 0;
@@ -140,7 +140,7 @@ int main(int argc, char** argv)
 		const uint32_t lu_Unicode = lo_Jis.ToUnicode(i);
 		if (lu_Unicode == 0)
 			continue; // unassigned position: blank, whatever the font may hold there
-		const FT_ULong lu_Code = lo_Options.jisCharmap ? CJisCode::JisCode(i) : lu_Unicode;
+		const FT_ULong lu_Code = lo_Options.mb_JisCharmap ? CJisCode::JisCode(i) : lu_Unicode;
 		const FT_UInt lu_Glyph = FT_Get_Char_Index(lp_Face, lu_Code);
 		if (lu_Glyph == 0)
 			continue;
@@ -157,6 +157,6 @@ int main(int argc, char** argv)
 	if (li_Glyphs == 0 || !CToolFile::Write(argv[2], lo_Out))
 		return 1;
 	std::printf("%s: %d glyphs in %d cells of %d x %d, %d ink pixels clipped\n", argv[2], li_Glyphs, CJisCode::ku_PositionCount,
-				lo_Options.cell, lo_Options.cell, li_Clipped);
+				lo_Options.mi_Cell, lo_Options.mi_Cell, li_Clipped);
 	return 0;
 }

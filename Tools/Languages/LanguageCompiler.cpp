@@ -1,6 +1,6 @@
 // fudemaru-language SOURCE.txt OUTPUT.bin: compiles one language's texts.
 #include "CToolFile.h"
-#include "StringTable.h"
+#include "CStringTable.h"
 
 #include <cstdio>
 #include <string>
@@ -22,7 +22,7 @@ int main(int argc, char** argv)
 	std::vector<unsigned char> bytes;
 	if (!CToolFile::Read(argv[1], ku_MaxSourceSize, bytes))
 		return 1;
-	StringTable table;
+	CStringTable table;
 	std::string error;
 	if (!table.Parse(std::string(bytes.begin(), bytes.end()), error))
 	{

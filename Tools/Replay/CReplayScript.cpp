@@ -40,27 +40,27 @@ bool CReplayScript::ParseLine(const std::string& as_Line, int ai_Line)
 		const long lCount = oArgs.size() == 1 ? strtol(oArgs[0].c_str(), &sEnd, 10) : -1;
 		if (oArgs.size() != 1 || *sEnd != '\0' || lCount < 0 || lCount > 10000000)
 			return Fail(ai_Line, "frames takes one count");
-		oStep.u32_Value = static_cast<u32>(lCount);
+		oStep.mu32_Value = static_cast<u32>(lCount);
 	}
 	else if (sCommand == "down" || sCommand == "up" || sCommand == "tap")
 	{
-		oStep.e_Command = sCommand == "down" ? ke_Down : (sCommand == "up" ? ke_Up : ke_Tap);
-		if (oArgs.empty() || (oStep.e_Command == ke_Tap && oArgs.size() != 1))
-			return Fail(ai_Line, sCommand + (oStep.e_Command == ke_Tap ? " takes one button" : " takes buttons"));
+		oStep.me_Command = sCommand == "down" ? ke_Down : (sCommand == "up" ? ke_Up : ke_Tap);
+		if (oArgs.empty() || (oStep.me_Command == ke_Tap && oArgs.size() != 1))
+			return Fail(ai_Line, sCommand + (oStep.me_Command == ke_Tap ? " takes one button" : " takes buttons"));
 		for (const std::string& sName : oArgs)
 		{
 			const u32 u32_Button = LibInput_ManagerKey::ButtonFromName(sName.c_str());
 			if (u32_Button == 0)
 				return Fail(ai_Line, "unknown button '" + sName + "'");
-			oStep.u32_Value |= u32_Button & ku_Key_BitMask;
+			oStep.mu32_Value |= u32_Button & ku_Key_BitMask;
 		}
 	}
 	else if (sCommand == "shot")
 	{
 		if (oArgs.size() != 1)
 			return Fail(ai_Line, "shot takes one file name");
-		oStep.e_Command = ke_Shot;
-		oStep.s_File = oArgs[0];
+		oStep.me_Command = ke_Shot;
+		oStep.ms_File = oArgs[0];
 	}
 	else
 	{

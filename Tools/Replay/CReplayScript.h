@@ -19,10 +19,10 @@ public:
 
 	struct SStep
 	{
-		eCommand e_Command;
-		u32 u32_Value;        // frame count, or the OR of the buttons' values
-		std::string s_File;   // for shot
-		int i_Line;
+		eCommand me_Command;
+		u32 mu32_Value;        // frame count, or the OR of the buttons' values
+		std::string ms_File;   // for shot
+		int mi_Line;
 	};
 
 	// Parses the whole text; false with a message naming the line when a line is wrong.

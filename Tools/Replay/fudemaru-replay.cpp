@@ -20,11 +20,11 @@ namespace
 {
 	struct SOptions
 	{
-		std::string s_Data;
-		int i_Width = 480;
-		int i_Height = 272;
-		unsigned int u_Seed = 1;
-		std::string s_Script;
+		std::string ms_Data;
+		int mi_Width = 480;
+		int mi_Height = 272;
+		unsigned int mu_Seed = 1;
+		std::string ms_Script;
 	};
 
 	int Usage()
@@ -40,24 +40,24 @@ namespace
 			const std::string sArg = argv[i];
 			const bool bHasValue = i + 1 < argc;
 			if (sArg == "--data" && bHasValue)
-				ao_Options.s_Data = argv[++i];
+				ao_Options.ms_Data = argv[++i];
 			else if (sArg == "--size" && bHasValue)
 			{
-				if (sscanf(argv[++i], "%dx%d", &ao_Options.i_Width, &ao_Options.i_Height) != 2 ||
-						ao_Options.i_Width < 1 || ao_Options.i_Height < 1 ||
-						ao_Options.i_Width > 4096 || ao_Options.i_Height > 4096)
+				if (sscanf(argv[++i], "%dx%d", &ao_Options.mi_Width, &ao_Options.mi_Height) != 2 ||
+						ao_Options.mi_Width < 1 || ao_Options.mi_Height < 1 ||
+						ao_Options.mi_Width > 4096 || ao_Options.mi_Height > 4096)
 					return false;
 			}
 			else if (sArg == "--seed" && bHasValue)
-				ao_Options.u_Seed = static_cast<unsigned int>(strtoul(argv[++i], nullptr, 10));
+				ao_Options.mu_Seed = static_cast<unsigned int>(strtoul(argv[++i], nullptr, 10));
 			else if (sArg.size() > 1 && sArg[0] == '-')
 				return false;
-			else if (ao_Options.s_Script.empty())
-				ao_Options.s_Script = sArg;
+			else if (ao_Options.ms_Script.empty())
+				ao_Options.ms_Script = sArg;
 			else
 				return false;
 		}
-		return !ao_Options.s_Script.empty();
+		return !ao_Options.ms_Script.empty();
 	}
 
 	std::string ClassName(const LibGen_CState* ap_State)
@@ -84,10 +84,10 @@ int main(int argc, char** argv)
 	if (!ParseOptions(argc, argv, oOptions))
 		return Usage();
 
-	std::ifstream oFile(oOptions.s_Script);
+	std::ifstream oFile(oOptions.ms_Script);
 	if (!oFile)
 	{
-		fprintf(stderr, "fudemaru-replay: cannot read %s\n", oOptions.s_Script.c_str());
+		fprintf(stderr, "fudemaru-replay: cannot read %s\n", oOptions.ms_Script.c_str());
 		return 1;
 	}
 	std::stringstream oText;
@@ -95,28 +95,28 @@ int main(int argc, char** argv)
 	CReplayScript oScript;
 	if (!oScript.Parse(oText.str()))
 	{
-		fprintf(stderr, "fudemaru-replay: %s: %s\n", oOptions.s_Script.c_str(), oScript.GetError().c_str());
+		fprintf(stderr, "fudemaru-replay: %s: %s\n", oOptions.ms_Script.c_str(), oScript.GetError().c_str());
 		return 1;
 	}
 
 	CDataFolder oData;
-	if (!oData.Find(argv[0], oOptions.s_Data))
+	if (!oData.Find(argv[0], oOptions.ms_Data))
 	{
-		fprintf(stderr, "fudemaru-replay: no data folder at %s\n", oOptions.s_Data.c_str());
+		fprintf(stderr, "fudemaru-replay: no data folder at %s\n", oOptions.ms_Data.c_str());
 		return 1;
 	}
 	LibGfx_COffscreen oScreen;
-	if (!oScreen.Create(static_cast<u16>(oOptions.i_Width), static_cast<u16>(oOptions.i_Height)))
+	if (!oScreen.Create(static_cast<u16>(oOptions.mi_Width), static_cast<u16>(oOptions.mi_Height)))
 	{
-		fprintf(stderr, "fudemaru-replay: cannot create a %dx%d offscreen frame\n", oOptions.i_Width, oOptions.i_Height);
+		fprintf(stderr, "fudemaru-replay: cannot create a %dx%d offscreen frame\n", oOptions.mi_Width, oOptions.mi_Height);
 		return 1;
 	}
-	const SViewport oView = Fudemaru_ComputeViewport(oOptions.i_Width, oOptions.i_Height);
+	const SViewport oView = Fudemaru_ComputeViewport(oOptions.mi_Width, oOptions.mi_Height);
 	glViewport(oView.i_X, oView.i_Y, oView.i_Width, oView.i_Height);
-	guWindowSize.x = static_cast<u16>(oOptions.i_Width);
-	guWindowSize.y = static_cast<u16>(oOptions.i_Height);
+	guWindowSize.x = static_cast<u16>(oOptions.mi_Width);
+	guWindowSize.y = static_cast<u16>(oOptions.mi_Height);
 
-	Fudemaru_Start(oData.Get(), oOptions.u_Seed);
+	Fudemaru_Start(oData.Get(), oOptions.mu_Seed);
 
 	unsigned long uFrames = 0;
 	bool bQuit = false;
@@ -132,26 +132,26 @@ int main(int argc, char** argv)
 
 	for (const CReplayScript::SStep& oStep : oScript.GetSteps())
 	{
-		switch (oStep.e_Command)
+		switch (oStep.me_Command)
 		{
 			case CReplayScript::ke_Frames:
-				RunFrames(oStep.u32_Value);
+				RunFrames(oStep.mu32_Value);
 				break;
 			case CReplayScript::ke_Down:
-				LibInput_SetScriptKeys(LibInput_GetScriptKeys() | oStep.u32_Value);
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() | oStep.mu32_Value);
 				break;
 			case CReplayScript::ke_Up:
-				LibInput_SetScriptKeys(LibInput_GetScriptKeys() & ~oStep.u32_Value);
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() & ~oStep.mu32_Value);
 				break;
 			case CReplayScript::ke_Tap:
-				LibInput_SetScriptKeys(LibInput_GetScriptKeys() | oStep.u32_Value);
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() | oStep.mu32_Value);
 				RunFrames(1);
-				LibInput_SetScriptKeys(LibInput_GetScriptKeys() & ~oStep.u32_Value);
+				LibInput_SetScriptKeys(LibInput_GetScriptKeys() & ~oStep.mu32_Value);
 				break;
 			case CReplayScript::ke_Shot:
-				if (!oScreen.SavePng(oStep.s_File.c_str()))
+				if (!oScreen.SavePng(oStep.ms_File.c_str()))
 				{
-					fprintf(stderr, "fudemaru-replay: line %d: cannot write %s\n", oStep.i_Line, oStep.s_File.c_str());
+					fprintf(stderr, "fudemaru-replay: line %d: cannot write %s\n", oStep.mi_Line, oStep.ms_File.c_str());
 					return 1;
 				}
 				break;

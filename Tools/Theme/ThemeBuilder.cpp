@@ -1,9 +1,9 @@
 // fudemaru-theme OUTPUT_DIR: draws the Default theme's pictures into
 // OUTPUT_DIR/Wnd_Main, Tooltips/Pc, Icon_Menu and Background.
-#include "ThemeBackgrounds.h"
-#include "ThemeButtons.h"
-#include "ThemeMenuIcons.h"
-#include "ThemeWindow.h"
+#include "CThemeBackgrounds.h"
+#include "CThemeButtons.h"
+#include "CThemeMenuIcons.h"
+#include "CThemeWindow.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -39,9 +39,9 @@ int main(int argc, char** argv)
 		if (!MakeDir(dir))
 			return 1;
 
-	bool ok = ThemeWindow::Build(window);
-	ok = ThemeButtons::Build(buttons) && ok;
-	ok = ThemeMenuIcons::Build(menu) && ok;
-	ok = ThemeBackgrounds::Build(background) && ok;
+	bool ok = CThemeWindow::Build(window);
+	ok = CThemeButtons::Build(buttons) && ok;
+	ok = CThemeMenuIcons::Build(menu) && ok;
+	ok = CThemeBackgrounds::Build(background) && ok;
 	return ok ? 0 : 1;
 }

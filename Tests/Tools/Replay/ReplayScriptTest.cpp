@@ -11,13 +11,13 @@ TEST(ReplayScript, CommandsCommentsAndButtons)
 		<< oScript.GetError();
 	const auto& oSteps = oScript.GetSteps();
 	ASSERT_EQ(5u, oSteps.size());
-	EXPECT_EQ(CReplayScript::ke_Frames, oSteps[0].e_Command);
-	EXPECT_EQ(10u, oSteps[0].u32_Value);
-	EXPECT_EQ(CReplayScript::ke_Down, oSteps[1].e_Command);
-	EXPECT_EQ((ke_Key_Cross | ke_Key_Left) & ku_Key_BitMask, oSteps[1].u32_Value);
-	EXPECT_EQ(4, oSteps[1].i_Line);
-	EXPECT_EQ(CReplayScript::ke_Tap, oSteps[3].e_Command);
-	EXPECT_EQ("a.png", oSteps[4].s_File);
+	EXPECT_EQ(CReplayScript::ke_Frames, oSteps[0].me_Command);
+	EXPECT_EQ(10u, oSteps[0].mu32_Value);
+	EXPECT_EQ(CReplayScript::ke_Down, oSteps[1].me_Command);
+	EXPECT_EQ((ke_Key_Cross | ke_Key_Left) & ku_Key_BitMask, oSteps[1].mu32_Value);
+	EXPECT_EQ(4, oSteps[1].mi_Line);
+	EXPECT_EQ(CReplayScript::ke_Tap, oSteps[3].me_Command);
+	EXPECT_EQ("a.png", oSteps[4].ms_File);
 }
 
 TEST(ReplayScript, WrongLinesAreNamed)

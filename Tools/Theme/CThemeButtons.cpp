@@ -1,6 +1,6 @@
-#include "ThemeButtons.h"
+#include "CThemeButtons.h"
 
-#include "ThemeCanvas.h"
+#include "CThemeCanvas.h"
 
 #include <cmath>
 
@@ -10,7 +10,7 @@ const int kSize = 24;
 const double kMid = kSize / 2.0;
 
 // A round ink button with a faint light rim, the look shared by all ten.
-void DrawBase(const ThemeCanvas& ao_Canvas)
+void DrawBase(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_arc(cr, kMid, kMid + 0.6, 11.0, 0, 2 * M_PI);
@@ -18,8 +18,8 @@ void DrawBase(const ThemeCanvas& ao_Canvas)
 	cairo_fill(cr);
 	cairo_arc(cr, kMid, kMid, 10.5, 0, 2 * M_PI);
 	cairo_pattern_t* shade = cairo_pattern_create_linear(0, 2, 0, 22);
-	cairo_pattern_add_color_stop_rgb(shade, 0, kInkSoft.r, kInkSoft.g, kInkSoft.b);
-	cairo_pattern_add_color_stop_rgb(shade, 1, kInk.r, kInk.g, kInk.b);
+	cairo_pattern_add_color_stop_rgb(shade, 0, kInkSoft.mf_Red, kInkSoft.mf_Green, kInkSoft.mf_Blue);
+	cairo_pattern_add_color_stop_rgb(shade, 1, kInk.mf_Red, kInk.mf_Green, kInk.mf_Blue);
 	cairo_set_source(cr, shade);
 	cairo_fill_preserve(cr);
 	cairo_pattern_destroy(shade);
@@ -28,7 +28,7 @@ void DrawBase(const ThemeCanvas& ao_Canvas)
 	cairo_stroke(cr);
 }
 
-void StrokeSymbol(const ThemeCanvas& ao_Canvas, const ThemeColor& ao_Color)
+void StrokeSymbol(const CThemeCanvas& ao_Canvas, const SThemeColor& ao_Color)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_set_line_width(cr, 2.3);
@@ -38,7 +38,7 @@ void StrokeSymbol(const ThemeCanvas& ao_Canvas, const ThemeColor& ao_Color)
 	cairo_stroke(cr);
 }
 
-void DrawCross(const ThemeCanvas& ao_Canvas)
+void DrawCross(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_move_to(cr, 7.5, 7.5);
@@ -48,13 +48,13 @@ void DrawCross(const ThemeCanvas& ao_Canvas)
 	StrokeSymbol(ao_Canvas, kButtonCross);
 }
 
-void DrawCircle(const ThemeCanvas& ao_Canvas)
+void DrawCircle(const CThemeCanvas& ao_Canvas)
 {
 	cairo_arc(ao_Canvas.Cr(), kMid, kMid, 5.2, 0, 2 * M_PI);
 	StrokeSymbol(ao_Canvas, kButtonCircle);
 }
 
-void DrawTriangle(const ThemeCanvas& ao_Canvas)
+void DrawTriangle(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_move_to(cr, kMid, 6.3);
@@ -64,7 +64,7 @@ void DrawTriangle(const ThemeCanvas& ao_Canvas)
 	StrokeSymbol(ao_Canvas, kButtonTriangle);
 }
 
-void DrawSquare(const ThemeCanvas& ao_Canvas)
+void DrawSquare(const CThemeCanvas& ao_Canvas)
 {
 	cairo_rectangle(ao_Canvas.Cr(), 7.6, 7.6, 8.8, 8.8);
 	StrokeSymbol(ao_Canvas, kButtonSquare);
@@ -72,7 +72,7 @@ void DrawSquare(const ThemeCanvas& ao_Canvas)
 
 // A paper-coloured arrow head pointing at angle (0 = right, screen y down),
 // its centre af_Offset pixels from the button's centre along that direction.
-void DrawArrowHead(const ThemeCanvas& ao_Canvas, double af_Angle, double af_Offset, double af_Size)
+void DrawArrowHead(const CThemeCanvas& ao_Canvas, double af_Angle, double af_Offset, double af_Size)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	double c = cos(af_Angle), s = sin(af_Angle);
@@ -90,7 +90,7 @@ void DrawArrowHead(const ThemeCanvas& ao_Canvas, double af_Angle, double af_Offs
 
 enum Kind { kCross, kCircle, kTriangle, kSquare, kUp, kDown, kLeft, kRight, kUpDown, kLeftRight };
 
-void DrawButton(const ThemeCanvas& ao_Canvas, Kind ae_Kind)
+void DrawButton(const CThemeCanvas& ao_Canvas, Kind ae_Kind)
 {
 	const double up = -M_PI / 2, down = M_PI / 2, left = M_PI, right = 0;
 	DrawBase(ao_Canvas);
@@ -116,7 +116,7 @@ void DrawButton(const ThemeCanvas& ao_Canvas, Kind ae_Kind)
 }
 }
 
-bool ThemeButtons::Build(const std::string& as_Dir)
+bool CThemeButtons::Build(const std::string& as_Dir)
 {
 	static const struct
 	{
@@ -130,7 +130,7 @@ bool ThemeButtons::Build(const std::string& as_Dir)
 	bool ok = true;
 	for (const auto& button : buttons)
 	{
-		ThemeCanvas canvas(kSize, kSize);
+		CThemeCanvas canvas(kSize, kSize);
 		DrawButton(canvas, button.kind);
 		ok = canvas.Save(as_Dir + "/" + button.name + ".png") && ok;
 	}

@@ -1,14 +1,14 @@
 // A language's interface texts, read from a hand-written source and written
 // out as the binary string table the game loads.
-#ifndef STRINGTABLE_H
-#define STRINGTABLE_H
+#ifndef CSTRINGTABLE_H
+#define CSTRINGTABLE_H
 
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
-class StringTable
+class CStringTable
 {
 public:
 	// Ids above this are refused: the table stores one offset per id, so a

@@ -1,10 +1,10 @@
 // The nine pieces of the themed window frame (Wnd_Main).
-#ifndef THEMEWINDOW_H
-#define THEMEWINDOW_H
+#ifndef CTHEMEWINDOW_H
+#define CTHEMEWINDOW_H
 
 #include <string>
 
-class ThemeWindow
+class CThemeWindow
 {
 public:
 	// Writes TopLeft.png ... BotRight.png into the folder; false on a failed write.

@@ -1,10 +1,10 @@
 // The button pictures of the tooltip bar (Tooltips/Pc), about 24 pixels.
-#ifndef THEMEBUTTONS_H
-#define THEMEBUTTONS_H
+#ifndef CTHEMEBUTTONS_H
+#define CTHEMEBUTTONS_H
 
 #include <string>
 
-class ThemeButtons
+class CThemeButtons
 {
 public:
 	// Writes the four face buttons, the four arrows and the two arrow pairs.

@@ -1,9 +1,9 @@
-#include "ThemeCanvas.h"
+#include "CThemeCanvas.h"
 
 #include <cmath>
 #include <cstdio>
 
-ThemeCanvas::ThemeCanvas(int ai_Width, int ai_Height)
+CThemeCanvas::CThemeCanvas(int ai_Width, int ai_Height)
 	: mi_Width(ai_Width), mi_Height(ai_Height),
 	  mp_Surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, ai_Width, ai_Height)),
 	  mp_Cr(cairo_create(mp_Surface))
@@ -11,18 +11,18 @@ ThemeCanvas::ThemeCanvas(int ai_Width, int ai_Height)
 	cairo_set_antialias(mp_Cr, CAIRO_ANTIALIAS_BEST);
 }
 
-ThemeCanvas::~ThemeCanvas()
+CThemeCanvas::~CThemeCanvas()
 {
 	cairo_destroy(mp_Cr);
 	cairo_surface_destroy(mp_Surface);
 }
 
-void ThemeCanvas::SetColor(const ThemeColor& ao_Color, double af_Alpha) const
+void CThemeCanvas::SetColor(const SThemeColor& ao_Color, double af_Alpha) const
 {
-	cairo_set_source_rgba(mp_Cr, ao_Color.r, ao_Color.g, ao_Color.b, af_Alpha);
+	cairo_set_source_rgba(mp_Cr, ao_Color.mf_Red, ao_Color.mf_Green, ao_Color.mf_Blue, af_Alpha);
 }
 
-void ThemeCanvas::RoundedRect(double x, double y, double w, double h, double r) const
+void CThemeCanvas::RoundedRect(double x, double y, double w, double h, double r) const
 {
 	cairo_new_sub_path(mp_Cr);
 	cairo_arc(mp_Cr, x + w - r, y + r, r, -M_PI / 2, 0);
@@ -32,12 +32,12 @@ void ThemeCanvas::RoundedRect(double x, double y, double w, double h, double r) 
 	cairo_close_path(mp_Cr);
 }
 
-bool ThemeCanvas::Save(const std::string& as_Path) const
+bool CThemeCanvas::Save(const std::string& as_Path) const
 {
 	return SaveCrop(as_Path, 0, 0, mi_Width, mi_Height);
 }
 
-bool ThemeCanvas::SaveCrop(const std::string& as_Path, int x, int y, int w, int h) const
+bool CThemeCanvas::SaveCrop(const std::string& as_Path, int x, int y, int w, int h) const
 {
 	cairo_surface_flush(mp_Surface);
 	cairo_surface_t* crop = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);

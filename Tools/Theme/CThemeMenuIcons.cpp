@@ -1,6 +1,6 @@
-#include "ThemeMenuIcons.h"
+#include "CThemeMenuIcons.h"
 
-#include "ThemeCanvas.h"
+#include "CThemeCanvas.h"
 
 #include <cmath>
 
@@ -8,7 +8,7 @@ namespace
 {
 const int kSize = 40;
 
-void DrawCard(const ThemeCanvas& ao_Canvas)
+void DrawCard(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	ao_Canvas.RoundedRect(3, 4, 35, 35, 5);
@@ -22,7 +22,7 @@ void DrawCard(const ThemeCanvas& ao_Canvas)
 	cairo_stroke(cr);
 }
 
-void Brush(const ThemeCanvas& ao_Canvas, const ThemeColor& ao_Color, double af_Width)
+void Brush(const CThemeCanvas& ao_Canvas, const SThemeColor& ao_Color, double af_Width)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_set_line_width(cr, af_Width);
@@ -33,7 +33,7 @@ void Brush(const ThemeCanvas& ao_Canvas, const ThemeColor& ao_Color, double af_W
 }
 
 // The Latin letter A in a box of width 9 and height 12 at (x, y).
-void DrawLetterA(const ThemeCanvas& ao_Canvas, double x, double y)
+void DrawLetterA(const CThemeCanvas& ao_Canvas, double x, double y)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_move_to(cr, x, y + 12);
@@ -45,7 +45,7 @@ void DrawLetterA(const ThemeCanvas& ao_Canvas, double x, double y)
 }
 
 // The kanji for "tree", four strokes, in a box of 10 x 12 at (x, y).
-void DrawKanjiTree(const ThemeCanvas& ao_Canvas, double x, double y)
+void DrawKanjiTree(const CThemeCanvas& ao_Canvas, double x, double y)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_move_to(cr, x, y + 3.5);
@@ -60,7 +60,7 @@ void DrawKanjiTree(const ThemeCanvas& ao_Canvas, double x, double y)
 }
 
 // A short vermilion arrow from x0 to x1 at height y.
-void DrawArrow(const ThemeCanvas& ao_Canvas, double x0, double x1, double y)
+void DrawArrow(const CThemeCanvas& ao_Canvas, double x0, double x1, double y)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	double head = x1 > x0 ? -3.0 : 3.0;
@@ -73,7 +73,7 @@ void DrawArrow(const ThemeCanvas& ao_Canvas, double x0, double x1, double y)
 }
 
 // An empty practice square: a frame with dashed centre lines.
-void DrawEmpty(const ThemeCanvas& ao_Canvas)
+void DrawEmpty(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_rectangle(cr, 10.5, 10.5, 19, 19);
@@ -92,7 +92,7 @@ void DrawEmpty(const ThemeCanvas& ao_Canvas)
 }
 
 // A door frame left open and a vermilion arrow leaving through it.
-void DrawQuit(const ThemeCanvas& ao_Canvas)
+void DrawQuit(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_move_to(cr, 19, 10);
@@ -108,14 +108,14 @@ void DrawQuit(const ThemeCanvas& ao_Canvas)
 	Brush(ao_Canvas, kVermilion, 2.4);
 }
 
-void DrawFromRomanji(const ThemeCanvas& ao_Canvas)
+void DrawFromRomanji(const CThemeCanvas& ao_Canvas)
 {
 	DrawLetterA(ao_Canvas, 7, 13.5);
 	DrawArrow(ao_Canvas, 17.5, 22.5, 19.5);
 	DrawKanjiTree(ao_Canvas, 24, 13.5);
 }
 
-void DrawToRomanji(const ThemeCanvas& ao_Canvas)
+void DrawToRomanji(const CThemeCanvas& ao_Canvas)
 {
 	DrawKanjiTree(ao_Canvas, 6, 13.5);
 	DrawArrow(ao_Canvas, 17.5, 22.5, 19.5);
@@ -123,11 +123,11 @@ void DrawToRomanji(const ThemeCanvas& ao_Canvas)
 }
 }
 
-bool ThemeMenuIcons::Build(const std::string& as_Dir)
+bool CThemeMenuIcons::Build(const std::string& as_Dir)
 {
 	static const struct
 	{
-		void (*draw)(const ThemeCanvas&);
+		void (*draw)(const CThemeCanvas&);
 		const char* name;
 	} icons[] = {
 		{DrawEmpty, "Main_Empty"},
@@ -138,7 +138,7 @@ bool ThemeMenuIcons::Build(const std::string& as_Dir)
 	bool ok = true;
 	for (const auto& icon : icons)
 	{
-		ThemeCanvas canvas(kSize, kSize);
+		CThemeCanvas canvas(kSize, kSize);
 		DrawCard(canvas);
 		icon.draw(canvas);
 		ok = canvas.Save(as_Dir + "/" + icon.name + ".png") && ok;

@@ -1,6 +1,6 @@
-#include "ThemeWindow.h"
+#include "CThemeWindow.h"
 
-#include "ThemeCanvas.h"
+#include "CThemeCanvas.h"
 
 namespace
 {
@@ -12,7 +12,7 @@ const int kSize = 3 * kTile;
 const double kInset = 3.0;   // room for the soft shadow outside the ink line
 const double kRadius = 9.0;
 
-void DrawFrame(const ThemeCanvas& ao_Canvas)
+void DrawFrame(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	const double body = kSize - 2 * kInset;
@@ -40,9 +40,9 @@ void DrawFrame(const ThemeCanvas& ao_Canvas)
 }
 }
 
-bool ThemeWindow::Build(const std::string& as_Dir)
+bool CThemeWindow::Build(const std::string& as_Dir)
 {
-	ThemeCanvas canvas(kSize, kSize);
+	CThemeCanvas canvas(kSize, kSize);
 	DrawFrame(canvas);
 
 	static const char* const names[3][3] = {

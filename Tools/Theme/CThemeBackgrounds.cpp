@@ -1,6 +1,6 @@
-#include "ThemeBackgrounds.h"
+#include "CThemeBackgrounds.h"
 
-#include "ThemeCanvas.h"
+#include "CThemeCanvas.h"
 
 #include <cmath>
 #include <cstdint>
@@ -11,7 +11,7 @@ const int kWidth = 480;
 const int kHeight = 272;
 
 // A fixed pseudo-random sequence, so every build draws the same pictures.
-class Random
+class CRandom
 {
 public:
 	double Next()
@@ -25,19 +25,19 @@ private:
 };
 
 // Opaque paper: a gentle vertical wash, fibres and a darker rim.
-void DrawPaper(const ThemeCanvas& ao_Canvas)
+void DrawPaper(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_pattern_t* wash = cairo_pattern_create_linear(0, 0, 0, kHeight);
-	cairo_pattern_add_color_stop_rgb(wash, 0, kPaper.r, kPaper.g, kPaper.b);
-	cairo_pattern_add_color_stop_rgb(wash, 1, kPaperDark.r, kPaperDark.g, kPaperDark.b);
+	cairo_pattern_add_color_stop_rgb(wash, 0, kPaper.mf_Red, kPaper.mf_Green, kPaper.mf_Blue);
+	cairo_pattern_add_color_stop_rgb(wash, 1, kPaperDark.mf_Red, kPaperDark.mf_Green, kPaperDark.mf_Blue);
 	cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
 	cairo_set_source(cr, wash);
 	cairo_paint(cr);
 	cairo_pattern_destroy(wash);
 	cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 
-	Random random;
+	CRandom random;
 	cairo_set_line_width(cr, 0.6);
 	cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
 	for (int i = 0; i < 700; ++i)
@@ -54,8 +54,8 @@ void DrawPaper(const ThemeCanvas& ao_Canvas)
 	}
 
 	cairo_pattern_t* rim = cairo_pattern_create_radial(kWidth / 2.0, kHeight / 2.0, 120, kWidth / 2.0, kHeight / 2.0, 300);
-	cairo_pattern_add_color_stop_rgba(rim, 0, kInk.r, kInk.g, kInk.b, 0.0);
-	cairo_pattern_add_color_stop_rgba(rim, 1, kInk.r, kInk.g, kInk.b, 0.16);
+	cairo_pattern_add_color_stop_rgba(rim, 0, kInk.mf_Red, kInk.mf_Green, kInk.mf_Blue, 0.0);
+	cairo_pattern_add_color_stop_rgba(rim, 1, kInk.mf_Red, kInk.mf_Green, kInk.mf_Blue, 0.16);
 	cairo_set_source(cr, rim);
 	cairo_paint(cr);
 	cairo_pattern_destroy(rim);
@@ -63,7 +63,7 @@ void DrawPaper(const ThemeCanvas& ao_Canvas)
 
 // An enso, the brushed circle: a stroke that swells and thins as it goes,
 // with a few dry streaks beside it.
-void DrawEnso(const ThemeCanvas& ao_Canvas, double cx, double cy, double radius)
+void DrawEnso(const CThemeCanvas& ao_Canvas, double cx, double cy, double radius)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -80,7 +80,7 @@ void DrawEnso(const ThemeCanvas& ao_Canvas, double cx, double cy, double radius)
 		ao_Canvas.SetColor(kInk, 0.78);
 		cairo_stroke(cr);
 	}
-	Random random;
+	CRandom random;
 	for (int k = 0; k < 5; ++k)
 	{
 		double offset = (random.Next() - 0.5) * 14.0;
@@ -93,7 +93,7 @@ void DrawEnso(const ThemeCanvas& ao_Canvas, double cx, double cy, double radius)
 }
 
 // A small vermilion seal with paper-coloured strokes.
-void DrawSeal(const ThemeCanvas& ao_Canvas, double x, double y, double size)
+void DrawSeal(const CThemeCanvas& ao_Canvas, double x, double y, double size)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	ao_Canvas.RoundedRect(x, y, size, size, 2.5);
@@ -114,7 +114,7 @@ void DrawSeal(const ThemeCanvas& ao_Canvas, double x, double y, double size)
 }
 
 // Faint practice squares with dashed centre lines, and a vermilion margin.
-void DrawPracticeGrid(const ThemeCanvas& ao_Canvas)
+void DrawPracticeGrid(const CThemeCanvas& ao_Canvas)
 {
 	cairo_t* cr = ao_Canvas.Cr();
 	const double cell = 34.0, left = 36.0, top = 0.5;
@@ -157,14 +157,14 @@ void DrawPracticeGrid(const ThemeCanvas& ao_Canvas)
 }
 }
 
-bool ThemeBackgrounds::Build(const std::string& as_Dir)
+bool CThemeBackgrounds::Build(const std::string& as_Dir)
 {
-	ThemeCanvas intro(kWidth, kHeight);
+	CThemeCanvas intro(kWidth, kHeight);
 	DrawPaper(intro);
 	DrawEnso(intro, 352, 116, 82);
 	DrawSeal(intro, 425, 186, 22);
 
-	ThemeCanvas quiz(kWidth, kHeight);
+	CThemeCanvas quiz(kWidth, kHeight);
 	DrawPaper(quiz);
 	DrawPracticeGrid(quiz);
 

@@ -1,10 +1,10 @@
 // The main menu's icons (Icon_Menu), about 40 pixels: a paper card each.
-#ifndef THEMEMENUICONS_H
-#define THEMEMENUICONS_H
+#ifndef CTHEMEMENUICONS_H
+#define CTHEMEMENUICONS_H
 
 #include <string>
 
-class ThemeMenuIcons
+class CThemeMenuIcons
 {
 public:
 	// Writes Main_Empty, Main_Quit, Main_FromRomanji and Main_ToRomanji.

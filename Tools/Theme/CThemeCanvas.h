@@ -1,25 +1,25 @@
 // A Cairo ARGB picture the theme builder draws on and saves as an RGBA PNG.
-#ifndef THEMECANVAS_H
-#define THEMECANVAS_H
+#ifndef CTHEMECANVAS_H
+#define CTHEMECANVAS_H
 
-#include "ThemeColors.h"
+#include "SThemeColor.h"
 
 #include <cairo.h>
 #include <string>
 
-class ThemeCanvas
+class CThemeCanvas
 {
 public:
-	ThemeCanvas(int ai_Width, int ai_Height);
-	~ThemeCanvas();
-	ThemeCanvas(const ThemeCanvas&) = delete;
-	ThemeCanvas& operator=(const ThemeCanvas&) = delete;
+	CThemeCanvas(int ai_Width, int ai_Height);
+	~CThemeCanvas();
+	CThemeCanvas(const CThemeCanvas&) = delete;
+	CThemeCanvas& operator=(const CThemeCanvas&) = delete;
 
 	cairo_t* Cr() const { return mp_Cr; }
 	int Width() const { return mi_Width; }
 	int Height() const { return mi_Height; }
 
-	void SetColor(const ThemeColor& ao_Color, double af_Alpha = 1.0) const;
+	void SetColor(const SThemeColor& ao_Color, double af_Alpha = 1.0) const;
 	void RoundedRect(double x, double y, double w, double h, double r) const;
 
 	// Saves the whole picture, or the given rectangle of it.

@@ -1,10 +1,10 @@
 // The two full-screen backgrounds (480 x 272, fully opaque).
-#ifndef THEMEBACKGROUNDS_H
-#define THEMEBACKGROUNDS_H
+#ifndef CTHEMEBACKGROUNDS_H
+#define CTHEMEBACKGROUNDS_H
 
 #include <string>
 
-class ThemeBackgrounds
+class CThemeBackgrounds
 {
 public:
 	// Writes FondIntro.png (browsing and intro) and FondEcran.png (quizzes).

@@ -1,4 +1,4 @@
-#include "StringTable.h"
+#include "CStringTable.h"
 
 #include <cstdio>
 
@@ -21,7 +21,7 @@ void PutU32(std::vector<uint8_t>& ao_Out, size_t au_Pos, uint32_t au32_Value)
 }
 }
 
-bool StringTable::Parse(const std::string& as_Source, std::string& as_Error)
+bool CStringTable::Parse(const std::string& as_Source, std::string& as_Error)
 {
 	mo_Texts.clear();
 	size_t start = 0;
@@ -48,7 +48,7 @@ bool StringTable::Parse(const std::string& as_Source, std::string& as_Error)
 	return true;
 }
 
-bool StringTable::ParseLine(const std::string& as_Line, std::string& as_Error)
+bool CStringTable::ParseLine(const std::string& as_Line, std::string& as_Error)
 {
 	std::string line = Trim(as_Line);
 	if (line.empty() || line[0] == '#')
@@ -88,7 +88,7 @@ bool StringTable::ParseLine(const std::string& as_Line, std::string& as_Error)
 
 // The texts are drawn with a Latin-1 bitmap font: anything outside
 // ISO-8859-1, and the C1 controls that font has no glyph for, is refused.
-bool StringTable::DecodeText(const std::string& as_Raw, std::string& as_Latin1, std::string& as_Error)
+bool CStringTable::DecodeText(const std::string& as_Raw, std::string& as_Latin1, std::string& as_Error)
 {
 	as_Latin1.clear();
 	for (size_t i = 0; i < as_Raw.size();)
@@ -138,7 +138,7 @@ bool StringTable::DecodeText(const std::string& as_Raw, std::string& as_Latin1, 
 
 // Some texts are printf formats filled with ints; any other conversion
 // would read arguments that are not there, so only %i and %% are allowed.
-bool StringTable::CheckFormat(const std::string& as_Latin1, std::string& as_Error)
+bool CStringTable::CheckFormat(const std::string& as_Latin1, std::string& as_Error)
 {
 	for (size_t i = 0; i < as_Latin1.size(); ++i)
 	{
@@ -155,7 +155,7 @@ bool StringTable::CheckFormat(const std::string& as_Latin1, std::string& as_Erro
 	return true;
 }
 
-std::vector<uint8_t> StringTable::Serialize() const
+std::vector<uint8_t> CStringTable::Serialize() const
 {
 	uint32_t count = mo_Texts.empty() ? 0 : mo_Texts.rbegin()->first;
 	std::vector<uint8_t> out(4 + 4 * static_cast<size_t>(count), 0);
@@ -179,7 +179,7 @@ std::vector<uint8_t> StringTable::Serialize() const
 	return out;
 }
 
-std::string StringTable::GetText(uint32_t au32_Id) const
+std::string CStringTable::GetText(uint32_t au32_Id) const
 {
 	auto it = mo_Texts.find(au32_Id);
 	return it == mo_Texts.end() ? std::string() : it->second;
