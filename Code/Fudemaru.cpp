@@ -31,17 +31,17 @@ SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height)
 	const float fRatio = static_cast<float>(ai_Width) / static_cast<float>(ai_Height);
 	if (fRatio > kf_AspectRatio)
 	{
-		oView.i_Width = static_cast<int>(ai_Height * kf_AspectRatio);
-		oView.i_Height = ai_Height;
-		oView.i_X = 0;
-		oView.i_Y = 0;
+		oView.mi_Width = static_cast<int>(ai_Height * kf_AspectRatio);
+		oView.mi_Height = ai_Height;
+		oView.mi_X = 0;
+		oView.mi_Y = 0;
 	}
 	else
 	{
-		oView.i_Width = ai_Width;
-		oView.i_Height = static_cast<int>(ai_Width / kf_AspectRatio);
-		oView.i_X = 0;
-		oView.i_Y = ai_Height - oView.i_Height;   // the top of the window
+		oView.mi_Width = ai_Width;
+		oView.mi_Height = static_cast<int>(ai_Width / kf_AspectRatio);
+		oView.mi_X = 0;
+		oView.mi_Y = ai_Height - oView.mi_Height;   // the top of the window
 	}
 	return oView;
 }

@@ -33,10 +33,10 @@ extern u8 gu8_Palettes[ke_Palette__Total];
 // The picture keeps the 480:272 aspect ratio: the part of a window it is drawn in.
 struct SViewport
 {
-	int i_X;
-	int i_Y;        // bottom-up, as OpenGL counts
-	int i_Width;
-	int i_Height;
+	int mi_X;
+	int mi_Y;        // bottom-up, as OpenGL counts
+	int mi_Width;
+	int mi_Height;
 };
 SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height);
 

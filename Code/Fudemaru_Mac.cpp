@@ -29,11 +29,11 @@ namespace
 	void CB_Resize(int ai_Width, int ai_Height)
 	{
 		const SViewport oView = Fudemaru_ComputeViewport(ai_Width, ai_Height);
-		glViewport(0, oView.i_Y, oView.i_Width, oView.i_Height);
+		glViewport(0, oView.mi_Y, oView.mi_Width, oView.mi_Height);
 		guWindowSize.x = static_cast<u16>(ai_Width);
 		guWindowSize.y = static_cast<u16>(ai_Height);
-		if (oView.i_Width != ai_Width || oView.i_Height != ai_Height)
-			glutReshapeWindow(oView.i_Width, oView.i_Height);
+		if (oView.mi_Width != ai_Width || oView.mi_Height != ai_Height)
+			glutReshapeWindow(oView.mi_Width, oView.mi_Height);
 	}
 
 	void CB_Keys(unsigned char au8_Key, int, int)

@@ -10,10 +10,10 @@ namespace
 		for (int i = 0; i < 100; ++i)
 		{
 			const SViewport oView = Fudemaru_ComputeViewport(ai_Width, ai_Height);
-			if (oView.i_Width == ai_Width && oView.i_Height == ai_Height)
+			if (oView.mi_Width == ai_Width && oView.mi_Height == ai_Height)
 				return;
-			ai_Width = oView.i_Width;
-			ai_Height = oView.i_Height;
+			ai_Width = oView.mi_Width;
+			ai_Height = oView.mi_Height;
 		}
 		FAIL() << "the window never settles";
 	}
@@ -22,26 +22,26 @@ namespace
 TEST(ResizeRule, TooTallWindowDrawsAtTheTop)
 {
 	const SViewport oView = Fudemaru_ComputeViewport(480, 400);
-	EXPECT_EQ(0, oView.i_X);
-	EXPECT_EQ(128, oView.i_Y);
-	EXPECT_EQ(480, oView.i_Width);
-	EXPECT_EQ(272, oView.i_Height);
+	EXPECT_EQ(0, oView.mi_X);
+	EXPECT_EQ(128, oView.mi_Y);
+	EXPECT_EQ(480, oView.mi_Width);
+	EXPECT_EQ(272, oView.mi_Height);
 }
 
 TEST(ResizeRule, TooWideWindowIsCutAtTheRight)
 {
 	const SViewport oView = Fudemaru_ComputeViewport(960, 400);
-	EXPECT_EQ(0, oView.i_Y);
-	EXPECT_EQ(705, oView.i_Width);
-	EXPECT_EQ(400, oView.i_Height);
+	EXPECT_EQ(0, oView.mi_Y);
+	EXPECT_EQ(705, oView.mi_Width);
+	EXPECT_EQ(400, oView.mi_Height);
 }
 
 TEST(ResizeRule, ExactSizeAsksForNothing)
 {
 	const SViewport oView = Fudemaru_ComputeViewport(480, 272);
-	EXPECT_EQ(480, oView.i_Width);
-	EXPECT_EQ(272, oView.i_Height);
-	EXPECT_EQ(0, oView.i_Y);
+	EXPECT_EQ(480, oView.mi_Width);
+	EXPECT_EQ(272, oView.mi_Height);
+	EXPECT_EQ(0, oView.mi_Y);
 }
 
 TEST(ResizeRule, WindowsSettleWhereTruncationStops)

@@ -112,7 +112,7 @@ int main(int argc, char** argv)
 		return 1;
 	}
 	const SViewport oView = Fudemaru_ComputeViewport(oOptions.mi_Width, oOptions.mi_Height);
-	glViewport(oView.i_X, oView.i_Y, oView.i_Width, oView.i_Height);
+	glViewport(oView.mi_X, oView.mi_Y, oView.mi_Width, oView.mi_Height);
 	guWindowSize.x = static_cast<u16>(oOptions.mi_Width);
 	guWindowSize.y = static_cast<u16>(oOptions.mi_Height);
 
