@@ -1,11 +1,14 @@
 #ifndef LIBGEN_UTILS_H
 #define LIBGEN_UTILS_H
 
+#include <stddef.h>
 #include "LibGen_DataTypes.h"
 
 u32  HexValue(const char* as_Text, unsigned char au8_DigitMax);
 u32  HexValue(const unsigned char* as_Text, unsigned char au8_DigitMax);
 bool IsSameString(const char* as_Text1, const char* as_Text2, bool ab_IgnoreCase);
+// A copy of at most au_MaxLen bytes of as_Text, always terminated; the caller frees it with delete[].
+char* LibGen_StrDup(const char* as_Text, size_t au_MaxLen = SIZE_MAX);
 // Whether the elements of XML text nest at most au32_DepthMax deep. TinyXML parses one level per
 // call frame, so a hostile file must be measured before it is handed over. Comments, CDATA and
 // declarations are skipped; quoted attribute values may hold '>'.

@@ -51,6 +51,15 @@ bool IsSameString(const char* as_Text1, const char* as_Text2, bool ab_IgnoreCase
 	}
 }
 
+char* LibGen_StrDup(const char* as_Text, size_t au_MaxLen)
+{
+	const size_t u_Len = strnlen(as_Text, au_MaxLen);
+	char* s_Copy = new char[u_Len + 1];
+	memcpy(s_Copy, as_Text, u_Len);
+	s_Copy[u_Len] = 0;
+	return s_Copy;
+}
+
 // The text just past the first as_End at or after ap_Text, or its terminator when there is none.
 static const char* SkipPast(const char* ap_Text, const char* as_End)
 {

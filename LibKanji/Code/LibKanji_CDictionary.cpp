@@ -236,10 +236,7 @@ void LibKanji_CDictionary::AddPending(SPending& ao_Pending, SKanjiData::enumStri
 	u8& u8_Count = ao_Pending.mu8_Count[ae_Kind];
 	if (u8_Count >= ke_kanji_max_String)
 		return;
-	const size_t u_Len = strlen(as_Text);
-	char* s_Copy = new char[u_Len + 1];
-	memcpy(s_Copy, as_Text, u_Len + 1);
-	ao_Pending.mp_Text[ae_Kind][u8_Count++] = s_Copy;
+	ao_Pending.mp_Text[ae_Kind][u8_Count++] = LibGen_StrDup(as_Text);
 }
 
 void LibKanji_CDictionary::CommitPending(SKanjiData* ap_Kanji, SPending& ao_Pending)

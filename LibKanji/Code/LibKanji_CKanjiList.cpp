@@ -15,14 +15,6 @@ namespace
 		ku_Xml_Depth_Max = 32,  // a list is two levels deep; deeper nesting is a hostile file
 	};
 
-	char* CopyText(const char* as_Text)
-	{
-		const size_t u_Len = strlen(as_Text);
-		char* s_Copy = new char[u_Len + 1];
-		memcpy(s_Copy, as_Text, u_Len + 1);
-		return s_Copy;
-	}
-
 	// A field named exactly as in coFilterVal, ignoring case; ke_Info_Total when none.
 	u8 FindField(const char* as_Name)
 	{
@@ -66,8 +58,8 @@ void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 a
 	if (mu_ListCount >= ku_List_Max)
 		return;
 	SListInfo& o_List = ma_ListInfo[mu_ListCount++];
-	o_List.mp_File = CopyText(as_File);
-	o_List.mp_Name = CopyText(as_Name);
+	o_List.mp_File = LibGen_StrDup(as_File);
+	o_List.mp_Name = LibGen_StrDup(as_Name);
 	o_List.mu8_Type = au8_Type;
 }
 

@@ -24,9 +24,7 @@ LibText_CManagerString::~LibText_CManagerString()
 void LibText_CManagerString::SetLanguagePath(const char* as_pathname)
 {
 	LIBGEN_ASSERT(as_pathname != NULL);
-	const size_t u_Len = strlen(as_pathname);
-	char* s_Copy = new char[u_Len + 1];
-	memcpy(s_Copy, as_pathname, u_Len + 1);
+	char* s_Copy = LibGen_StrDup(as_pathname);
 	delete[] ms_Pathname;
 	ms_Pathname = s_Copy;
 }

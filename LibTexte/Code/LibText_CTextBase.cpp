@@ -1,6 +1,7 @@
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
+#include "LibGen_Utils.h"
 #include "LibText_CManagerString.h"
 #include "LibText_CTextBase.h"
 
@@ -74,10 +75,7 @@ void LibText_CTextBase::TxtSetText(const char* as_Text, bool ab_Copy)
 	mp_TextCopy = nullptr;
 	if (ab_Copy && as_Text != nullptr)
 	{
-		const size_t u_Len = strnlen(as_Text, ku_Text_Max);
-		mp_TextCopy = new char[u_Len + 1];
-		memcpy(mp_TextCopy, as_Text, u_Len);
-		mp_TextCopy[u_Len] = 0;
+		mp_TextCopy = LibGen_StrDup(as_Text, ku_Text_Max);
 		as_Text = mp_TextCopy;
 	}
 	mp_Text = as_Text;

@@ -76,6 +76,18 @@ TEST(Utils, HexValueAndStringComparison)
 	EXPECT_FALSE(IsSameString("ab", "abc", true));
 }
 
+TEST(Utils, StrDupCopiesAtMostTheLimitAndTerminates)
+{
+	char* s_Whole = LibGen_StrDup("kanji");
+	EXPECT_STREQ(s_Whole, "kanji");
+	delete[] s_Whole;
+	// The source need not be terminated within the limit.
+	const char s_Unterminated[4] = {'a', 'b', 'c', 'd'};
+	char* s_Cut = LibGen_StrDup(s_Unterminated, 3);
+	EXPECT_STREQ(s_Cut, "abc");
+	delete[] s_Cut;
+}
+
 TEST(Utils, XmlDepthCountsOpenElementsOnly)
 {
 	EXPECT_TRUE(XmlDepthWithin("", 0));
