@@ -4,6 +4,8 @@
 #include <stddef.h>
 #include "LibGen_DataTypes.h"
 
+// The value of one hexadecimal digit of either case, or -1 when ac is not one.
+int  LibGen_HexDigit(unsigned char ac);
 u32  HexValue(const char* as_Text, unsigned char au8_DigitMax);
 u32  HexValue(const unsigned char* as_Text, unsigned char au8_DigitMax);
 bool IsSameString(const char* as_Text1, const char* as_Text2, bool ab_IgnoreCase);

@@ -1,5 +1,6 @@
 #include <assert.h>
 #include "LibGen_DataTypes.h"
+#include "LibGen_Utils.h"
 
 CDataRead::CDataRead()
 	: mu_Size(0xFFFFFFFF), mb_BigEndian(false), mp_DataOrig(nullptr), mp_DataCur(nullptr)
@@ -101,8 +102,7 @@ bool CDataRead::IsADigit() const
 
 bool CDataRead::IsAHexDigit() const
 {
-	const u8 c = *mp_DataCur;
-	return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+	return LibGen_HexDigit(*mp_DataCur) >= 0;
 }
 
 u8 CDataRead::PeekDigitVal() const
@@ -119,11 +119,8 @@ u8 CDataRead::GetDigitVal()
 
 u8 CDataRead::PeekHexDigitVal() const
 {
-	const u8 c = *mp_DataCur;
-	if (c >= '0' && c <= '9') return static_cast<u8>(c - '0');
-	if (c >= 'A' && c <= 'F') return static_cast<u8>(c - 'A' + 10);
-	if (c >= 'a' && c <= 'f') return static_cast<u8>(c - 'a' + 10);
-	return 0;
+	const int i_Digit = LibGen_HexDigit(*mp_DataCur);
+	return i_Digit >= 0 ? static_cast<u8>(i_Digit) : 0;
 }
 
 u8 CDataRead::GetHexDigitVal()

@@ -4,19 +4,24 @@
 #include <string.h>
 #include "LibGen_Utils.h"
 
+int LibGen_HexDigit(unsigned char ac)
+{
+	if (ac >= '0' && ac <= '9') return ac - '0';
+	if (ac >= 'A' && ac <= 'F') return ac - 'A' + 10;
+	if (ac >= 'a' && ac <= 'f') return ac - 'a' + 10;
+	return -1;
+}
+
 // Shared by both HexValue overloads.
 static u32 ParseHex(const unsigned char* as_Text, unsigned char au8_DigitMax)
 {
 	u32 u32_Value = 0;
 	for (unsigned int i = 0; i < au8_DigitMax; ++i)
 	{
-		const unsigned char c = as_Text[i];
-		u32 u32_Digit;
-		if (c >= '0' && c <= '9')      u32_Digit = c - '0';
-		else if (c >= 'A' && c <= 'F') u32_Digit = c - 'A' + 10;
-		else if (c >= 'a' && c <= 'f') u32_Digit = c - 'a' + 10;
-		else break;
-		u32_Value = u32_Value * 16 + u32_Digit;
+		const int i_Digit = LibGen_HexDigit(as_Text[i]);
+		if (i_Digit < 0)
+			break;
+		u32_Value = u32_Value * 16 + (u32)i_Digit;
 	}
 	return u32_Value;
 }

@@ -1,6 +1,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include "LibGen_Utils.h"
 #include "LibText_CBdfReader.h"
 #include "LibText_Utils.h"
 
@@ -9,18 +10,6 @@ namespace
 	// Above this lowest code the font is JIS-encoded and renumbered from 0.
 	const u32 ku_JisCodeMin = 0x2120;
 	const long kl_CodeMax = 0xFFFF;
-
-	bool IsHexDigit(char ac)
-	{
-		return (ac >= '0' && ac <= '9') || (ac >= 'A' && ac <= 'F') || (ac >= 'a' && ac <= 'f');
-	}
-
-	u8 HexDigit(char ac)
-	{
-		if (ac <= '9')
-			return ac - '0';
-		return (ac & ~0x20) - 'A' + 10;
-	}
 
 	u32 RowBytes(u32 au_Width)
 	{
@@ -188,9 +177,11 @@ bool LibText_CBdfReader::AppendRow()
 		return false;
 	for (size_t i = 0; i < u_Len; i += 2)
 	{
-		if (!IsHexDigit(ms_Keyword[i]) || !IsHexDigit(ms_Keyword[i + 1]))
+		const int i_High = LibGen_HexDigit((unsigned char)ms_Keyword[i]);
+		const int i_Low = LibGen_HexDigit((unsigned char)ms_Keyword[i + 1]);
+		if (i_High < 0 || i_Low < 0)
 			return false;
-		mp_Bitmap[mu_BitmapUsed++] = LibText_ReverseBits((u8)(HexDigit(ms_Keyword[i]) << 4 | HexDigit(ms_Keyword[i + 1])));
+		mp_Bitmap[mu_BitmapUsed++] = LibText_ReverseBits((u8)(i_High << 4 | i_Low));
 	}
 	return true;
 }

@@ -65,6 +65,14 @@ TEST(DataRead, NumbersFromTextLeaveTheCursorOnTheFirstByteNotTaken)
 
 TEST(Utils, HexValueAndStringComparison)
 {
+	// The characters on either side of each digit range are not digits.
+	EXPECT_EQ(LibGen_HexDigit('0'), 0);
+	EXPECT_EQ(LibGen_HexDigit('9'), 9);
+	EXPECT_EQ(LibGen_HexDigit('A'), 10);
+	EXPECT_EQ(LibGen_HexDigit('f'), 15);
+	const unsigned char cs_NotDigits[] = {'/', ':', '@', 'G', '`', 'g', 0, 0xC1};
+	for (unsigned char c : cs_NotDigits)
+		EXPECT_EQ(LibGen_HexDigit(c), -1) << (int)c;
 	EXPECT_EQ(HexValue("7g", 2), 7u);
 	EXPECT_EQ(HexValue("B0a1", 4), 0xB0A1u);
 	EXPECT_EQ(HexValue(reinterpret_cast<const unsigned char*>("B0a1"), 2), 0xB0u);
