@@ -11,6 +11,13 @@ u32  HexValue(const unsigned char* as_Text, unsigned char au8_DigitMax);
 bool IsSameString(const char* as_Text1, const char* as_Text2, bool ab_IgnoreCase);
 // A copy of at most au_MaxLen bytes of as_Text, always terminated; the caller frees it with delete[].
 char* LibGen_StrDup(const char* as_Text, size_t au_MaxLen = SIZE_MAX);
+// The JIS X 0208 position, from 0, of the EUC-JP bytes au8_High and au8_Low: (row - 1) * 94 + (cell - 1),
+// each byte being 0xA0 + its row or cell. Bytes outside 0xA1..0xFE give a position outside the table.
+inline int LibGen_EucToJisIndex(u8 au8_High, u8 au8_Low)
+{
+	return au8_High * 94 + au8_Low - (0xA1 * 94 + 0xA1);
+}
+
 // Whether the elements of XML text nest at most au32_DepthMax deep. TinyXML parses one level per
 // call frame, so a hostile file must be measured before it is handed over. Comments, CDATA and
 // declarations are skipped; quoted attribute values may hold '>'.

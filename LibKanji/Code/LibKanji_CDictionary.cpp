@@ -71,7 +71,7 @@ int LibKanji_CDictionary::GetIndexFromEuc(u16 au16_Code)
 	const int i_Low = au16_Code & 0xFF;
 	if (i_High < 0xA1 || i_High > 0xFE || i_Low < 0xA1 || i_Low > 0xFE)
 		return -1;
-	return i_High * 94 + i_Low - 15295;
+	return LibGen_EucToJisIndex((u8)i_High, (u8)i_Low);
 }
 
 void LibKanji_CDictionary::Unload()

@@ -146,7 +146,7 @@ void LibText_CTextBase::TxtGetCharInfo(u16 au16_Pos, const LibText_CFont::SCharI
 		return;
 	au8_Length = 2;
 	if (mp_FontKanji != nullptr)
-		ap_Info = mp_FontKanji->GetCharInfo((u16)(p[0] * 94 + p[1] - 15295));
+		ap_Info = mp_FontKanji->GetCharInfo((u16)LibGen_EucToJisIndex(p[0], p[1]));
 }
 
 namespace
