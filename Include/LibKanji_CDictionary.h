@@ -67,6 +67,8 @@ public:
 	bool IsLoaded() const { return mp_Kanji != nullptr; }
 
 	SKanjiData* GetKanjiFromEuc(u16 au16_Code) const;
+	// As GetKanjiFromEuc, but null also for a position between two kanji, whose record holds none.
+	SKanjiData* FindKanjiFromEuc(u16 au16_Code) const;
 	SKanjiData* GetKanjiFromInfo(SKanjiData::enumInfo ae_Info, u16 au16_Value, u16 au16_Nth) const;
 	SKanjiData* GetKanjiFromRadical(u16 au16_RadicalIndex) const;
 	static SKanjiData::enumInfo GetInfoFromName(const char* as_Name);

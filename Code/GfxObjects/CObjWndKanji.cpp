@@ -74,7 +74,7 @@ void CObjWndKanji::LoadKanji(u16 au16_Code)
 	// empty instead of showing the previous kanji.
 	for (LibGfx_CObjText* pText : mapo_Text)
 		pText->mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
-	const SKanjiData* pKanji = GetRecord(mu16_Kanji);
+	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
 	if (pKanji == nullptr)
 		return;
 
@@ -102,13 +102,6 @@ void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const SKanjiData& ao_Ka
 	JoinStrings(ao_Kanji, ae_Kind, au8_Max, "\n", sText, sizeof(sText));
 	ao_Text.TxtSetText(sText, true);
 	ao_Text.mu32_State |= ke_Obj_Visible;
-}
-
-SKanjiData* CObjWndKanji::GetRecord(u16 au16_Code)
-{
-	// Positions between two kanji of the dictionary have a record with no code.
-	SKanjiData* pKanji = LibKanji_CDictionary::Instance()->GetKanjiFromEuc(au16_Code);
-	return (pKanji != nullptr && pKanji->mu16_Info[SKanjiData::ke_Info_EU] != 0) ? pKanji : nullptr;
 }
 
 u32 CObjWndKanji::JoinStrings(const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind, u16 au16_Max,

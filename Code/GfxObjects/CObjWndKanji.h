@@ -32,8 +32,6 @@ public:
 	// Shows the window with the kanji of a non-zero code, or again with the current one for 0.
 	void LoadKanji(u16 au16_Code);
 
-	// The record of a code, or null when the dictionary has no kanji there.
-	static SKanjiData* GetRecord(u16 au16_Code);
 	// Joins the first au16_Max texts of a kind with the separator into as_Buffer of au_Size
 	// bytes. What does not fit is cut off, never inside a two-byte character; the result is
 	// always terminated. Returns its length.

@@ -57,7 +57,7 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	Unload();
 	if (au16_Code != 0)
 		mu16_Kanji = au16_Code;
-	const SKanjiData* pKanji = CObjWndKanji::GetRecord(mu16_Kanji);
+	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
 	if (pKanji == nullptr)
 		return;
 

@@ -382,6 +382,12 @@ SKanjiData* LibKanji_CDictionary::GetKanjiFromEuc(u16 au16_Code) const
 	return &mp_Kanji[i_Index - mu16_IndexFirst];
 }
 
+SKanjiData* LibKanji_CDictionary::FindKanjiFromEuc(u16 au16_Code) const
+{
+	SKanjiData* p_Kanji = GetKanjiFromEuc(au16_Code);
+	return (p_Kanji != nullptr && p_Kanji->mu16_Info[SKanjiData::ke_Info_EU] != 0) ? p_Kanji : nullptr;
+}
+
 SKanjiData* LibKanji_CDictionary::GetKanjiFromInfo(SKanjiData::enumInfo ae_Info, u16 au16_Value, u16 au16_Nth) const
 {
 	LIBGEN_ASSERT(ae_Info < SKanjiData::ke_Info_Total);

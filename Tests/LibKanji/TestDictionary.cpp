@@ -116,6 +116,9 @@ TEST_F(DictionaryTest, LastLineWithoutNewlineAndLinesOutsideTheRange)
 	ASSERT_NE(p_Gap, nullptr);
 	EXPECT_EQ(p_Gap->mu16_Info[K::ke_Info_EU], 0);
 	EXPECT_EQ(p_Gap->mu8_StringCount[K::ke_String_Meaning], 0);
+	EXPECT_EQ(mo_Dict.FindKanjiFromEuc(0xB0A3), nullptr);
+	EXPECT_EQ(mo_Dict.FindKanjiFromEuc(0xB0A4), Kanji(kAd));
+	EXPECT_EQ(mo_Dict.FindKanjiFromEuc(0xB0A5), nullptr);
 	const K* p_Last = Kanji(kAd);
 	ASSERT_EQ(p_Last->mu8_StringCount[K::ke_String_Meaning], 1);
 	EXPECT_STREQ(p_Last->mpp_String[K::ke_String_Meaning][0], "last");

@@ -91,12 +91,6 @@ namespace
 		return (s_Euc.size() == 2) ? (u16)((u8)s_Euc[0] << 8 | (u8)s_Euc[1]) : 0;
 	}
 
-	const SKanjiData* FindKanji(u16 au16_Code)
-	{
-		const SKanjiData* p_Kanji = LibKanji_CDictionary::Instance()->GetKanjiFromEuc(au16_Code);
-		return (p_Kanji != nullptr && p_Kanji->mu16_Info[SKanjiData::ke_Info_EU] != 0) ? p_Kanji : nullptr;
-	}
-
 	std::string TextArray(const SKanjiData* ap_Kanji, SKanjiData::enumString ae_Kind)
 	{
 		std::string s_Out = "[";
@@ -108,7 +102,7 @@ namespace
 	int PrintKanji(const char* as_Arg)
 	{
 		const u16 u16_Code = ParseCode(as_Arg);
-		const SKanjiData* p_Kanji = FindKanji(u16_Code);
+		const SKanjiData* p_Kanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(u16_Code);
 		if (p_Kanji == nullptr)
 			return Fail("no kanji", as_Arg);
 		// The fields in record order under their list names; the code itself is "euc".
@@ -168,7 +162,7 @@ namespace
 	{
 		const u16 u16_Code = ParseCode(as_Arg);
 		LibKanji_CStroke* p_Stroke = LibKanji_CStroke::Instance();
-		if (FindKanji(u16_Code) == nullptr && p_Stroke->GetElementId(u16_Code) == 0)
+		if (LibKanji_CDictionary::Instance()->FindKanjiFromEuc(u16_Code) == nullptr && p_Stroke->GetElementId(u16_Code) == 0)
 			return Fail("no kanji", as_Arg);
 		std::vector<LibGen_CPath> o_Paths;
 		const u8 u8_Count = p_Stroke->GetStrokes(u16_Code, CVector2d<unsigned short>(96, 96), 5, o_Paths);
