@@ -77,10 +77,17 @@ public:
 
 	u16 GetKanjiTotal() const { return mu16_KanjiTotal; }
 	u16 GetIndexFirst() const { return mu16_IndexFirst; }
-	u16 GetInfoCount(SKanjiData::enumInfo ae_Info) const { return mu16_InfoCount[ae_Info]; }
-	u16 GetGradeCount(u8 au8_Grade) const { return mu16_GradeCount[au8_Grade]; }
-	u16 GetRadicalCount(u8 au8_Radical) const { return mu16_RadicalCount[au8_Radical]; }
-	u16 GetStrokeCount(u8 au8_Stroke) const { return mu16_StrokeCount[au8_Stroke]; }
+	// How many kanji hold an info, a grade, a radical or a stroke count; 0 for one outside the tables.
+	u16 GetInfoCount(SKanjiData::enumInfo ae_Info) const
+	{
+		return (unsigned)ae_Info <= SKanjiData::ke_Info_DB ? mu16_InfoCount[ae_Info] : 0;
+	}
+	u16 GetGradeCount(u8 au8_Grade) const { return au8_Grade < ke_kanji_max_grade ? mu16_GradeCount[au8_Grade] : 0; }
+	u16 GetRadicalCount(u8 au8_Radical) const
+	{
+		return au8_Radical < ke_kanji_max_Radical ? mu16_RadicalCount[au8_Radical] : 0;
+	}
+	u16 GetStrokeCount(u8 au8_Stroke) const { return au8_Stroke < ke_kanji_max_Stroke ? mu16_StrokeCount[au8_Stroke] : 0; }
 	SKanjiData* GetRecord(u16 au16_Record) const { return (au16_Record < mu16_KanjiTotal) ? &mp_Kanji[au16_Record] : nullptr; }
 
 	// The steps of Load, one per kind of token.

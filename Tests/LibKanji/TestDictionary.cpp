@@ -127,6 +127,19 @@ TEST_F(DictionaryTest, LastLineWithoutNewlineAndLinesOutsideTheRange)
 	EXPECT_EQ(mo_Dict.GetKanjiFromEuc(0x3021), nullptr);
 }
 
+TEST_F(DictionaryTest, CountersOutsideTheirTablesAreZero)
+{
+	ASSERT_TRUE(Load(kHeader + kAa + " 3021 U4e9c B1 G9 S31 \n"));
+	EXPECT_EQ(mo_Dict.GetInfoCount(K::ke_Info_U), 1);
+	EXPECT_EQ(mo_Dict.GetInfoCount(K::ke_Info_Total), 0);
+	EXPECT_EQ(mo_Dict.GetGradeCount(9), 1);
+	EXPECT_EQ(mo_Dict.GetGradeCount(LibKanji_CDictionary::ke_kanji_max_grade), 0);
+	EXPECT_EQ(mo_Dict.GetStrokeCount(31), 1);
+	EXPECT_EQ(mo_Dict.GetStrokeCount(LibKanji_CDictionary::ke_kanji_max_Stroke), 0);
+	EXPECT_EQ(mo_Dict.GetRadicalCount(1), 1);
+	EXPECT_EQ(mo_Dict.GetRadicalCount(255), 0);
+}
+
 TEST_F(DictionaryTest, Lookups)
 {
 	ASSERT_TRUE(Load(kHeader + kAa + " 3021 U4e00 G1 \n" + kAb + " 3022 G2 \n" + kAc + " 3023 U4e00 G1 \n"));
