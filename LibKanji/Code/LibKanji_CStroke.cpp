@@ -149,8 +149,8 @@ bool LibKanji_CStroke::Load(const char* as_Path)
 	{
 		mo_Key.resize(u16_KeyCount);
 		for (SKey& o_Key : mo_Key)
-			o_Read.U16(o_Key.mu16_Key) && o_Read.U16(o_Key.mu16_Id);
-		b_Ok = o_Read.Skip(4) && o_Read.U16(u16_ElementCount);
+			b_Ok = b_Ok && o_Read.U16(o_Key.mu16_Key) && o_Read.U16(o_Key.mu16_Id);
+		b_Ok = b_Ok && o_Read.Skip(4) && o_Read.U16(u16_ElementCount);
 	}
 	mo_Element.reserve(u16_ElementCount);
 	while (b_Ok && o_Read.mu32_Left > 0)
