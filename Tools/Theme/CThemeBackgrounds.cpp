@@ -171,3 +171,18 @@ bool CThemeBackgrounds::Build(const std::string& as_Dir)
 	bool ok = intro.Save(as_Dir + "/FondIntro.png");
 	return quiz.Save(as_Dir + "/FondEcran.png") && ok;
 }
+
+bool CThemeBackgrounds::BuildAppIcon(const std::string& as_Path)
+{
+	const int size = 256;
+	CThemeCanvas icon(size, size);
+	cairo_t* cr = icon.Cr();
+	// Paper clipped to a rounded square; outside it the icon stays transparent.
+	icon.RoundedRect(8, 8, size - 16, size - 16, 36);
+	cairo_clip(cr);
+	DrawPaper(icon);
+	cairo_reset_clip(cr);
+	DrawEnso(icon, size / 2.0, size / 2.0 - 6, 78);
+	DrawSeal(icon, 176, 178, 36);
+	return icon.Save(as_Path);
+}

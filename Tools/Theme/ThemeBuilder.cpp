@@ -1,5 +1,5 @@
-// fudemaru-theme OUTPUT_DIR: draws the Default theme's pictures into
-// OUTPUT_DIR/Wnd_Main, Tooltips/Pc, Icon_Menu and Background.
+// fudemaru-theme OUTPUT_DIR [ICON.png]: draws the Default theme's pictures into
+// OUTPUT_DIR/Wnd_Main, Tooltips/Pc, Icon_Menu and Background, and the desktop icon when named.
 #include "CThemeBackgrounds.h"
 #include "CThemeButtons.h"
 #include "CThemeMenuIcons.h"
@@ -24,9 +24,9 @@ bool MakeDir(const std::string& as_Path)
 
 int main(int argc, char** argv)
 {
-	if (argc != 2)
+	if (argc != 2 && argc != 3)
 	{
-		fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+		fprintf(stderr, "usage: %s OUTPUT_DIR [ICON.png]\n", argv[0]);
 		return 2;
 	}
 	const std::string root = argv[1];
@@ -43,5 +43,7 @@ int main(int argc, char** argv)
 	ok = CThemeButtons::Build(buttons) && ok;
 	ok = CThemeMenuIcons::Build(menu) && ok;
 	ok = CThemeBackgrounds::Build(background) && ok;
+	if (argc == 3)
+		ok = CThemeBackgrounds::BuildAppIcon(argv[2]) && ok;
 	return ok ? 0 : 1;
 }

@@ -22,12 +22,12 @@ struct Picture
 	const uint8_t* At(unsigned x, unsigned y) const { return &rgba[4 * (y * width + x)]; }
 };
 
-Picture Load(const std::string& as_Name)
+Picture LoadPath(const std::string& as_Path)
 {
 	Picture picture;
 	png_image image = {};
 	image.version = PNG_IMAGE_VERSION;
-	if (!png_image_begin_read_from_file(&image, (kTheme + as_Name).c_str()))
+	if (!png_image_begin_read_from_file(&image, as_Path.c_str()))
 		return picture;
 	image.format = PNG_FORMAT_RGBA;
 	std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
@@ -39,6 +39,11 @@ Picture Load(const std::string& as_Name)
 	}
 	png_image_free(&image);
 	return picture;
+}
+
+Picture Load(const std::string& as_Name)
+{
+	return LoadPath(kTheme + as_Name);
 }
 
 // Largest channel difference between column a of one picture and column b
@@ -218,4 +223,14 @@ TEST(ThemeIcons, ArrowsPointTheirWay)
 	EXPECT_LT(upDown.first + upDown.second, upDownSide.first + upDownSide.second);
 	EXPECT_GT(leftRight.first + leftRight.second, 0u);
 }
+}
+
+TEST(ThemeIcons, DesktopIconIsARoundedPaperSquare)
+{
+	const Picture icon = LoadPath(FUDEMARU_ICON);
+	ASSERT_EQ(256u, icon.width);
+	ASSERT_EQ(256u, icon.height);
+	EXPECT_EQ(0, icon.At(0, 0)[3]) << "see-through outside the rounded corner";
+	EXPECT_EQ(255, icon.At(128, 20)[3]) << "opaque paper inside";
+	EXPECT_EQ(255, icon.At(20, 128)[3]);
 }
