@@ -53,6 +53,8 @@ public:
 	void ClearPoly();
 	void SetCorners(const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2);
 
+	// Sets or clears ke_Obj_Visible.
+	void SetVisible(bool ab_Visible);
 	void SetAlpha(u8 au8_Alpha);
 	void SetAlphaAll(u8 au8_Alpha);
 	// Keeps each vertex's alpha.

@@ -19,14 +19,6 @@ namespace
 	// Band colours as red, green, blue, alpha bytes: translucent blue, edged with opaque blue.
 	const u32 ku32_BandColor = 0x7DC80000u;
 	const u32 ku32_LineColor = 0xFFC80000u;
-
-	void SetVisible(LibGfx_CObjBase& ao_Obj, bool ab_Visible)
-	{
-		if (ab_Visible)
-			ao_Obj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
-		else
-			ao_Obj.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
-	}
 }
 
 LibGfx_CManagerMenu::LibGfx_CManagerMenu()
@@ -35,7 +27,7 @@ LibGfx_CManagerMenu::LibGfx_CManagerMenu()
 	for (LibGfx_CObjBase& oFace : mo_Face)
 	{
 		oFace.SetParent(&mo_Prism);
-		SetVisible(oFace, true);
+		oFace.SetVisible(true);
 	}
 }
 
@@ -98,13 +90,13 @@ void LibGfx_CManagerMenu::MenuAdd(LibGfx_CMenu* ap_Menu)
 	LIBGEN_ASSERT(mu8_MenuCount < ku_Menu_Max);
 	mpo_Menu[mu8_MenuCount] = ap_Menu;
 	ap_Menu->mo_Obj.SetParent(&mo_Face[mu8_MenuCount % ku_Face_Total]);
-	SetVisible(ap_Menu->mo_Obj, true);
+	ap_Menu->mo_Obj.SetVisible(true);
 	ap_Menu->ShowTooltip();
 	mf_Speed = -kf_RollSpeed;
 	++mu8_MenuCount;
 	// The menu three levels down had this face.
 	if (mu8_MenuCount > ku_Face_Total)
-		SetVisible(mpo_Menu[mu8_MenuCount - 1 - ku_Face_Total]->mo_Obj, false);
+		mpo_Menu[mu8_MenuCount - 1 - ku_Face_Total]->mo_Obj.SetVisible(false);
 }
 
 u8 LibGfx_CManagerMenu::MenuRemCurrent()
@@ -123,7 +115,7 @@ void LibGfx_CManagerMenu::MenuRemAll()
 	{
 		LibGfx_CObjBase& oObj = mpo_Menu[--mu8_MenuCount]->mo_Obj;
 		oObj.SetParent(nullptr);
-		SetVisible(oObj, false);
+		oObj.SetVisible(false);
 	}
 	mf_Angle = 0.0f;
 	mf_Speed = 0.0f;
@@ -140,9 +132,9 @@ void LibGfx_CManagerMenu::EndRoll()
 	{
 		// The menu rolled away goes; the one that shares its face comes back.
 		if (mu8_MenuCount == mu8_MenuRemoved)
-			SetVisible(mpo_Menu[mu8_MenuCount]->mo_Obj, false);
+			mpo_Menu[mu8_MenuCount]->mo_Obj.SetVisible(false);
 		if (mu8_MenuCount >= ku_Face_Total)
-			SetVisible(mpo_Menu[mu8_MenuCount - ku_Face_Total]->mo_Obj, true);
+			mpo_Menu[mu8_MenuCount - ku_Face_Total]->mo_Obj.SetVisible(true);
 		mu8_MenuRemoved = 0;
 	}
 	mf_Speed = 0.0f;

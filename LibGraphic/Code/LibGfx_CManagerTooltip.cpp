@@ -28,14 +28,6 @@ namespace
 		}
 		return true;
 	}
-
-	void Show(LibGfx_CObjBase& ao_Object, bool ab_Shown)
-	{
-		if (ab_Shown)
-			ao_Object.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
-		else
-			ao_Object.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
-	}
 }
 
 LibGfx_CManagerTooltip::LibGfx_CManagerTooltip()
@@ -69,7 +61,7 @@ void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Pa
 		oIcon.mu32_Align = ku32_AlignLeftBottom;
 		oIcon.SetParent(&mo_Bar);
 		oIcon.mo_Pos.y = 2;
-		Show(oIcon, false);
+		oIcon.SetVisible(false);
 	}
 
 	const u8 au8_TxtAlign[ku_Tooltip_Line] = {LibText_CTextBase::ke_TxtAlign_Center, LibText_CTextBase::ke_TxtAlign_Left};
@@ -83,11 +75,11 @@ void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Pa
 		oLine.TxtSetPalette(au8_Palette);
 		oLine.TxtSetTextId(0);
 		oLine.mo_Pos.y = af_PosY[i];
-		Show(oLine, false);
+		oLine.SetVisible(false);
 	}
 	// Line 0 is centred on the bar, line 1 starts at its left edge.
 	mo_TxtLine[1].mu32_Align = ku32_AlignLeftBottom;
-	Show(mo_Bar, true);
+	mo_Bar.SetVisible(true);
 }
 
 void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const u32& au32_TextId)
@@ -95,7 +87,7 @@ void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const u32& au32_Text
 	LIBGEN_ASSERT(au8_Line < ku_Tooltip_Line);
 	if (au32_TextId != 0)
 		mo_TxtLine[au8_Line].TxtSetTextId(au32_TextId);
-	Show(mo_TxtLine[au8_Line], au32_TextId != 0);
+	mo_TxtLine[au8_Line].SetVisible(au32_TextId != 0);
 }
 
 void LibGfx_CManagerTooltip::SetTxtMainFmt(const u8& au8_Line, u32 au32_TextId, ...)
@@ -112,7 +104,7 @@ void LibGfx_CManagerTooltip::SetTxtMainFmt(const u8& au8_Line, u32 au32_TextId, 
 		sFormat = sText;
 	}
 	mo_TxtLine[au8_Line].TxtSetText(sFormat, true);
-	Show(mo_TxtLine[au8_Line], true);
+	mo_TxtLine[au8_Line].SetVisible(true);
 }
 
 void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const char* as_Text)
@@ -120,7 +112,7 @@ void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const char* as_Text)
 	LIBGEN_ASSERT(au8_Line < ku_Tooltip_Line);
 	if (as_Text != nullptr)
 		mo_TxtLine[au8_Line].TxtSetText(as_Text, false);
-	Show(mo_TxtLine[au8_Line], as_Text != nullptr);
+	mo_TxtLine[au8_Line].SetVisible(as_Text != nullptr);
 }
 
 void LibGfx_CManagerTooltip::SetTxtKey(enumKeysId ae_Key, const u32& au32_TextId)
@@ -128,7 +120,7 @@ void LibGfx_CManagerTooltip::SetTxtKey(enumKeysId ae_Key, const u32& au32_TextId
 	LIBGEN_ASSERT(ae_Key < ke_KeyId_Total);
 	if (au32_TextId != 0)
 		mo_KeyIcon[ae_Key].SetTextId(au32_TextId);
-	Show(mo_KeyIcon[ae_Key], au32_TextId != 0);
+	mo_KeyIcon[ae_Key].SetVisible(au32_TextId != 0);
 	LayoutKeys();
 }
 
@@ -160,12 +152,12 @@ void LibGfx_CManagerTooltip::LayoutKeys()
 void LibGfx_CManagerTooltip::ClearTxtAll()
 {
 	for (LibGfx_CObjIcon& oIcon : mo_KeyIcon)
-		Show(oIcon, false);
+		oIcon.SetVisible(false);
 	for (LibGfx_CObjText& oLine : mo_TxtLine)
-		Show(oLine, false);
+		oLine.SetVisible(false);
 }
 
 void LibGfx_CManagerTooltip::Unload()
 {
-	Show(mo_Bar, false);
+	mo_Bar.SetVisible(false);
 }

@@ -214,6 +214,14 @@ void LibGfx_CObjBase::SetCorners(const CVector3d<float>& ao_Corner1, const CVect
 	mu32_State |= ke_Obj_Corners;
 }
 
+void LibGfx_CObjBase::SetVisible(bool ab_Visible)
+{
+	if (ab_Visible)
+		mu32_State |= ke_Obj_Visible;
+	else
+		mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+}
+
 void LibGfx_CObjBase::SetAlpha(u8 au8_Alpha)
 {
 	for (LibGfx_CPolyBase* pPoly : mo_PolyList)
