@@ -50,6 +50,7 @@ public:
 	u8  mu_ListCount;
 	u16 mu_KanjiTotal;
 	u16 mu16_KanjiCur;  // position last shown by the browsing modes
+	const SListInfo* mp_ListLoaded;  // the list last asked for by Load_KanjiList, null before; not owned
 
 private:
 	struct SSortKey

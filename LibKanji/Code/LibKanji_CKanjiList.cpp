@@ -42,7 +42,7 @@ namespace
 }
 
 LibKanji_CKanjiList::LibKanji_CKanjiList()
-	: mu_ListCount(0), mu_KanjiTotal(0), mu16_KanjiCur(0), mb_Cycle(false)
+	: mu_ListCount(0), mu_KanjiTotal(0), mu16_KanjiCur(0), mp_ListLoaded(nullptr), mb_Cycle(false)
 {
 	memset(ma_ListInfo, 0, sizeof(ma_ListInfo));
 	memset(mb_Loading, 0, sizeof(mb_Loading));
@@ -131,6 +131,7 @@ bool LibKanji_CKanjiList::Load_KanjiList(SListInfo* ap_List)
 {
 	UnloadKanjis();
 	mb_Cycle = false;
+	mp_ListLoaded = ap_List;
 	const bool b_Ok = LoadList(ap_List);
 	if (!b_Ok)
 		UnloadKanjis();
@@ -358,6 +359,7 @@ void LibKanji_CKanjiList::UnloadKanjis()
 
 void LibKanji_CKanjiList::UnloadLists()
 {
+	mp_ListLoaded = nullptr;
 	while (mu_ListCount > 0)
 	{
 		SListInfo& o_List = ma_ListInfo[--mu_ListCount];

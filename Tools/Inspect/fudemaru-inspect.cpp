@@ -1,12 +1,12 @@
 // Reads the Data folder with the game's own loaders and prints what they found as JSON.
 #include "CDataFolder.h"
+#include "CTextConvert.h"
 #include "LibGen_CFileSystem.h"
 #include "LibKanji_CDictionary.h"
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CStroke.h"
 #include "LibText_CManagerString.h"
 
-#include <iconv.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,23 +27,6 @@ namespace
 	{
 		fprintf(stderr, "%s: %s %s\n", kProgram, as_What, as_Arg);
 		return 1;
-	}
-
-	// Converts between encodings with iconv; empty when the text does not convert in full.
-	std::string Convert(const char* as_To, const char* as_From, const std::string& as_Text)
-	{
-		iconv_t o_Conv = iconv_open(as_To, as_From);
-		if (o_Conv == (iconv_t)-1)
-			return std::string();
-		std::string s_In = as_Text;
-		std::vector<char> o_Out(as_Text.size() * 4 + 4);
-		char* p_In = &s_In[0];
-		char* p_Out = o_Out.data();
-		size_t u_InLeft = s_In.size();
-		size_t u_OutLeft = o_Out.size();
-		const bool b_Ok = iconv(o_Conv, &p_In, &u_InLeft, &p_Out, &u_OutLeft) != (size_t)-1 && u_InLeft == 0;
-		iconv_close(o_Conv);
-		return b_Ok ? std::string(o_Out.data(), p_Out - o_Out.data()) : std::string();
 	}
 
 	// A JSON string of UTF-8 text.
@@ -68,7 +51,7 @@ namespace
 
 	std::string EucText(const char* as_Euc)
 	{
-		return Quote(Convert("UTF-8", "EUC-JP", as_Euc));
+		return Quote(CTextConvert::Convert("UTF-8", "EUC-JP", as_Euc));
 	}
 
 	std::string CodeText(u16 au16_Code)
@@ -87,7 +70,7 @@ namespace
 			const unsigned long u_Value = strtoul(as_Arg + 2, &p_End, 16);
 			return (*p_End == 0 && u_Value <= 0xFFFF) ? (u16)u_Value : 0;
 		}
-		const std::string s_Euc = Convert("EUC-JP", "UTF-8", as_Arg);
+		const std::string s_Euc = CTextConvert::Convert("EUC-JP", "UTF-8", as_Arg);
 		return (s_Euc.size() == 2) ? (u16)((u8)s_Euc[0] << 8 | (u8)s_Euc[1]) : 0;
 	}
 
@@ -150,7 +133,7 @@ namespace
 			const u16 u16_Code = p_Lists->GetKanji(i);
 			const char s_Euc[3] = { (char)(u16_Code >> 8), (char)u16_Code, 0 };
 			// An empty position shows as an ideographic space, so that places line up with the codes.
-			s_Kanji += (u16_Code != 0) ? Convert("UTF-8", "EUC-JP", s_Euc) : "\xE3\x80\x80";
+			s_Kanji += (u16_Code != 0) ? CTextConvert::Convert("UTF-8", "EUC-JP", s_Euc) : "\xE3\x80\x80";
 			s_Codes += (i ? ",\"" : "\"") + CodeText(u16_Code) + "\"";
 		}
 		printf("{\"name\":%s,\"count\":%d,\"kanji\":%s,\"codes\":[%s]}\n", Quote(p_Info->mp_Name).c_str(),
@@ -195,7 +178,7 @@ namespace
 			if (s_Text[0] == 0)
 				continue;
 			s_Strings += (s_Strings.empty() ? "\"" : ",\"") + std::to_string(u_Id) + "\":" +
-				Quote(Convert("UTF-8", "ISO-8859-1", s_Text));
+				Quote(CTextConvert::Convert("UTF-8", "ISO-8859-1", s_Text));
 		}
 		printf("{\"count\":%u,\"strings\":{%s}}\n", u_Total, s_Strings.c_str());
 		return 0;

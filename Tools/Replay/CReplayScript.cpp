@@ -62,6 +62,12 @@ bool CReplayScript::ParseLine(const std::string& as_Line, int ai_Line)
 		oStep.me_Command = ke_Shot;
 		oStep.ms_File = oArgs[0];
 	}
+	else if (sCommand == "print")
+	{
+		if (!oArgs.empty())
+			return Fail(ai_Line, "print takes nothing");
+		oStep.me_Command = ke_Print;
+	}
 	else
 	{
 		return Fail(ai_Line, "unknown command '" + sCommand + "'");

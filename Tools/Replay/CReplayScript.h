@@ -12,10 +12,11 @@
 //   up B...       buttons go up from the next frame on
 //   tap B         down for one frame, up the next
 //   shot FILE     save the last drawn frame as PNG
+//   print         write the state stack, the current list and the tooltip bar's lines
 class CReplayScript
 {
 public:
-	enum eCommand { ke_Frames, ke_Down, ke_Up, ke_Tap, ke_Shot };
+	enum eCommand { ke_Frames, ke_Down, ke_Up, ke_Tap, ke_Shot, ke_Print };
 
 	struct SStep
 	{

@@ -1,11 +1,14 @@
 // Runs the real game offscreen, frame by frame, from a script, and saves screenshots.
 #include "CDataFolder.h"
 #include "CReplayScript.h"
+#include "CTextConvert.h"
 #include "Fudemaru.h"
 #include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerTooltip.h"
 #include "LibGfx_COffscreen.h"
 #include "LibInput_ManagerKey_Headless.h"
+#include "LibKanji_CKanjiList.h"
 
 #include <GL/gl.h>
 #include <cxxabi.h>
@@ -69,12 +72,41 @@ namespace
 		return sResult;
 	}
 
-	void PrintSummary(unsigned long au_Frames, bool ab_Quit)
+	void PrintStack()
 	{
-		printf("frames: %lu\nstack:", au_Frames);
+		printf("stack:");
 		for (const LibGen_CState* pState : LibGen_CState::GetStateList())
 			printf(" %s", ClassName(pState).c_str());
-		printf("\nquit: %s\n", ab_Quit ? "yes" : "no");
+		printf("\n");
+	}
+
+	// The current list's name and size, and the tooltip bar's two lines as the player reads
+	// them (a hidden line is empty), in UTF-8.
+	void PrintScreen()
+	{
+		const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
+		const char* sName = pList->mp_ListLoaded ? pList->mp_ListLoaded->mp_Name : "";
+		printf("list: %s (%u)\n", CTextConvert::Convert("UTF-8", "ISO-8859-1", sName).c_str(), pList->mu_KanjiTotal);
+
+		std::string sLines[LibGfx_CManagerTooltip::ku_Tooltip_Line];
+		const LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
+		for (int i = 0; i < LibGfx_CManagerTooltip::ku_Tooltip_Line; ++i)
+		{
+			const LibGfx_CObjText& oLine = pTooltip->mo_TxtLine[i];
+			const bool bShown = (pTooltip->mo_Bar.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) &&
+			                    (oLine.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) && oLine.TxtGetText();
+			if (bShown)
+				sLines[i] = CTextConvert::Convert("UTF-8", "ISO-8859-1", oLine.TxtGetText());
+		}
+		printf("tooltip: %s | %s\n", sLines[0].c_str(), sLines[1].c_str());
+	}
+
+	void PrintSummary(unsigned long au_Frames, bool ab_Quit)
+	{
+		printf("frames: %lu\n", au_Frames);
+		PrintStack();
+		printf("quit: %s\n", ab_Quit ? "yes" : "no");
+		PrintScreen();
 	}
 }
 
@@ -154,6 +186,10 @@ int main(int argc, char** argv)
 					fprintf(stderr, "fudemaru-replay: line %d: cannot write %s\n", oStep.mi_Line, oStep.ms_File.c_str());
 					return 1;
 				}
+				break;
+			case CReplayScript::ke_Print:
+				PrintStack();
+				PrintScreen();
 				break;
 		}
 	}

@@ -7,10 +7,10 @@
 TEST(ReplayScript, CommandsCommentsAndButtons)
 {
 	CReplayScript oScript;
-	ASSERT_TRUE(oScript.Parse("# boot\nframes 10\n\ndown Cross left # two at once\nup Cross\ntap Circle\nshot a.png\n"))
+	ASSERT_TRUE(oScript.Parse("# boot\nframes 10\n\ndown Cross left # two at once\nup Cross\ntap Circle\nshot a.png\nprint\n"))
 		<< oScript.GetError();
 	const auto& oSteps = oScript.GetSteps();
-	ASSERT_EQ(5u, oSteps.size());
+	ASSERT_EQ(6u, oSteps.size());
 	EXPECT_EQ(CReplayScript::ke_Frames, oSteps[0].me_Command);
 	EXPECT_EQ(10u, oSteps[0].mu32_Value);
 	EXPECT_EQ(CReplayScript::ke_Down, oSteps[1].me_Command);
@@ -18,6 +18,7 @@ TEST(ReplayScript, CommandsCommentsAndButtons)
 	EXPECT_EQ(4, oSteps[1].mi_Line);
 	EXPECT_EQ(CReplayScript::ke_Tap, oSteps[3].me_Command);
 	EXPECT_EQ("a.png", oSteps[4].ms_File);
+	EXPECT_EQ(CReplayScript::ke_Print, oSteps[5].me_Command);
 }
 
 TEST(ReplayScript, WrongLinesAreNamed)
@@ -30,6 +31,7 @@ TEST(ReplayScript, WrongLinesAreNamed)
 		{"tap Cross Circle\n", "line 1: tap takes one button"},
 		{"up\n", "line 1: up takes buttons"},
 		{"shot\n", "line 1: shot takes one file name"},
+		{"print all\n", "line 1: print takes nothing"},
 		{"jump 3\n", "line 1: unknown command 'jump'"},
 	};
 	for (const auto& c : cases)
