@@ -127,7 +127,8 @@ void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
 	char sText[CObjWndKanji::ku_Text_Size];
-	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_Kun, 0xFFFF, "\n", sText, sizeof(sText));
+	const char* apKun[SKanjiData::ku_Kun_Max];
+	CObjWndKanji::JoinStrings(apKun, ao_Kanji.GetKunReadings(apKun), 0xFFFF, "\n", sText, sizeof(sText));
 	CObjWndKanji::SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 120, -70);
 	mo_TxtKun.TxtSetText(sText, true);
 	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_On, 0xFFFF, "\n", sText, sizeof(sText));
