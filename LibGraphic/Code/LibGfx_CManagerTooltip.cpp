@@ -77,8 +77,9 @@ void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Pa
 		oLine.mo_Pos.y = af_PosY[i];
 		oLine.SetVisible(false);
 	}
-	// Line 0 is centred on the bar, line 1 starts at its left edge.
+	// Line 0 is centred on the bar, line 1 starts a gap in from its left edge, never cut by it.
 	mo_TxtLine[1].mu32_Align = ku32_AlignLeftBottom;
+	mo_TxtLine[1].mo_Pos.x = ku16_HintGap;
 	mo_Bar.SetVisible(true);
 }
 

@@ -1,6 +1,7 @@
 #include "LibGfx_CObjIcon.h"
 
 #include "LibGfx_CManagerTexture.h"
+#include "LibGfx_Utilities.h"
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ void LibGfx_CObjIcon::Load(u16 au16_TextureId, u32 au32_TextId, const LibText_CF
 	mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
 	LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(au16_TextureId);
 	CVector3d<float> oCorner1, oCorner2;
-	LibGfx_CObjText::CentredCorners(pTexture->mu16_Width, pTexture->mu16_Height, kf_PictureZ, oCorner1, oCorner2);
+	LibGfx_CentredCorners(pTexture->mu16_Width, pTexture->mu16_Height, kf_PictureZ, oCorner1, oCorner2);
 	mo_Quad.Set(oCorner1, oCorner2, pTexture, ku32_White);
 	if (ap_Font == nullptr)
 	{

@@ -107,30 +107,68 @@ TEST_F(States, BootLoadsTheStartupListAndTheSettings)
 	EXPECT_EQ(59u, LibGfx_CManagerTooltip::Instance()->mo_KeyIcon[LibGfx_CManagerTooltip::ke_KeyId_Cross].mo_Text.TxtGetTextId());
 }
 
-TEST_F(States, RightStepsOnAndTheCardsFollowWhileTheViewBacksAway)
+// The cards half-way round the circle after the front one show the next kanji, the others the
+// previous ones; a turn either way brings in the kanji its side stood for, and the reload once
+// the carousel rests changes no card but the one hidden behind the front.
+TEST_F(States, TurnsBringInTheRightKanjiAndTheReloadChangesNoVisibleCard)
 {
-	LibInput_SetScriptKeys(ke_Key_Right);
-	RunFrames(1);
-	LibInput_SetScriptKeys(0);
-	EXPECT_EQ(1, List()->mu16_KanjiCur);
-	EXPECT_EQ(&Browser()->mo_Camera, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
-	RunFrames(45);
-	EXPECT_EQ(&gCameraStart, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
-	EXPECT_EQ("Kanji 2 of 80", Line1());
-	EXPECT_EQ(List()->GetKanji(1), FrontCard());
-	EXPECT_EQ(List()->GetKanji(6), FrontCard(5));
+	const struct { eKeys me_Key; u16 mu16_Pos; u16 mau16_Cards[6]; } acTurns[] = {
+		{ke_Key_Right, 1, {1, 2, 3, 4, 79, 0}},
+		{ke_Key_Left, 0, {0, 1, 2, 3, 78, 79}},
+		{ke_Key_Left, 79, {79, 0, 1, 2, 77, 78}},
+		{ke_Key_Right, 0, {0, 1, 2, 3, 78, 79}},
+	};
+	for (const auto& c : acTurns)
+	{
+		LibInput_SetScriptKeys(c.me_Key);
+		RunFrames(1);
+		LibInput_SetScriptKeys(0);
+		EXPECT_EQ(c.mu16_Pos, List()->mu16_KanjiCur);
+		EXPECT_EQ(&Browser()->mo_Camera, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
+		// What each card shows while it turns.
+		CObjWndKanji* apWnd[6];
+		u16 au16_Turning[6];
+		for (int i = 0; i < 6; ++i)
+		{
+			apWnd[i] = static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindow(static_cast<u8>(i)));
+			au16_Turning[i] = apWnd[i]->mu16_Kanji;
+		}
+		RunFrames(45);
+		EXPECT_EQ(&gCameraStart, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
+		for (int i = 0; i < 6; ++i)
+			EXPECT_EQ(List()->GetKanji(c.mau16_Cards[i]), FrontCard(static_cast<s8>(i))) << "card " << i << " at " << c.mu16_Pos;
+		// Only the card that arrived behind the front one, where it is not seen, was reloaded.
+		for (int i = 0; i < 6; ++i)
+		{
+			if (apWnd[i] != Browser()->mo_ManagerWnd.GetWindowCurrent(3))
+			{
+				EXPECT_EQ(au16_Turning[i], apWnd[i]->mu16_Kanji) << "card " << i << " changed after the turn to " << c.mu16_Pos;
+			}
+		}
+	}
+	EXPECT_EQ("Kanji 1 of 80", Line1());
 }
 
-TEST_F(States, LeftAtTheFirstKanjiGoesToTheLast)
+// A list of 3 kanji turns 3 cards, each showing its kanji in list order from the front one.
+TEST_F(States, AThreeKanjiListTurnsThreeCards)
 {
-	LibInput_SetScriptKeys(ke_Key_Left);
-	RunFrames(1);
-	LibInput_SetScriptKeys(0);
-	RunFrames(45);
-	EXPECT_EQ(79, Browser()->mu16_KanjiPos);
-	EXPECT_EQ("Kanji 80 of 80", Line1());
-	EXPECT_EQ(List()->GetKanji(79), FrontCard());
-	EXPECT_EQ(List()->GetKanji(0), FrontCard(1));
+	// The first three kanji of "Grade 1" stand for a list of three: the browser reads no further.
+	List()->mu_KanjiTotal = 3;
+	(new CState_KanjiList())->State_Replace();
+	RunFrames(25);
+	ASSERT_EQ(3, Browser()->mo_ManagerWnd.GetWindowTotal());
+	const struct { eKeys me_Key; u16 mu16_Pos; } acTurns[] = {{ke_Key_Left, 2}, {ke_Key_Right, 0}, {ke_Key_Right, 1}};
+	for (const auto& c : acTurns)
+	{
+		LibInput_SetScriptKeys(c.me_Key);
+		RunFrames(1);
+		LibInput_SetScriptKeys(0);
+		RunFrames(45);
+		for (u16 i = 0; i < 3; ++i)
+			EXPECT_EQ(List()->GetKanji(static_cast<u16>((c.mu16_Pos + i) % 3)), FrontCard(static_cast<s8>(i)))
+				<< "card " << i << " at " << c.mu16_Pos;
+	}
+	EXPECT_EQ("Kanji 2 of 3", Line1());
 }
 
 TEST_F(States, ReviewWritesStrokesRepeatsHeldStepsAndReturnsWhereItStopped)

@@ -79,16 +79,24 @@ void CState_KanjiList::UpdateTooltip()
 	}
 }
 
-void CState_KanjiList::LoadCards()
+s16 CState_KanjiList::CardOffset(u16 au16_Card, u16 au16_Cards)
+{
+	return static_cast<s16>(au16_Card <= au16_Cards / 2 ? au16_Card : au16_Card - au16_Cards);
+}
+
+void CState_KanjiList::LoadCard(u16 au16_Card, s16 as16_Offset)
 {
 	const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
 	const u16 u16_Total = pList->mu_KanjiTotal;
-	const u16 u16_Cards = u16_Total < ku_Wnd_Max ? u16_Total : static_cast<u16>(ku_Wnd_Max);
+	CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_ManagerWnd.GetWindowCurrent(static_cast<s8>(au16_Card)));
+	pWnd->LoadKanji(pList->GetKanji(static_cast<u16>((mu16_KanjiPos + as16_Offset + u16_Total) % u16_Total)));
+}
+
+void CState_KanjiList::LoadCards()
+{
+	const u16 u16_Cards = mo_ManagerWnd.GetWindowTotal();
 	for (u16 i = 0; i < u16_Cards; ++i)
-	{
-		CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_ManagerWnd.GetWindowCurrent(static_cast<s8>(i)));
-		pWnd->LoadKanji(pList->GetKanji(static_cast<u16>((mu16_KanjiPos + i) % u16_Total)));
-	}
+		LoadCard(i, CardOffset(i, u16_Cards));
 }
 
 void CState_KanjiList::FollowCamera()
@@ -123,6 +131,10 @@ void CState_KanjiList::Main()
 			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + u16_Total - 1) % u16_Total);
 			pList->mu16_KanjiCur = mu16_KanjiPos;
 			mb_Refresh = true;
+			// The card at the back comes round to the previous side: it is loaded with the
+			// kanji it stands for there while it is still hidden.
+			const u16 u16_Cards = mo_ManagerWnd.GetWindowTotal();
+			LoadCard(u16_Cards / 2, CardOffset((u16_Cards / 2 + 1) % u16_Cards, u16_Cards));
 			mo_ManagerWnd.GoPrev();
 		}
 		else if (pKeys->KeyPressAny(ke_Key_Right))

@@ -37,7 +37,14 @@ public:
 	bool mb_Refresh;
 
 private:
-	// Loads the front card with the kanji at mu16_KanjiPos and the others with the ones after it.
+	// Where the card at au16_Card places after the front one stands, counted in kanji from the
+	// front: the cards up to half-way round the circle are the next kanji, the others the
+	// previous ones, so that a turn either way brings in the right kanji.
+	static s16 CardOffset(u16 au16_Card, u16 au16_Cards);
+	// Loads the card at au16_Card places after the front one with the kanji at mu16_KanjiPos plus
+	// the offset, wrapping around the list.
+	void LoadCard(u16 au16_Card, s16 as16_Offset);
+	// Loads every card with the kanji its place stands for.
 	void LoadCards();
 	// The view backs away while the carousel turns and comes back once it rests.
 	void FollowCamera();
