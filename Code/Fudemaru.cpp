@@ -19,19 +19,13 @@ LibText_CFont goFontKanji;
 LibText_CFont goFontKanji16;
 u8 gu8_Palettes[ke_Palette__Total] = {};
 
-namespace
-{
-	// 480 / 272 in single precision.
-	const float kf_AspectRatio = 1.7647059f;
-}
-
 SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height)
 {
 	SViewport oView;
 	const float fRatio = static_cast<float>(ai_Width) / static_cast<float>(ai_Height);
-	if (fRatio > kf_AspectRatio)
+	if (fRatio > kf_Screen_Ratio)
 	{
-		oView.mi_Width = static_cast<int>(ai_Height * kf_AspectRatio);
+		oView.mi_Width = static_cast<int>(ai_Height * kf_Screen_Ratio);
 		oView.mi_Height = ai_Height;
 		oView.mi_X = 0;
 		oView.mi_Y = 0;
@@ -39,7 +33,7 @@ SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height)
 	else
 	{
 		oView.mi_Width = ai_Width;
-		oView.mi_Height = static_cast<int>(ai_Width / kf_AspectRatio);
+		oView.mi_Height = static_cast<int>(ai_Width / kf_Screen_Ratio);
 		oView.mi_X = 0;
 		oView.mi_Y = ai_Height - oView.mi_Height;   // the top of the window
 	}

@@ -25,11 +25,11 @@ public:
 	LibGfx_CManagerMenu();
 	virtual ~LibGfx_CManagerMenu() {}
 	// The roll, the top menu's input, and Circle closing a level (the last one stops the manager).
-	virtual void Update();
+	void Update() override;
 	// Shows the prism sliding in and pushes the menu camera.
-	virtual void Start();
+	void Start() override;
 	// Closes every menu, slides the prism out and gives the camera back.
-	virtual void Stop();
+	void Stop() override;
 
 	// The prism's faces with their band, and the camera. Called once.
 	void Load();

@@ -21,7 +21,7 @@ void CObjWndKanji::Unload()
 {
 	for (LibGfx_CObjText* pText : mapo_Text)
 		pText->Unload();
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 	mb_ShowKanji = 0;
 	mu8_MeaningMax = 0;
 	mu8_OnMax = 0;
@@ -67,13 +67,13 @@ void CObjWndKanji::SetLayout_A_Traduct()
 
 void CObjWndKanji::LoadKanji(u16 au16_Code)
 {
-	mu32_State |= ke_Obj_Visible;
+	SetVisible(true);
 	if (au16_Code != 0)
 		mu16_Kanji = au16_Code;
 	// Hidden before the record is looked up, so that a code without one leaves the window
 	// empty instead of showing the previous kanji.
 	for (LibGfx_CObjText* pText : mapo_Text)
-		pText->mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+		pText->SetVisible(false);
 	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
 	if (pKanji == nullptr)
 		return;
@@ -83,7 +83,7 @@ void CObjWndKanji::LoadKanji(u16 au16_Code)
 		char sGlyph[3];
 		GlyphText(mu16_Kanji, sGlyph);
 		mo_TxtKanji.TxtSetText(sGlyph, true);
-		mo_TxtKanji.mu32_State |= ke_Obj_Visible;
+		mo_TxtKanji.SetVisible(true);
 	}
 	if (mu8_OnMax != 0)
 		LoadStrings(mo_TxtOn, pKanji->mpp_String[SKanjiData::ke_String_On], pKanji->mu8_StringCount[SKanjiData::ke_String_On],
@@ -105,7 +105,7 @@ void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const char* const* ap_T
 	char sText[ku_Text_Size];
 	JoinStrings(ap_Texts, au16_Count, au8_Max, "\n", sText, sizeof(sText));
 	ao_Text.TxtSetText(sText, true);
-	ao_Text.mu32_State |= ke_Obj_Visible;
+	ao_Text.SetVisible(true);
 }
 
 u32 CObjWndKanji::JoinStrings(const char* const* ap_Texts, u16 au16_Count, u16 au16_Max,

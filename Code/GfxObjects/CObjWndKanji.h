@@ -31,6 +31,13 @@ public:
 	void SetLayout_A_Traduct();
 	// Shows the window with the kanji of a non-zero code, or again with the current one for 0.
 	void LoadKanji(u16 au16_Code);
+	// Shows the kanji of a list position: code 0, a position the list keeps empty, shows the
+	// window empty, where LoadKanji(0) would show the kanji held before.
+	void ShowKanji(u16 au16_Code)
+	{
+		mu16_Kanji = au16_Code;
+		LoadKanji(0);
+	}
 
 	// Joins the first au16_Max of au16_Count texts with the separator into as_Buffer of au_Size
 	// bytes. What does not fit is cut off, never inside a two-byte character; the result is

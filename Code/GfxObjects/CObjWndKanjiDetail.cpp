@@ -49,7 +49,7 @@ void CObjWndKanjiDetail::Unload()
 	LibGfx_CManagerTexture::Instance()->FreeTexture(mu16_TextureId);
 	mu16_TextureId = ke_Tex_None;
 	mv_Stroke.clear();
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 }
 
 void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
@@ -57,13 +57,13 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	Unload();
 	if (au16_Code != 0)
 		mu16_Kanji = au16_Code;
-	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
-	if (pKanji == nullptr)
-		return;
-
+	// A code without a record leaves the page empty.
 	Set(CVector2d<float>(kf_ClientWidth, kf_ClientHeight), ke_WinTheme_Alt);
 	mo_Pos.y = 16;
 	mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
+	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
+	if (pKanji == nullptr)
+		return;
 
 	LoadStrokeTexture();
 	LibKanji_CStroke::Instance()->GetStrokes(mu16_Kanji, CVector2d<unsigned short>(ku_Stroke_Size, ku_Stroke_Size),

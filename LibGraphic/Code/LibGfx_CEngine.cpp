@@ -9,7 +9,7 @@
 #include <GL/glu.h>
 #include <cstring>
 
-CVector2d<u16> guWindowSize(480, 272);
+CVector2d<u16> guWindowSize(ku16_Screen_Width, ku16_Screen_Height);
 u8* g_pVRAm = nullptr;
 LibGfx_CCameraBase gCameraStart;
 
@@ -63,8 +63,8 @@ bool LibGfx_CEngine::Load()
 bool LibGfx_CEngine::InitializeCommon()
 {
 	LibGfx_CObjBase& oRoot = LibGfx_CObjBase::so_RootObject;
-	oRoot.SetCorners(CVector3d<float>(-240.0f, 136.0f, 0.0f), CVector3d<float>(240.0f, -136.0f, 0.0f));
-	oRoot.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	oRoot.SetCorners(CVector3d<float>(-kf_Screen_HalfWidth, kf_Screen_HalfHeight, 0.0f), CVector3d<float>(kf_Screen_HalfWidth, -kf_Screen_HalfHeight, 0.0f));
+	oRoot.SetVisible(true);
 	LibGfx_CManagerCamera::Instance()->Push(&gCameraStart, kf_CameraSpeed);
 	return true;
 }
@@ -114,7 +114,7 @@ bool LibGfx_CEngine::SceneBegin()
 		const CVector3d<float> oEye = *pCamera->GetPosEye();
 		const CVector3d<float> oTarget = *pCamera->GetPosTarget();
 		const CVector3d<float> oUp = *pCamera->GetUpVector();
-		gluPerspective(45.0, float(ku16_Screen_Width) / float(ku16_Screen_Height), 1.0, 1000.0);
+		gluPerspective(45.0, kf_Screen_Ratio, 1.0, 1000.0);
 		gluLookAt(oEye.x, oEye.y, oEye.z, oTarget.x, oTarget.y, oTarget.z, oUp.x, oUp.y, oUp.z);
 	}
 	glMatrixMode(GL_MODELVIEW);

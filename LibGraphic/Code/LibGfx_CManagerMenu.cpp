@@ -36,9 +36,9 @@ void LibGfx_CManagerMenu::Load()
 	typedef CVector3d<float> V3;
 	// The faces' distance from the prism's axis.
 	const float fDepth = static_cast<float>(18.0 / std::cos(M_PI / 8.0));
-	mo_BandQuad[0].Set(V3(-240, 34, 0), V3(240, -34, 0), ku32_BandColor);
-	mo_BandQuad[1].Set(V3(-240, 36, 0), V3(240, 34, 0), ku32_LineColor);
-	mo_BandQuad[2].Set(V3(-240, -34, 0), V3(240, -36, 0), ku32_LineColor);
+	mo_BandQuad[0].Set(V3(-kf_Screen_HalfWidth, 34, 0), V3(kf_Screen_HalfWidth, -34, 0), ku32_BandColor);
+	mo_BandQuad[1].Set(V3(-kf_Screen_HalfWidth, 36, 0), V3(kf_Screen_HalfWidth, 34, 0), ku32_LineColor);
+	mo_BandQuad[2].Set(V3(-kf_Screen_HalfWidth, -34, 0), V3(kf_Screen_HalfWidth, -36, 0), ku32_LineColor);
 	for (int i = 0; i < ku_Face_Total; ++i)
 	{
 		LibGfx_CObjBase& oFace = mo_Face[i];

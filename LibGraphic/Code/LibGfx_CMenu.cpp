@@ -14,7 +14,7 @@ namespace
 LibGfx_CMenu::LibGfx_CMenu()
 	: mpo_Item(), mu8_MenuTotal(0), mu8_Selected(0)
 {
-	mo_Obj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Obj.SetVisible(true);
 	mo_Obj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
 }
 

@@ -80,7 +80,7 @@ void LibGfx_CObjText::Unload()
 	// The quads would otherwise still point at the freed slot and draw as blank rectangles.
 	RemPoly(&mo_Quad);
 	RemPoly(&mo_Quad2d);
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 }
 
 void LibGfx_CObjText::Reload()

@@ -198,6 +198,24 @@ TEST_F(States, ReviewWritesStrokesRepeatsHeldStepsAndReturnsWhereItStopped)
 	EXPECT_EQ(List()->GetKanji(3), FrontCard());
 }
 
+// The review wraps around the list by itself: Left at the first kanji goes to the last, Right at
+// the last back to the first.
+TEST_F(States, ReviewWrapsAroundTheList)
+{
+	Tap(ke_Key_Cross);
+	RunFrames(1);
+	ASSERT_EQ(typeid(CState_KanjiReview), typeid(*Top()));
+	CState_KanjiReview* pReview = static_cast<CState_KanjiReview*>(Top());
+	Tap(ke_Key_Left);
+	EXPECT_EQ(79, pReview->mu16_KanjiPos);
+	EXPECT_EQ(List()->GetKanji(79), pReview->mo_WndDetail.mu16_Kanji);
+	EXPECT_EQ("Kanji 80 of 80", Line1());
+	Tap(ke_Key_Right);
+	EXPECT_EQ(0, pReview->mu16_KanjiPos);
+	EXPECT_EQ(List()->GetKanji(0), pReview->mo_WndDetail.mu16_Kanji);
+	EXPECT_EQ("Kanji 1 of 80", Line1());
+}
+
 TEST_F(States, AnEmptyListShowsNoCardAndIgnoresTheKeys)
 {
 	List()->UnloadKanjis();

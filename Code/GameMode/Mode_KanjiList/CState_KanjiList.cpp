@@ -89,7 +89,7 @@ void CState_KanjiList::LoadCard(u16 au16_Card, s16 as16_Offset)
 	const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
 	const u16 u16_Total = pList->mu_KanjiTotal;
 	CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_ManagerWnd.GetWindowCurrent(static_cast<s8>(au16_Card)));
-	pWnd->LoadKanji(pList->GetKanji(static_cast<u16>((mu16_KanjiPos + as16_Offset + u16_Total) % u16_Total)));
+	pWnd->ShowKanji(pList->GetKanji(static_cast<u16>((mu16_KanjiPos + as16_Offset + u16_Total) % u16_Total)));
 }
 
 void CState_KanjiList::LoadCards()
