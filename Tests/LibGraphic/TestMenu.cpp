@@ -114,6 +114,8 @@ namespace
 		}
 		void TearDown() override
 		{
+			// A release left for the next test would reach its menus.
+			NoKeys();
 			LibGfx_CManagerMenu* pManager = Manager();
 			if (pManager->IsActive())
 				pManager->Stop();
@@ -231,6 +233,37 @@ TEST_F(MenuManager, AFourthMenuTakesTheFirstOnesFace)
 	}
 	EXPECT_EQ(0.0f, Manager()->mf_Angle);
 	EXPECT_EQ(0, Manager()->MenuRemCurrent());
+}
+
+TEST_F(MenuManager, StoppingAgainChangesNothingAndNoClosedMenuStaysOnAFace)
+{
+	Manager()->Start();
+	Open(2);
+	// The submenu closed with Circle stays on its face, hidden, until every menu goes.
+	Release(ke_Key_Circle);
+	Manager()->Update();
+	NoKeys();
+	Updates(42);
+	EXPECT_EQ(&Manager()->mo_Face[1], mo_Menu[1].mo_Obj.mp_Parent);
+
+	// Circle on the root menu stops the manager; the owner's own Stop a frame later must not
+	// start the slide-out over.
+	Release(ke_Key_Circle);
+	Manager()->Update();
+	ASSERT_FALSE(Manager()->IsActive());
+	for (int i = 0; i < 10; ++i)
+		LibGen_CManagerPlugin::Instance()->Update();
+	const float fProgress = Manager()->mo_Slide.mf_Progress;
+	ASSERT_GT(fProgress, 0.0f);
+	Manager()->Stop();
+	EXPECT_EQ(fProgress, Manager()->mo_Slide.mf_Progress);
+
+	for (const LibGfx_CObjBase& oFace : Manager()->mo_Face)
+		EXPECT_TRUE(oFace.mo_ChildList.empty());
+	for (LibGfx_CMenu* pMenu : Manager()->mpo_Menu)
+		EXPECT_EQ(nullptr, pMenu);
+	for (int i = 0; i < 2; ++i)
+		EXPECT_FALSE(Visible(mo_Menu[i].mo_Obj));
 }
 
 namespace
