@@ -39,8 +39,9 @@ public:
 private:
 	// Loads the front card with the kanji at mu16_KanjiPos and the others with the ones after it.
 	void LoadCards();
-	// The view backs away while the carousel turns and comes back once it rests.
-	void FollowCamera();
+	// The view backs away while the carousel turns and comes back once it rests; true when it
+	// pushed or removed the camera this frame.
+	bool FollowCamera();
 };
 
 #endif
