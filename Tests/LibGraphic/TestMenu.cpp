@@ -327,4 +327,6 @@ TEST_F(MenuRender, TheBandCrossesTheScreen)
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(-20.5f), ScreenY(0)));
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(20.5f), ScreenY(0)));
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(0), ScreenY(30.5f)));
+	// The manager lets go of the menu before the menu goes.
+	pManager->Stop();
 }
