@@ -81,15 +81,10 @@ TEST_F(MenuItems, ASubMenuEntryOpensItsMenuAndTheMenuSkipsLabels)
 	oMenu.AddMenuItem(&oOpen);
 	oMenu.AddMenuItem(&oLabel);
 	oMenu.AddMenuItem(&oLast);
-	EXPECT_FALSE(oLabel.mb_Selectable);
 	EXPECT_TRUE(oOpen.mo_Icon.IsSelected());
-
 	Release(ke_Key_Right);
 	oMenu.Update();
 	EXPECT_EQ(2, oMenu.mu8_Selected);
-	Release(ke_Key_Left);
-	oMenu.Update();
-	EXPECT_EQ(0, oMenu.mu8_Selected);
 
 	LibGfx_CManagerMenu* pMenus = LibGfx_CManagerMenu::Instance();
 	oOpen.ProcessInput(LibGfx_CMenuItemBase::ke_Input_Down);
