@@ -4,6 +4,7 @@
 #include "LibGfx_CManagerMenu.h"
 #include "StatesFixture.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -151,8 +152,9 @@ TEST_F(MenuStates, TheQuizMenuFollowsTheListAndTheKanaMenusTheirColumns)
 TEST_F(MenuStates, TheChooserNamesTheFirst64ListsAndNoneWithoutLists)
 {
 	// Seventy lists in a folder of their own; the real ones come back whatever happens.
-	const std::filesystem::path oFolder = std::filesystem::temp_directory_path() / "fudemaru-lists-test";
-	std::filesystem::create_directories(oFolder);
+	char sTemplate[] = "/tmp/fudemaru-lists-XXXXXX";
+	ASSERT_NE(nullptr, mkdtemp(sTemplate));
+	const std::filesystem::path oFolder = sTemplate;
 	{
 		std::ofstream oXml(oFolder / "Many.xml");
 		for (int i = 0; i < 70; ++i)
