@@ -7,10 +7,24 @@
 enum enumStringId : u32
 {
 	ke_String_Welcome          = 3,
+	ke_String_Choose           = 4,
+	ke_String_MenuBack         = 5,
 	ke_String_LoadDictionary   = 6,
 	ke_String_LoadStrokes      = 7,
 	ke_String_FindLists        = 8,
 	ke_String_LoadFonts        = 9,
+	ke_String_MenuQuiz         = 10,
+	ke_String_MenuKanjiLists   = 12,
+	ke_String_MenuQuit         = 16,
+	ke_String_MenuNoKanji      = 18,
+	ke_String_MenuNoKanjiHelp  = 19,
+	ke_String_MenuKanjiA       = 20,   // each label is followed by its help
+	ke_String_MenuKanjiB       = 22,
+	ke_String_MenuHiraganaA    = 24,
+	ke_String_MenuKatakanaA    = 26,
+	ke_String_MenuHiraganaB    = 28,
+	ke_String_MenuKatakanaB    = 30,
+	ke_String_KanaColumnsFirst = 32,   // the kana menus' entries, 32 to 40, are labelled by their own number
 	ke_String_DetailLabels     = 41,   // five lines: code, strokes, grade, radical, frequency
 	ke_String_KunLabel         = 42,
 	ke_String_OnLabel          = 43,

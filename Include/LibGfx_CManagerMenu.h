@@ -28,7 +28,7 @@ public:
 	void Update() override;
 	// Shows the prism sliding in and pushes the menu camera.
 	void Start() override;
-	// Closes every menu, slides the prism out and gives the camera back.
+	// Closes every menu, slides the prism out and gives the camera back; nothing when stopped.
 	void Stop() override;
 
 	// The prism's faces with their band, and the camera. Called once.
@@ -40,7 +40,8 @@ public:
 	void MenuAdd(LibGfx_CMenu* ap_Menu);
 	// Rolls back to the menu below; the number of menus left open (0 with none open).
 	u8 MenuRemCurrent();
-	// Closes every open menu at once.
+	// Closes every menu at once, those closed before included: each leaves its face, hidden,
+	// and the stack forgets it.
 	void MenuRemAll();
 
 	LibGfx_CPolyQuad mo_BandQuad[3];   // the band and its top and bottom lines

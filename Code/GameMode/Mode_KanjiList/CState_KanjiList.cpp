@@ -1,6 +1,7 @@
 #include "GameMode/Mode_KanjiList/CState_KanjiList.h"
 
 #include "GameMode/GameView.h"
+#include "GameMode/Menu/CState_MenuMain.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
@@ -99,7 +100,7 @@ void CState_KanjiList::LoadCards()
 		LoadCard(i, CardOffset(i, u16_Cards));
 }
 
-void CState_KanjiList::FollowCamera()
+bool CState_KanjiList::FollowCamera()
 {
 	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
 	const bool bInFront = pCameras->mo_CameraList.front() == &mo_Camera;
@@ -107,6 +108,9 @@ void CState_KanjiList::FollowCamera()
 		pCameras->Push(&mo_Camera, kf_View_Speed);
 	else if (!mb_Refresh && bInFront)
 		pCameras->Remove(&mo_Camera, kf_View_Speed);
+	else
+		return false;
+	return true;
 }
 
 void CState_KanjiList::Main()
@@ -150,8 +154,13 @@ void CState_KanjiList::Main()
 		}
 	}
 
-	FollowCamera();
-	// The main menu (Triangle) and the kana chart (Square) are not part of the game yet.
+	// A frame that moves the view opens nothing: the menu would start from a camera on its way.
+	if (FollowCamera())
+		return;
+	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
+	if (pKeys->KeyReleaseAny(ke_Key_Triangle))
+		(new CState_MenuMain())->State_Add();
+	// The kana chart (Square) is not part of the game yet.
 }
 
 void CState_KanjiList::UnloadAlways()
