@@ -1,82 +1,13 @@
 // The intro, the loading, the browser and the review, driven frame by frame on the real data.
-#include "Fudemaru.h"
-#include "GameMode/Mode_KanjiList/CState_KanjiList.h"
+#include "StatesFixture.h"
+
 #include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
-#include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTexture.h"
-#include "LibGfx_CManagerTooltip.h"
-#include "LibGfx_COffscreen.h"
-#include "LibInput_ManagerKey.h"
-#include "LibInput_ManagerKey_Headless.h"
-#include "LibKanji_CKanjiList.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <typeinfo>
 
 namespace
 {
-	LibKanji_CKanjiList* List() { return LibKanji_CKanjiList::Instance(); }
-	LibGen_CState* Top() { return LibGen_CState::GetStateList().back(); }
-	size_t Depth() { return LibGen_CState::GetStateList().size(); }
-	std::string Line1() { return LibGfx_CManagerTooltip::Instance()->mo_TxtLine[1].TxtGetText(); }
-
-	void RunFrames(int ai_Frames)
-	{
-		for (int i = 0; i < ai_Frames; ++i)
-			ASSERT_TRUE(Fudemaru_Frame());
-	}
-
-	// Down for a frame, up the next: the release fires in the second frame.
-	void Tap(eKeys ae_Key)
-	{
-		LibInput_SetScriptKeys(ae_Key);
-		RunFrames(1);
-		LibInput_SetScriptKeys(0);
-		RunFrames(1);
-	}
-
-	// The game boots once per process; every test starts on a fresh browser at "Grade 1"'s first kanji.
-	class States : public ::testing::Test
-	{
-	protected:
-		static void SetUpTestSuite()
-		{
-			ASSERT_TRUE(so_Screen.Create(480, 272));
-			Fudemaru_Start(FUDEMARU_DATA_PARENT, 1);
-			RunFrames(45);
-			Tap(ke_Key_Cross);
-			for (int i = 0; i < 100 && typeid(*Top()) != typeid(CState_KanjiList); ++i)
-				RunFrames(1);
-		}
-
-		void SetUp() override
-		{
-			LibInput_SetScriptKeys(0);
-			RunFrames(1);
-			while (Depth() > 2)
-			{
-				Top()->State_Remove();
-				RunFrames(1);
-			}
-			List()->Load_KanjiList(List()->GetListInfo("Grade 1"));
-			(new CState_KanjiList())->State_Replace();
-			RunFrames(25);   // the carousel at rest, the camera settled
-		}
-
-		static CState_KanjiList* Browser() { return static_cast<CState_KanjiList*>(LibGen_CState::GetStateList().back()); }
-		static u16 FrontCard(s8 as8_Offset = 0)
-		{
-			return static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindowCurrent(as8_Offset))->mu16_Kanji;
-		}
-
-		static LibGfx_COffscreen so_Screen;
-	};
-	LibGfx_COffscreen States::so_Screen;
-
 	// Pixels of the stroke texture drawn as finished or being drawn.
 	int InkCount(const CObjWndKanjiDetail& ao_Detail)
 	{

@@ -2,6 +2,7 @@
 
 #include "GameMode/GameView.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
+#include "GameMode/Mode_Review/CState_ReviewKana.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTooltip.h"
@@ -99,7 +100,7 @@ void CState_KanjiList::LoadCards()
 		LoadCard(i, CardOffset(i, u16_Cards));
 }
 
-void CState_KanjiList::FollowCamera()
+bool CState_KanjiList::FollowCamera()
 {
 	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
 	const bool bInFront = pCameras->mo_CameraList.front() == &mo_Camera;
@@ -107,6 +108,9 @@ void CState_KanjiList::FollowCamera()
 		pCameras->Push(&mo_Camera, kf_View_Speed);
 	else if (!mb_Refresh && bInFront)
 		pCameras->Remove(&mo_Camera, kf_View_Speed);
+	else
+		return false;
+	return true;
 }
 
 void CState_KanjiList::Main()
@@ -150,8 +154,11 @@ void CState_KanjiList::Main()
 		}
 	}
 
-	FollowCamera();
-	// The main menu (Triangle) and the kana chart (Square) are not part of the game yet.
+	if (FollowCamera())
+		return;
+	// The main menu (Triangle) is not part of the game yet.
+	if (LibInput_ManagerKey::Instance()->KeyReleaseAny(ke_Key_Square))
+		(new CState_ReviewKana())->State_Add();
 }
 
 void CState_KanjiList::UnloadAlways()

@@ -46,8 +46,9 @@ private:
 	void LoadCard(u16 au16_Card, s16 as16_Offset);
 	// Loads every card with the kanji its place stands for.
 	void LoadCards();
-	// The view backs away while the carousel turns and comes back once it rests.
-	void FollowCamera();
+	// The view backs away while the carousel turns and comes back once it rests; true when the
+	// camera moved this frame, which ends the frame.
+	bool FollowCamera();
 };
 
 #endif
