@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <iconv.h>
 #include <set>
 #include <sstream>
@@ -78,30 +77,23 @@ TEST(KanaTables, HoldEveryKanaWithItsPaddedRomajiAndTheSameEmptySlots)
 	EXPECT_EQ(69, iFilled);
 }
 
-TEST(KanaQuizDeck, EveryMenuRangeDealsEachKanaOfItsColumnsOnceShuffled)
+TEST(KanaQuizDeck, EveryMenuRangeDealsEachKanaOfItsColumnsOnce)
 {
 	const struct { u8 first, last, cards; } cases[] = {
 		{0, 0, 5}, {1, 2, 10}, {3, 4, 10}, {5, 6, 8}, {7, 7, 5}, {8, 10, 15}, {11, 11, 5}, {12, 12, 3}, {0, 13, 66},
 	};
-	srand(1);
 	for (const auto& c : cases)
 	{
 		const CState_QuizKana oQuiz(CState_QuizKana::ke_QuizMode_KatakanaB, c.first, c.last);
 		ASSERT_EQ(c.cards, oQuiz.mu8_DeckTotal) << int(c.first) << ".." << int(c.last);
 		std::set<std::pair<int, int>> oCards;
-		bool bInOrder = true;
 		for (int i = 0; i < oQuiz.mu8_DeckTotal; ++i)
 		{
 			const u8 u8Col = oQuiz.mau8_Deck[i][0], u8Row = oQuiz.mau8_Deck[i][1];
 			EXPECT_TRUE(u8Col >= c.first && u8Col <= c.last && cu8_HiraganaTable[u8Row][u8Col][0] != 0);
-			bInOrder = bInOrder && (oCards.empty() || *oCards.rbegin() < std::make_pair(int(u8Col), int(u8Row)));
 			oCards.insert({u8Col, u8Row});
 		}
 		EXPECT_EQ(size_t(c.cards), oCards.size());
-		if (c.cards > 5)
-		{
-			EXPECT_FALSE(bInOrder) << int(c.first) << ".." << int(c.last);
-		}
 		EXPECT_EQ(c.first, oQuiz.ms8_CursorCol);
 		EXPECT_EQ(0, oQuiz.ms8_CursorRow);
 	}

@@ -101,8 +101,7 @@ TEST_F(States, KanaQuizCursorWrapsInItsColumnsAndSlidesPastEmptySlots)
 	EXPECT_EQ(4, pQuiz->ms8_CursorRow);
 	// Mode A: the card's romaji asks, the kana under the cursor answers.
 	EXPECT_STREQ(Entry(cu8_HiraganaTable, 4, 12), pQuiz->mo_TextKana.TxtGetText());
-	const u8* pCard = pQuiz->mau8_Deck[0];
-	EXPECT_STREQ(Entry(cu8_HiraganaTable, pCard[1], pCard[0]) + ku_Kana_Romaji, pQuiz->mo_TextRomaji.TxtGetText());
+	EXPECT_STREQ(Entry(cu8_HiraganaTable, pQuiz->mau8_Deck[0][1], 12) + ku_Kana_Romaji, pQuiz->mo_TextRomaji.TxtGetText());
 	Tap(ke_Key_Up);
 	Tap(ke_Key_Down);
 	EXPECT_EQ(12, pQuiz->ms8_CursorCol);
@@ -118,8 +117,6 @@ TEST_F(States, KanaQuizCursorWrapsInItsColumnsAndSlidesPastEmptySlots)
 	EXPECT_EQ(3, pQuiz->ms8_CursorRow);
 	Tap(ke_Key_Down);
 	EXPECT_EQ(5, pQuiz->ms8_CursorCol);
-	Tap(ke_Key_Circle);
-	RunFrames(1);
 
 	// With the a column alone, Up and Down stay in it.
 	pQuiz = StartQuiz(CState_QuizKana::ke_QuizMode_HiraganaA, 0, 0);
@@ -133,16 +130,19 @@ TEST_F(States, KanaQuizCursorWrapsInItsColumnsAndSlidesPastEmptySlots)
 
 TEST_F(States, KanaQuizCountsWrongAnswersKeepsTheCardAndFadesItsFlash)
 {
-	CState_QuizKana* pQuiz = StartQuiz(CState_QuizKana::ke_QuizMode_HiraganaB, 1, 2);
+	CState_QuizKana* pQuiz = StartQuiz(CState_QuizKana::ke_QuizMode_KatakanaB, 1, 2);
 	EXPECT_EQ("Kana quiz", Line0());
 	EXPECT_EQ("Found: 0  Errors: 0  Left: 10", Line1());
 	EXPECT_EQ(58u, HintText(LibGfx_CManagerTooltip::ke_KeyId_Cross));
 	EXPECT_EQ(56u, HintText(LibGfx_CManagerTooltip::ke_KeyId_LeftRight));
 	EXPECT_EQ(57u, HintText(LibGfx_CManagerTooltip::ke_KeyId_UpDown));
-
-	// A kana beside the card's: one error, then another on the same kana; card and cursor stay.
+	// Mode B: the card's katakana asks, the romaji under the cursor answers.
 	const u8 u8Col = pQuiz->mau8_Deck[0][0];
 	const u8 u8Row = pQuiz->mau8_Deck[0][1];
+	EXPECT_STREQ(Entry(cu8_KatanaTable, u8Row, u8Col), pQuiz->mo_TextKana.TxtGetText());
+	EXPECT_STREQ(Entry(cu8_KatanaTable, 0, 1) + ku_Kana_Romaji, pQuiz->mo_TextRomaji.TxtGetText());
+
+	// A kana beside the card's: one error, then another on the same kana; card and cursor stay.
 	MoveTo(*pQuiz, u8Col, static_cast<u8>((u8Row + 1) % 5));
 	Tap(ke_Key_Cross);
 	Tap(ke_Key_Cross);
@@ -190,26 +190,10 @@ TEST_F(States, KanaQuizHiraganaAOverYaPlaysToItsEndAndGoesBack)
 	EXPECT_EQ("Kanji list", Line0());
 }
 
-TEST_F(States, KanaQuizKatakanaBAsksWithTheKanaAndCircleEndsIt)
+TEST_F(States, KanaChartOpensOnHiraganaTogglesWithSquareAndGlidesBackIn20Frames)
 {
-	CState_QuizKana* pQuiz = StartQuiz(CState_QuizKana::ke_QuizMode_KatakanaB, 0, 13);
-	EXPECT_EQ(66, pQuiz->mu8_DeckTotal);
-	for (int i = 0; i < 3; ++i)
-	{
-		// Mode B: the card's katakana asks, the romaji under the cursor answers.
-		const u8* pCard = pQuiz->mau8_Deck[pQuiz->mu8_DeckPos];
-		EXPECT_STREQ(Entry(cu8_KatanaTable, pCard[1], pCard[0]), pQuiz->mo_TextKana.TxtGetText());
-		EXPECT_STREQ(Entry(cu8_KatanaTable, 0, 0) + ku_Kana_Romaji, pQuiz->mo_TextRomaji.TxtGetText());
-		AnswerRight(*pQuiz);
-	}
-	EXPECT_EQ("Found: 3  Errors: 0  Left: 63", Line1());
-	Tap(ke_Key_Circle);
-	RunFrames(1);
-	EXPECT_EQ(2u, Depth());
-}
-
-TEST_F(States, KanaChartOpensOnHiraganaTogglesWithSquareAndCloses)
-{
+	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
+	const float fEyeZ = gCameraStart.GetEyePos()->z;
 	CState_ReviewKana* pChart = OpenChart();
 	ExpectChart(*pChart, true);
 	Tap(ke_Key_Square);
@@ -217,32 +201,22 @@ TEST_F(States, KanaChartOpensOnHiraganaTogglesWithSquareAndCloses)
 	Tap(ke_Key_Square);
 	ExpectChart(*pChart, true);
 	Tap(ke_Key_Square);
+	RunFrames(20);
+	EXPECT_FLOAT_EQ(fEyeZ + 82.08326f, pCameras->GetPosEye()->z);
+
 	Tap(ke_Key_Circle);
-	RunFrames(1);
+	RunFrames(20);   // removed in the first frame, then the glide back
 	ASSERT_EQ(2u, Depth());
 	EXPECT_EQ("Kanji list", Line0());
+	EXPECT_GT(pCameras->GetPosEye()->z, fEyeZ + 1.0f);
+	RunFrames(1);
+	EXPECT_EQ(fEyeZ, pCameras->GetPosEye()->z);
 
 	// Closed on katakana, it opens on hiragana again.
 	ExpectChart(*OpenChart(), true);
 }
 
-TEST_F(States, ClosingTheKanaChartGlidesBackIn20Frames)
-{
-	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
-	const CVector3d<float> oEye = *gCameraStart.GetEyePos();
-	Tap(ke_Key_Square);
-	RunFrames(25);
-	EXPECT_FLOAT_EQ(oEye.z + 82.08326f, pCameras->GetPosEye()->z);
-	Tap(ke_Key_Circle);
-	RunFrames(1);   // removed: the glide back starts
-	RunFrames(19);
-	EXPECT_LT(pCameras->GetPosEye()->z, oEye.z + 82.0f);
-	EXPECT_GT(pCameras->GetPosEye()->z, oEye.z + 1.0f);
-	RunFrames(1);
-	EXPECT_EQ(oEye.z, pCameras->GetPosEye()->z);
-}
-
-TEST_F(States, SquareOpensTheChartOnlyWhileTheViewRestsAndOverAnEmptyList)
+TEST_F(States, SquareOpensTheChartOnlyWhileTheViewRestsEvenOverAnEmptyList)
 {
 	// Square let go while Right turns the carousel: the view backs away that frame, Square is lost.
 	LibInput_SetScriptKeys(ke_Key_Square);

@@ -25,7 +25,7 @@ namespace
 	};
 }
 
-TEST_F(MoveObject, SlideInComesFromTheRightEdgeAndEndsInPlaceOnThe30thStep)
+TEST_F(MoveObject, SlideInComesFromTheRightEdgeAndEndsInPlaceOnThe30thStepOrTheFirst)
 {
 	CStateTrans_MoveObject oTrans(&mo_Object, 0.5f, CStateTrans_MoveObject::ke_MoveEffect_SlideRightFrom);
 	oTrans.Init();
@@ -46,6 +46,15 @@ TEST_F(MoveObject, SlideInComesFromTheRightEdgeAndEndsInPlaceOnThe30thStep)
 	EXPECT_TRUE(IsShown());
 	EXPECT_EQ(7.0f, mo_Object.mo_Pos.y);
 	EXPECT_EQ(-3.0f, mo_Object.mo_Pos.z);
+
+	// No time at all arrives in one step.
+	for (float fSeconds : {0.0f, -1.0f})
+	{
+		CStateTrans_MoveObject oAtOnce(&mo_Object, fSeconds, CStateTrans_MoveObject::ke_MoveEffect_SlideRightTo);
+		oAtOnce.Init();
+		EXPECT_TRUE(oAtOnce.Main()) << fSeconds;
+		EXPECT_EQ(340.0f, mo_Object.mo_Pos.x);
+	}
 }
 
 TEST_F(MoveObject, SlideOutEasesToItsDistanceHidesAndStartsAgainOnInit)
@@ -67,16 +76,5 @@ TEST_F(MoveObject, SlideOutEasesToItsDistanceHidesAndStartsAgainOnInit)
 		EXPECT_TRUE(oTrans.Main());
 		EXPECT_EQ(340.0f, mo_Object.mo_Pos.x);
 		EXPECT_FALSE(IsShown());
-	}
-}
-
-TEST_F(MoveObject, NoTimeAtAllArrivesInOneStep)
-{
-	for (float fSeconds : {0.0f, -1.0f})
-	{
-		CStateTrans_MoveObject oTrans(&mo_Object, fSeconds, CStateTrans_MoveObject::ke_MoveEffect_SlideRightFrom);
-		oTrans.Init();
-		EXPECT_TRUE(oTrans.Main()) << fSeconds;
-		EXPECT_EQ(0.0f, mo_Object.mo_Pos.x);
 	}
 }
