@@ -30,7 +30,7 @@ public:
 	};
 
 	// Deals the deck of the columns first..last. Columns are kept within the table and a reversed
-	// range is taken the right way round, so the deck holds 1 to 69 cards.
+	// range is taken the right way round: the deck holds 3 to 69 cards.
 	CState_QuizKana(enumQuizMode ae_Mode, u8 au8_ColFirst, u8 au8_ColLast);
 
 	void LoadOnce() override;
