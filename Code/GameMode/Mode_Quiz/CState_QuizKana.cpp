@@ -63,9 +63,6 @@ const char* CState_QuizKana::Entry(s8 as8_Row, s8 as8_Col) const
 void CState_QuizKana::LoadOnce()
 {
 	mo_Wnd.Set(CVector2d<float>(128, 113), LibGfx_CObjWndThemed::ke_WinTheme_Default);
-	// NOTE: the client area is 113 units tall: half a unit up, its edges and the texts aligned to
-	// them fall on whole pixels, so the texts are drawn one texel a pixel instead of blurred.
-	mo_Wnd.mo_Pos.y = 0.5f;
 	mo_Wnd.SetVisible(true);
 	mo_Wnd.SetParent(nullptr);
 	mo_Wnd.AddPoly(&mo_PolyLine);
@@ -81,12 +78,14 @@ void CState_QuizKana::LoadOnce()
 	{
 		mo_PolyLine.Set(CVector3d<float>(-32, -37, 0), CVector3d<float>(32, -41, 0), ku32_Green);
 		mo_PolyFlash.Set(CVector3d<float>(-32, -12, 0), CVector3d<float>(32, -37, 0), ku32_FlashNone);
-		// WARNING: at -84 the romaji (from -27.5 to -43.5) would lie across this line; 11 units
-		// up it is centred in the flash, the answer's part, above the line.
+		// WARNING: at -84 the romaji (from -28 to -44) would lie across this line; 11 units up it
+		// stands in the flash, the answer's part, above the line.
 		fRomajiY = -73;
 	}
 
-	CObjWndKanji::SetText(mo_TextKana, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 32, -15);
+	// WARNING: the lowest kana (su, zu) reach 46 rows down their cell; at -15 they would touch the
+	// line under them, one unit up they keep a pixel from it.
+	CObjWndKanji::SetText(mo_TextKana, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 32, -14);
 	CObjWndKanji::SetText(mo_TextRomaji, 64, 16, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 32, fRomajiY);
 	for (LibGfx_CObjText* pText : {&mo_TextKana, &mo_TextRomaji})
 	{
