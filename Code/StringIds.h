@@ -31,6 +31,11 @@ enum enumStringId : u32
 	ke_String_RadicalLabel     = 44,
 	ke_String_GameTitle        = 48,
 	ke_String_Back             = 50,
+	ke_String_QuizScore        = 52,   // printf format: found, errors, left
+	ke_String_KanaQuizTitle    = 55,
+	ke_String_Vowel            = 56,
+	ke_String_Consonant        = 57,
+	ke_String_Answer           = 58,
 	ke_String_ReviewTitle      = 59,
 	ke_String_Replay           = 60,
 	ke_String_ListTitle        = 61,
@@ -39,6 +44,10 @@ enum enumStringId : u32
 	ke_String_Next             = 64,
 	ke_String_Menu             = 65,
 	ke_String_KanaChart        = 67,
+	ke_String_Hiragana         = 68,
+	ke_String_Katakana         = 69,
+	ke_String_HiraganaChart    = 70,
+	ke_String_KatakanaChart    = 71,
 };
 
 #endif

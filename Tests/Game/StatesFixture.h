@@ -15,6 +15,33 @@
 #include <string>
 #include <typeinfo>
 
+inline LibKanji_CKanjiList* List() { return LibKanji_CKanjiList::Instance(); }
+inline LibGen_CState* Top() { return LibGen_CState::GetStateList().back(); }
+inline size_t Depth() { return LibGen_CState::GetStateList().size(); }
+// A tooltip line's text, empty when it has none.
+inline std::string Line(u8 au8_Line)
+{
+	const char* sText = LibGfx_CManagerTooltip::Instance()->mo_TxtLine[au8_Line].TxtGetText();
+	return sText != nullptr ? sText : "";
+}
+inline std::string Line0() { return Line(0); }
+inline std::string Line1() { return Line(1); }
+
+inline void RunFrames(int ai_Frames)
+{
+	for (int i = 0; i < ai_Frames; ++i)
+		ASSERT_TRUE(Fudemaru_Frame());
+}
+
+// Down for a frame, up the next: the release fires in the second frame.
+inline void Tap(eKeys ae_Key)
+{
+	LibInput_SetScriptKeys(ae_Key);
+	RunFrames(1);
+	LibInput_SetScriptKeys(0);
+	RunFrames(1);
+}
+
 // The game boots once per program, on the real data; every test starts on a fresh browser at
 // "Grade 1"'s first kanji, driven frame by frame with the buttons a script holds.
 class States : public ::testing::Test
@@ -46,30 +73,6 @@ protected:
 		List()->Load_KanjiList(List()->GetListInfo("Grade 1"));
 		(new CState_KanjiList())->State_Replace();
 		RunFrames(25);   // the carousel at rest, the camera settled
-	}
-
-	static LibKanji_CKanjiList* List() { return LibKanji_CKanjiList::Instance(); }
-	static LibGen_CState* Top() { return LibGen_CState::GetStateList().back(); }
-	static size_t Depth() { return LibGen_CState::GetStateList().size(); }
-	static std::string Line(u8 au8_Line)
-	{
-		const char* sText = LibGfx_CManagerTooltip::Instance()->mo_TxtLine[au8_Line].TxtGetText();
-		return sText != nullptr ? sText : "";
-	}
-	static std::string Line1() { return Line(1); }
-
-	static void RunFrames(int ai_Frames)
-	{
-		for (int i = 0; i < ai_Frames; ++i)
-			ASSERT_TRUE(Fudemaru_Frame());
-	}
-	// Down for a frame, up the next: the release fires in the second frame.
-	static void Tap(eKeys ae_Key)
-	{
-		LibInput_SetScriptKeys(ae_Key);
-		RunFrames(1);
-		LibInput_SetScriptKeys(0);
-		RunFrames(1);
 	}
 
 	static CState_KanjiList* Browser() { return static_cast<CState_KanjiList*>(LibGen_CState::GetStateList().back()); }

@@ -3,6 +3,7 @@
 #include "GameMode/GameView.h"
 #include "GameMode/Menu/CState_MenuMain.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
+#include "GameMode/Mode_Review/CState_ReviewKana.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTooltip.h"
@@ -154,13 +155,15 @@ void CState_KanjiList::Main()
 		}
 	}
 
-	// A frame that moves the view opens nothing: the menu would start from a camera on its way.
+	// A frame that moves the view opens nothing: the menu or the chart would start from a camera
+	// on its way.
 	if (FollowCamera())
 		return;
 	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
 	if (pKeys->KeyReleaseAny(ke_Key_Triangle))
 		(new CState_MenuMain())->State_Add();
-	// The kana chart (Square) is not part of the game yet.
+	else if (pKeys->KeyReleaseAny(ke_Key_Square))
+		(new CState_ReviewKana())->State_Add();
 }
 
 void CState_KanjiList::UnloadAlways()
