@@ -2,6 +2,7 @@
 
 #include "Fudemaru.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiListLoad.h"
+#include "GameMode/Mode_Quiz/CState_QuizKana.h"
 #include "LibGfx_CManagerMenu.h"
 #include "LibGfx_CManagerTexture.h"
 #include "LibGfx_CManagerTooltip.h"
@@ -161,7 +162,8 @@ void CState_MenuMain::StartKanaQuiz(u8 au8_Mode, int ai_Param)
 	u16 u16_First, u16_Last;
 	if (ai_Param < 0 || ai_Param > 0xFFFF || !GetKanaRows(static_cast<u16>(ai_Param), u16_First, u16_Last))
 		return;
-	mp_NextState = NewQuizKana(au8_Mode, static_cast<u8>(u16_First), static_cast<u8>(u16_Last));
+	mp_NextState = new CState_QuizKana(static_cast<CState_QuizKana::enumQuizMode>(au8_Mode), static_cast<u8>(u16_First),
+	                                   static_cast<u8>(u16_Last));
 }
 
 bool CState_MenuMain::GetKanaRows(unsigned short au16_Value, unsigned short& au16_First, unsigned short& au16_Last)
@@ -175,12 +177,6 @@ bool CState_MenuMain::GetKanaRows(unsigned short au16_Value, unsigned short& au1
 
 // NOTE: the kanji quiz is not part of the game yet; until it is, its entries start nothing.
 LibGen_CState* CState_MenuMain::NewQuizMatch(bool)
-{
-	return nullptr;
-}
-
-// NOTE: the kana quiz is not part of the game yet; until it is, its entries start nothing.
-LibGen_CState* CState_MenuMain::NewQuizKana(u8, u8, u8)
 {
 	return nullptr;
 }

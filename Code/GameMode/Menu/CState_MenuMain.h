@@ -74,10 +74,9 @@ private:
 	// columns of a kana entry's parameter.
 	void StartKanaQuiz(u8 au8_Mode, int ai_Param);
 
-	// The states the quiz entries start, given what they ask; null while that quiz is not part
-	// of the game, and its entries then do nothing.
+	// The state the kanji quiz entries start; null while that quiz is not part of the game, and
+	// its entries then do nothing.
 	static LibGen_CState* NewQuizMatch(bool ab_ToRomanji);
-	static LibGen_CState* NewQuizKana(u8 au8_Mode, u8 au8_First, u8 au8_Last);
 };
 
 #endif
