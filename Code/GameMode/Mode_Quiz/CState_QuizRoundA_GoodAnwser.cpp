@@ -8,7 +8,7 @@ namespace
 {
 	// The card's own alpha stays: only its colour changes.
 	const u32 ku32_Green = 0x0000ff00;
-	// A step a frame; past the eye, 15 steps away, the card is out of sight.
+	// A step a frame; past the eye, 16 steps away, the card is out of sight.
 	const float kf_FlightStep = 21.88887f;
 }
 
