@@ -120,9 +120,11 @@ void LibGfx_CObjText::UpdateTexture()
 {
 	if (mu16_TextureId == ke_Tex_None)
 		return;
-	LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(mu16_TextureId);
 	if (!(mu32_State & ke_Obj_Visible) || !TxtUpdate() || TxtGetPixels() == nullptr)
 		return;
+	// NOTE: taken only for new pixels: taking the texture marks it for upload, and an unchanged
+	// text is not converted and sent again every frame.
+	LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(mu16_TextureId);
 	// The slot may have been emptied behind the object's back (FreeAllTexture): never write
 	// into a texture that does not have the text's size.
 	if (pTexture->mp_Data != nullptr && pTexture->GetRowSize() * 2 >= mu16_Width && pTexture->mu16_Height == mu16_Height)
