@@ -52,7 +52,14 @@ namespace
 	class KanjiQuizStates : public States
 	{
 	protected:
-		void TearDown() override { gu8_QuizCardCount = 10; }
+		// A quiz left open ends at the next test's clean-up instead of dealing another round.
+		void TearDown() override
+		{
+			gu8_QuizCardCount = 10;
+			for (LibGen_CState* pState : LibGen_CState::GetStateList())
+				if (CState_QuizMatch* pMatch = dynamic_cast<CState_QuizMatch*>(pState))
+					pMatch->mb_Stop = true;
+		}
 
 		// The match over the browser, as the menu starts it, and its first round (null when none).
 		static CState_QuizRoundA* StartQuiz(u8 au8_CardCount = 10)
