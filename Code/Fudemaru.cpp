@@ -15,6 +15,7 @@ bool gb_QuitProgram = false;
 u8 gu8_QuizCardCount = 0;
 // Constructed in this order, destroyed in the reverse one.
 LibText_CFont goFontAscii;
+LibText_CFont goFontAsciiSmall;
 LibText_CFont goFontKanji;
 LibText_CFont goFontKanji16;
 u8 gu8_Palettes[ke_Palette__Total] = {};

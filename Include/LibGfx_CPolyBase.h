@@ -27,6 +27,8 @@ public:
 	virtual void GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2);
 
 	void SetAlpha(u8 au8_Alpha);
+	// The first vertex's alpha; 0 without vertices.
+	u8 GetAlpha() const;
 	// Keeps each vertex's alpha; the colour's own alpha byte should be zero.
 	void SetColor(u32 au32_Color);
 

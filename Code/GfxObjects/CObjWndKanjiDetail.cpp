@@ -27,6 +27,9 @@ namespace
 	const float kf_OnX = 232;
 	const float kf_RadicalX = 298;
 	const u16 ku16_RadicalWidth = static_cast<u16>(kf_ClientWidth - 4 - kf_RadicalX);
+	// The columns' labels, 15 units high, end above their lists at y = -70 (at -56 they reached
+	// one unit into them).
+	const float kf_LabelY = -54;
 }
 
 CObjWndKanjiDetail::CObjWndKanjiDetail()
@@ -126,11 +129,11 @@ void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
 void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 {
 	// Labels are sized to their strings.
-	CObjWndKanji::SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_KunX, -56);
+	CObjWndKanji::SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_KunX, kf_LabelY);
 	mo_TxtKunLabel.TxtSetTextId(ke_String_KunLabel);
-	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_OnX, -56);
+	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_OnX, kf_LabelY);
 	mo_TxtOnLabel.TxtSetTextId(ke_String_OnLabel);
-	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, -56);
+	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, kf_LabelY);
 	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
 	char sText[CObjWndKanji::ku_Text_Size];
