@@ -73,6 +73,9 @@ public:
 	const LibText_CFont* TxtGetFontKanji() const { return mp_FontKanji; }
 	enumTxtType TxtGetTextType() const { return me_TxtType; }
 	u16 TxtGetLineCount() const { return mu16_LineCount; }
+	// How many lines the box shows whole, one at least: the lines of a layout past this number
+	// are not drawn.
+	u16 TxtGetLineCapacity() const;
 	const SParseInf* TxtGetLineInfo() const { return mp_LineInfo; }
 
 protected:

@@ -91,7 +91,7 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	char sText[CObjWndKanji::ku_Text_Size];
 	CObjWndKanji::JoinStrings(*pKanji, SKanjiData::ke_String_Meaning, 0xFFFF, " - ", sText, sizeof(sText));
 	CObjWndKanji::SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
-	mo_TxtMeaning.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtMeaning, sText, " - ");
 
 	LoadColumns(*pKanji);
 	LoadRadicalList(*pKanji);
@@ -140,10 +140,10 @@ void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 	const char* apKun[SKanjiData::ku_Kun_Max];
 	CObjWndKanji::JoinStrings(apKun, ao_Kanji.GetKunReadings(apKun), 0xFFFF, "\n", sText, sizeof(sText));
 	CObjWndKanji::SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_KunX, -70);
-	mo_TxtKun.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtKun, sText, "\n");
 	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_On, 0xFFFF, "\n", sText, sizeof(sText));
 	CObjWndKanji::SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_OnX, -70);
-	mo_TxtOn.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtOn, sText, "\n");
 }
 
 void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
@@ -173,7 +173,7 @@ void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
 		++u8Lines;
 	}
 	CObjWndKanji::SetText(mo_TxtRadical, ku16_RadicalWidth, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_RadicalX, -70);
-	mo_TxtRadical.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtRadical, sText, "\n");
 }
 
 u8* CObjWndKanjiDetail::GetPixels()

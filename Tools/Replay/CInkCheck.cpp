@@ -11,7 +11,8 @@
 
 namespace
 {
-	// Room around a probe's lines: more than any glyph reaches past its line.
+	// Room around a probe's lines: more than any glyph reaches past its line, and more than a
+	// line's height.
 	const u16 ku16_Margin = 64;
 	// Ink rectangles closer than this are taken as touching, not overlapping: the corners come
 	// through the projection in floating point.
@@ -31,10 +32,9 @@ namespace
 			TxtSetText(ao_Text.TxtGetText(), false);
 			TxtSetSize(u16_Width, u16_Height);
 			TxtParseString();
-			// The same lines, drawn into a wider and deeper buffer: the margin on top and at
-			// both sides, none below, so that the lines that fit are the same ones.
+			// The same lines, every one of them, drawn with the margin around them.
 			mu16_Width = static_cast<u16>(u16_Width + 2 * ku16_Margin);
-			mu16_Height = static_cast<u16>(u16_Height + ku16_Margin);
+			mu16_Height = static_cast<u16>(std::min<u32>(0xFFFF, u16_Height + (mu16_LineCount + 1u) * ku16_Margin));
 			delete[] mp_Pixels;
 			mp_Pixels = new u8[static_cast<size_t>(mu16_Width) * mu16_Height];
 			const u8 u8_Align = mu8_Align & 0x0F;

@@ -33,9 +33,8 @@ public:
 
 	const std::vector<SInk>& GetTexts() const { return mo_Texts; }
 
-	// True when the text's layout drew less ink than the same lines drawn with room around
-	// them: a glyph or a line was cut by the box. Lines left out whole, below the last one that
-	// fits, are not cut.
+	// True when the text's layout drew less ink than all its lines drawn with room around them:
+	// a glyph was cut by the box, or lines past its height were left out.
 	static bool IsCut(const LibGfx_CObjText& ao_Text);
 
 private:
