@@ -118,11 +118,11 @@ void LibGfx_CObjText::Render()
 
 void LibGfx_CObjText::UpdateTexture()
 {
-	if (mu16_TextureId == ke_Tex_None)
+	if (mu16_TextureId == ke_Tex_None || !(mu32_State & ke_Obj_Visible) || !TxtUpdate() || TxtGetPixels() == nullptr)
 		return;
+	// Taken only now: the manager marks a texture it hands out for upload, which an unchanged
+	// text must not pay for every frame.
 	LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(mu16_TextureId);
-	if (!(mu32_State & ke_Obj_Visible) || !TxtUpdate() || TxtGetPixels() == nullptr)
-		return;
 	// The slot may have been emptied behind the object's back (FreeAllTexture): never write
 	// into a texture that does not have the text's size.
 	if (pTexture->mp_Data != nullptr && pTexture->GetRowSize() * 2 >= mu16_Width && pTexture->mu16_Height == mu16_Height)
