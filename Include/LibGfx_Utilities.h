@@ -23,7 +23,4 @@ float LibGfx_BezierLength(const CVector2d<float>& ao_Start, const CVector2d<floa
 void LibGfx_DrawLine(const CVector2d<float>& ao_From, const CVector2d<float>& ao_To, u8 au8_Thickness,
                      u8* ap_Buffer, const CVector2d<unsigned short>& ao_Size, u8 au8_Value);
 
-// The smallest power of two at least au32_Value (1 for 0).
-u32 LibGfx_PowerOfTwoAtLeast(u32 au32_Value);
-
 #endif

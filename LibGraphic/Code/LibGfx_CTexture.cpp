@@ -2,7 +2,6 @@
 
 #include "LibGen_CManagerMem.h"
 #include "LibGen_Utils.h"
-#include "LibGfx_Utilities.h"
 
 #include <cstring>
 
@@ -20,6 +19,14 @@ namespace
 		case ke_PixelFormat_Pal8: return 2;
 		default: return 0;
 		}
+	}
+
+	u32 PowerOfTwoAtLeast(u32 au32_Value)
+	{
+		u32 u = 1;
+		while (u < au32_Value)
+			u <<= 1;
+		return u;
 	}
 }
 
@@ -64,7 +71,7 @@ void LibGfx_CTexture::Init(const SPicInfo& ao_Pic, bool)
 u32 LibGfx_CTexture::GetReserveSize(const SPicInfo& ao_Pic)
 {
 	// Reserved for a power-of-two width; rows are stored at their own length.
-	return LibGfx_PowerOfTwoAtLeast(ao_Pic.uWidth) * NibblesPerPixel(static_cast<u16>(ao_Pic.eFormat)) / 2 * ao_Pic.uHeight;
+	return PowerOfTwoAtLeast(ao_Pic.uWidth) * NibblesPerPixel(static_cast<u16>(ao_Pic.eFormat)) / 2 * ao_Pic.uHeight;
 }
 
 void LibGfx_CTexture::Free()

@@ -97,11 +97,3 @@ void LibGfx_DrawLine(const CVector2d<float>& ao_From, const CVector2d<float>& ao
 				Plot(ao_From.x + f_Sx * j * f_Dx / f_Dy + k, ao_From.y + f_Sy * j);
 	}
 }
-
-u32 LibGfx_PowerOfTwoAtLeast(u32 au32_Value)
-{
-	u32 u = 1;
-	while (u < au32_Value)
-		u <<= 1;
-	return u;
-}
