@@ -88,8 +88,14 @@ to_browser() {
   done
   card_at "$name.xwd" "$x" "$y" || fail "$name: no kanji card after releasing d at the intro"
   echo "$name: the browser $(since "$start") s after d"
-  sleep 2
-  shot "$name.xwd"
+  # The cards slide in: the shot is taken once two in a row are the same (a slow machine draws
+  # few frames a second).
+  for _ in $(seq 60); do
+    sleep 0.5
+    shot "$name-next.xwd"
+    "$pixels" same "$work/$name.xwd" "$work/$name-next.xwd" "$x" "$y" 480 272 >/dev/null && break
+    mv "$work/$name-next.xwd" "$work/$name.xwd"
+  done
 }
 
 # Waits for the program to end; its exit code must be 0.
