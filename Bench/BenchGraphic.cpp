@@ -125,7 +125,7 @@ static void BM_UploadPal4_256x128(benchmark::State& ao_State)
 	pTexture->mu16_PaletteId = u8_Palette;
 	for (auto _ : ao_State)
 	{
-		pManager->GetTexture(ke__Custom_Start)->SetAsCurrent();
+		pManager->GetTexture(ke__Custom_Start)->SetAsCurrent(0);
 		glFinish();
 	}
 	pManager->FreePalette(u8_Palette);

@@ -30,6 +30,21 @@ enum enumPalettes
 };
 extern u8 gu8_Palettes[ke_Palette__Total];
 
+// The kana tables, by row (vowel: a i u e o n) and column (consonant: a ka ga sa za ta da na ha
+// ba pa ma ya ra wa). An entry is the kana in EUC-JP, a line feed, its romaji padded to three
+// characters and a terminator: the entry reads as kana and romaji on two lines, the string at
+// ku_Kana_Romaji as the romaji alone. An empty slot starts with a zero byte; both tables have the
+// same 21 empty slots.
+enum
+{
+	ku_Kana_Rows = 6,
+	ku_Kana_Cols = 15,
+	ku_Kana_EntrySize = 7,
+	ku_Kana_Romaji = 3,
+};
+extern const u8 cu8_HiraganaTable[ku_Kana_Rows][ku_Kana_Cols][ku_Kana_EntrySize];
+extern const u8 cu8_KatanaTable[ku_Kana_Rows][ku_Kana_Cols][ku_Kana_EntrySize];
+
 // The picture keeps the 480:272 aspect ratio: the part of a window it is drawn in.
 struct SViewport
 {

@@ -51,7 +51,7 @@ namespace
 	void Init(int* ai_Argc, char** as_Argv)
 	{
 		glutInit(ai_Argc, as_Argv);
-		glutInitWindowSize(480, 272);
+		glutInitWindowSize(ku16_Screen_Width, ku16_Screen_Height);
 		glutInitWindowPosition(100, 100);
 		glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
 		glutCreateWindow("Fudemaru Mac");

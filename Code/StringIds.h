@@ -7,16 +7,35 @@
 enum enumStringId : u32
 {
 	ke_String_Welcome          = 3,
+	ke_String_Choose           = 4,
+	ke_String_MenuBack         = 5,
 	ke_String_LoadDictionary   = 6,
 	ke_String_LoadStrokes      = 7,
 	ke_String_FindLists        = 8,
 	ke_String_LoadFonts        = 9,
+	ke_String_MenuQuiz         = 10,
+	ke_String_MenuKanjiLists   = 12,
+	ke_String_MenuQuit         = 16,
+	ke_String_MenuNoKanji      = 18,
+	ke_String_MenuNoKanjiHelp  = 19,
+	ke_String_MenuKanjiA       = 20,   // each label is followed by its help
+	ke_String_MenuKanjiB       = 22,
+	ke_String_MenuHiraganaA    = 24,
+	ke_String_MenuKatakanaA    = 26,
+	ke_String_MenuHiraganaB    = 28,
+	ke_String_MenuKatakanaB    = 30,
+	ke_String_KanaColumnsFirst = 32,   // the kana menus' entries, 32 to 40, are labelled by their own number
 	ke_String_DetailLabels     = 41,   // five lines: code, strokes, grade, radical, frequency
 	ke_String_KunLabel         = 42,
 	ke_String_OnLabel          = 43,
 	ke_String_RadicalLabel     = 44,
 	ke_String_GameTitle        = 48,
 	ke_String_Back             = 50,
+	ke_String_QuizScore        = 52,   // printf format: found, errors, left
+	ke_String_KanaQuizTitle    = 55,
+	ke_String_Vowel            = 56,
+	ke_String_Consonant        = 57,
+	ke_String_Answer           = 58,
 	ke_String_ReviewTitle      = 59,
 	ke_String_Replay           = 60,
 	ke_String_ListTitle        = 61,
@@ -25,6 +44,10 @@ enum enumStringId : u32
 	ke_String_Next             = 64,
 	ke_String_Menu             = 65,
 	ke_String_KanaChart        = 67,
+	ke_String_Hiragana         = 68,
+	ke_String_Katakana         = 69,
+	ke_String_HiraganaChart    = 70,
+	ke_String_KatakanaChart    = 71,
 };
 
 #endif

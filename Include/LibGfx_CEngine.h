@@ -10,6 +10,9 @@
 // with the 45° field of view, one unit of the z = 0 plane is one of its pixels.
 const u16 ku16_Screen_Width = 480;
 const u16 ku16_Screen_Height = 272;
+const float kf_Screen_HalfWidth = ku16_Screen_Width / 2.0f;
+const float kf_Screen_HalfHeight = ku16_Screen_Height / 2.0f;
+const float kf_Screen_Ratio = static_cast<float>(ku16_Screen_Width) / static_cast<float>(ku16_Screen_Height);
 const double kd_Screen_Distance = 328.3330418906434;
 
 // Last size of the window's drawable area, written by the resize callback (width in x, height in y).
@@ -33,7 +36,7 @@ public:
 
 	virtual ~LibGfx_CEngine() {}
 	// The update pass of the display tree.
-	virtual void Update();
+	void Update() override;
 
 	// Sets up the device (the OpenGL state of the current context, or the Direct3D device),
 	// the video memory, then InitializeCommon; false when the device failed. The video memory

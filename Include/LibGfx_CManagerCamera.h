@@ -14,7 +14,7 @@ class LibGfx_CManagerCamera : public LibGen_CManagerSingleton<LibGfx_CManagerCam
 public:
 	LibGfx_CManagerCamera();
 	virtual ~LibGfx_CManagerCamera() {}
-	virtual void Update();
+	void Update() override;
 
 	void Push(LibGfx_CCameraBase* ap_Camera, float af_Speed);
 	void Remove(LibGfx_CCameraBase* ap_Camera, float af_Speed);

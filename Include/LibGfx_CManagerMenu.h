@@ -25,11 +25,11 @@ public:
 	LibGfx_CManagerMenu();
 	virtual ~LibGfx_CManagerMenu() {}
 	// The roll, the top menu's input, and Circle closing a level (the last one stops the manager).
-	virtual void Update();
+	void Update() override;
 	// Shows the prism sliding in and pushes the menu camera.
-	virtual void Start();
-	// Closes every menu, slides the prism out and gives the camera back.
-	virtual void Stop();
+	void Start() override;
+	// Closes every menu, slides the prism out and gives the camera back; nothing when stopped.
+	void Stop() override;
 
 	// The prism's faces with their band, and the camera. Called once.
 	void Load();
@@ -40,7 +40,8 @@ public:
 	void MenuAdd(LibGfx_CMenu* ap_Menu);
 	// Rolls back to the menu below; the number of menus left open (0 with none open).
 	u8 MenuRemCurrent();
-	// Closes every open menu at once.
+	// Closes every menu at once, those closed before included: each leaves its face, hidden,
+	// and the stack forgets it.
 	void MenuRemAll();
 
 	LibGfx_CPolyQuad mo_BandQuad[3];   // the band and its top and bottom lines

@@ -39,7 +39,7 @@ public:
 
 	LibGfx_CManagerTooltip();
 	virtual ~LibGfx_CManagerTooltip() {}
-	virtual void Update();
+	void Update() override;
 
 	// Builds the bar, the hints and the lines with the font and text palette, and shows the bar.
 	void Load(const LibText_CFont* ap_Font, const u8& au8_Palette);

@@ -30,7 +30,7 @@ public:
 	LibGfx_CManagerWnd();
 	virtual ~LibGfx_CManagerWnd() {}
 	// Runs the current state's handler; nothing without windows.
-	virtual void Update();
+	void Update() override;
 
 	// Places the carousel's root under the tree root at ao_Pos. The ellipse has the radius
 	// across the screen (up it when vertical) and the depth along z.

@@ -38,7 +38,7 @@ private:
 
 	// Moves to the nearest selectable item in the direction (+1 or -1), if there is one.
 	void Navigate(int ai_Direction);
-	// Equal slots across the band, each item centred in its slot by the width of the last added.
+	// Spreads the items across the band with equal room between them.
 	void LayoutRow();
 };
 

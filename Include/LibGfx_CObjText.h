@@ -27,6 +27,9 @@ public:
 	void TxtSetSize(const u16& au16_Width, const u16& au16_Height) override;
 	// Copies a new rendering into the texture; the children are not visited.
 	void Update() override;
+	// A text changed after this frame's update pass (by a state, which runs later) is laid out
+	// and copied first: drawn as it was, a new size would show an empty texture for a frame.
+	void Render() override;
 
 	// Remembered when there is no texture yet, and given to every texture built later.
 	void TxtSetPalette(u8 au8_Palette);
@@ -39,9 +42,6 @@ public:
 	// object's visibility is left to the caller.
 	void Reload();
 
-	// The corners of a w x h rectangle centred on the origin, at depth af_Z, as the quads take them.
-	static void CentredCorners(u16 au16_Width, u16 au16_Height, float af_Z, CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2);
-
 	LibGfx_CPolyQuad mo_Quad;
 	LibGfx_CPolyQuad2d mo_Quad2d;
 	u16 mu16_TextureId;
@@ -50,6 +50,8 @@ public:
 
 private:
 	void BuildTexture();
+	// Lays out, draws and copies into the texture what changed since the last time.
+	void UpdateTexture();
 	void CopyPixels(u8* ap_Texture, u32 au32_RowSize) const;
 };
 

@@ -35,11 +35,11 @@ public:
 	LibGfx_CObjWndBase();
 	virtual ~LibGfx_CObjWndBase() {}
 	// The children's update, then one step of the slide while visible.
-	virtual void Update();
+	void Update() override;
 	// The whole frame: the top-left piece's corner 1 to the bottom-right piece's corner 2.
-	virtual void GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2, bool ab_Children);
+	void GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2, bool ab_Children) override;
 	// The centre piece.
-	virtual void GetCornersClient(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2, bool ab_Children);
+	void GetCornersClient(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2, bool ab_Children) override;
 
 	LibGfx_CPolyQuad* GetWindowPoly(enumPolyId ae_PolyId);
 	// Slides out until the frame's left edge reaches x = 240 (over 40 updates).

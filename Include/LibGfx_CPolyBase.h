@@ -16,6 +16,9 @@ public:
 		ku32_Format_C4UB_V3F = 0x2A23,      // colour, x y z: 16 bytes
 		ku32_Format_T2F_C4UB_V3F = 0x2A29,  // s t, colour, x y z: 24 bytes
 		ku8_Primitive_TriangleFan = 6,
+		// The texture repeats across the polygon in s, in t.
+		ku8_Repeat_S = 0x01,
+		ku8_Repeat_T = 0x02,
 	};
 
 	LibGfx_CPolyBase();
@@ -39,10 +42,13 @@ public:
 	u8 mu8_Primitive;
 	u8 mu8_VertexCount;
 	LibGfx_CTexture* mp_Texture;
+	// Where the texture repeats; elsewhere its edge texels are not blended with the opposite edge.
+	u8 mu8_Repeat;
 
 protected:
 	// Fills four vertices (room for 24 bytes each) as a fan starting at corner 2. In the textured
-	// format the texture is mapped one texel per unit from corner 1's edge. z is scaled by af_ZScale.
+	// format the texture is mapped one texel per unit from corner 1's edge, repeating along a side
+	// longer than the picture. z is scaled by af_ZScale.
 	void SetQuad(float* ap_Storage, u32 au32_Format, const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2,
 				 LibGfx_CTexture* ap_Texture, u32 au32_Color, float af_ZScale);
 };

@@ -27,8 +27,10 @@ public:
 	// Video memory Init takes for the picture.
 	static u32 GetReserveSize(const SPicInfo& ao_Pic);
 	void Free();
-	// Binds the texture for drawing, converting and uploading it first when dirty.
-	void SetAsCurrent();
+	// Binds the texture for drawing, converting and uploading it first when dirty. It repeats in
+	// the directions au8_Repeat names (LibGfx_CPolyBase::ku8_Repeat_S, _T); in the others its
+	// edge texels stretch, so that its borders never blend with the opposite edge.
+	void SetAsCurrent(u8 au8_Repeat);
 
 	// Bytes of one stored row: formats 4 and 5 pack 2 and 1 pixels a byte, an odd last
 	// column of format 4 is not stored.

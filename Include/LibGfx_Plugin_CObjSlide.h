@@ -23,10 +23,10 @@ public:
 	void Init(LibGfx_CObjBase* ap_Obj, enumSlideType ae_Type, float af_Duration, float af_Offset);
 	// Shows the object and runs the slide from its start on the plug-in manager; a slide still
 	// running starts over with the new settings.
-	virtual void Load();
-	virtual void Unload();
+	void Load() override;
+	void Unload() override;
 	// One frame; false once the slide has ended.
-	virtual bool Execute();
+	bool Execute() override;
 
 	LibGfx_CObjBase* mp_Obj;
 	float mf_Progress;   // 0 to 1

@@ -3,6 +3,7 @@
 
 #include "LibGen_DataTypes.h"
 #include "LibGen_Vector2D.h"
+#include "LibGen_Vector3D.h"
 
 // Samples along a cubic curve's control polygon: its length in whole pixels / 10, kept in 4..100.
 u32 BezierComputeStep(const CVector2d<float>& ao_Start, const CVector2d<float>& ao_End,
@@ -22,5 +23,10 @@ float LibGfx_BezierLength(const CVector2d<float>& ao_Start, const CVector2d<floa
 // thickness t draws the lines offset by -t/2..t/2 across the main direction. Pixels outside are skipped.
 void LibGfx_DrawLine(const CVector2d<float>& ao_From, const CVector2d<float>& ao_To, u8 au8_Thickness,
                      u8* ap_Buffer, const CVector2d<unsigned short>& ao_Size, u8 au8_Value);
+
+// The corners of a w x h rectangle centred on the origin, at depth af_Z, as the quads take them.
+// An odd size puts the extra pixel right of and below the centre, so that every edge lies on a
+// whole unit and a picture drawn at one texel a pixel stays sharp.
+void LibGfx_CentredCorners(float af_Width, float af_Height, float af_Z, CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2);
 
 #endif

@@ -41,7 +41,7 @@ class LibInput_ManagerKey : public LibGen_CManagerSingleton<LibInput_ManagerKey>
 public:
 	LibInput_ManagerKey();
 	virtual ~LibInput_ManagerKey() {}
-	virtual void Update();
+	void Update() override;
 
 	// The backend's own set-up, called once before Start.
 	void Load();

@@ -22,10 +22,21 @@ struct SKanjiData
 		ke_String_Kun,           // hiragana readings without "."
 		ke_String_Total,
 	};
+	enum
+	{
+		ku_Kun_Max = 32,   // kun readings of both kinds, at most 16 of each
+	};
+
+	// The kun readings of both kinds in the order of the line, readings with okurigana marked by
+	// their "." (み.る); returns how many were written to ap_Texts.
+	u8 GetKunReadings(const char* (&ap_Texts)[ku_Kun_Max]) const;
 
 	u16    mu16_Info[ke_Info_Total];
 	char** mpp_String[ke_String_Total];
 	u8     mu8_StringCount[ke_String_Total];
+	// Bit i set: the i-th kun reading of the line has okurigana (kind KunOkurigana), else it is
+	// of kind Kun. Keeps the order of the file across the two kinds.
+	u32    mu32_KunOrder;
 };
 
 // A field name of the dictionary and of the list files, and the info it names.
@@ -56,6 +67,8 @@ public:
 	{
 		char* mp_Text[SKanjiData::ke_String_Total][ke_kanji_max_String];
 		u8    mu8_Count[SKanjiData::ke_String_Total];
+		u32   mu32_KunOrder;
+		bool  mb_NameReadings;  // a T1 or T2 marker was read: the kana after it are name readings
 	};
 
 	LibKanji_CDictionary();

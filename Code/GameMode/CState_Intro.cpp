@@ -93,7 +93,7 @@ void CState_Intro::LoadOnce()
 
 	mo_Window.Set(CVector2d<float>(300.0f, 120.0f), LibGfx_CObjWndThemed::ke_WinTheme_Default);
 	mo_Window.SetParent(nullptr);
-	mo_Window.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Window.SetVisible(true);
 
 	mo_Text.TxtSetSize(256, 128);
 	mo_Text.mo_Pos.y = -6.0f;
@@ -102,7 +102,7 @@ void CState_Intro::LoadOnce()
 	mo_Text.TxtSetPalette(gu8_Palettes[ke_Palette_0]);
 	mo_Text.TxtSetTextId(ke_String_Welcome);
 	mo_Text.SetParent(&mo_Window);
-	mo_Text.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Text.SetVisible(true);
 
 	mo_Window.Show();
 }
@@ -121,7 +121,7 @@ void CState_Intro::Main()
 void CState_Intro::UnloadAlways()
 {
 	mo_Text.Unload();
-	mo_Window.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+	mo_Window.SetVisible(false);
 }
 
 void CState_Intro::UnloadOnce()

@@ -21,11 +21,11 @@ public:
 	// The nine palettes every text of the game names by its enumPalettes number.
 	static void CreateTextPalettes();
 
-	virtual void LoadOnce();
-	virtual void LoadAlways();
-	virtual void Main();
-	virtual void UnloadAlways();
-	virtual void UnloadOnce();
+	void LoadOnce() override;
+	void LoadAlways() override;
+	void Main() override;
+	void UnloadAlways() override;
+	void UnloadOnce() override;
 
 	LibGfx_CObjWndThemed mo_Window;
 	LibGfx_CObjText mo_Text;

@@ -12,10 +12,22 @@
 #include "LibKanji_CStroke.h"
 #include "StringIds.h"
 
+#include <cstdio>
+
 namespace
 {
 	// The progress message of each step; the configuration step is too quick to announce.
 	const u32 cu32_StepString[CState_Loading::ke_Step__Total] = {ke_String_LoadDictionary, ke_String_LoadStrokes, ke_String_FindLists, ke_String_LoadFonts, 0};
+
+	// The game goes on with no list; the player who edited config.xml learns why, on one line.
+	void ReportMissingList(const char* as_Name)
+	{
+		LibKanji_CKanjiList* pLists = LibKanji_CKanjiList::Instance();
+		fprintf(stderr, "Fudemaru: Data/config.xml: StartupList \"%s\" names no kanji list; the lists are:", as_Name);
+		for (u8 i = 0; i < pLists->GetListCount(); ++i)
+			fprintf(stderr, "%s \"%s\"", i ? "," : "", pLists->GetListInfo(i)->mp_Name);
+		fputs(pLists->GetListCount() ? "\n" : " none\n", stderr);
+	}
 
 	void ApplyConfig()
 	{
@@ -26,11 +38,17 @@ namespace
 		LibKanji_CKanjiList* pLists = LibKanji_CKanjiList::Instance();
 		if (oConfig.mb_HasStartupList)
 		{
+			bool bFound = false;
 			for (u8 i = 0; i < pLists->GetListCount(); ++i)
 			{
 				if (IsSameString(pLists->GetListInfo(i)->mp_Name, oConfig.ms_StartupList, true))
+				{
 					pLists->Load_KanjiList(i);
+					bFound = true;
+				}
 			}
+			if (!bFound)
+				ReportMissingList(oConfig.ms_StartupList);
 		}
 		gu8_QuizCardCount = oConfig.mu8_QuizCardCount;
 	}
@@ -77,14 +95,14 @@ void CState_Loading::LoadOnce()
 {
 	mo_Window.Set(CVector2d<float>(300.0f, 120.0f), LibGfx_CObjWndThemed::ke_WinTheme_Default);
 	mo_Window.SetParent(nullptr);
-	mo_Window.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Window.SetVisible(true);
 
 	mo_Text.TxtSetSize(256, 128);
 	mo_Text.TxtSetFont(&goFontAscii);
 	mo_Text.TxtSetPalette(gu8_Palettes[ke_Palette_0]);
 	mo_Text.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
 	mo_Text.SetParent(&mo_Window);
-	mo_Text.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Text.SetVisible(true);
 
 	LibGfx_CManagerTooltip::Instance()->ClearTxtAll();
 

@@ -23,8 +23,8 @@ public:
 	};
 
 	virtual ~CState_Loading() {}
-	virtual void LoadOnce();
-	virtual void Main();
+	void LoadOnce() override;
+	void Main() override;
 
 	// One step's work, without any drawing.
 	static void LoadStep(enumStep ae_Step);

@@ -14,5 +14,6 @@ const float kf_View_Step = 164.1665209453217f;
 const float kf_View_Speed = 0.05f;
 
 const char* const ks_View_BackgroundIntro = "./Data/Themes/Default/Background/FondIntro.png";
+const char* const ks_View_BackgroundScreen = "./Data/Themes/Default/Background/FondEcran.png";
 
 #endif

@@ -21,7 +21,7 @@ void CObjWndKanji::Unload()
 {
 	for (LibGfx_CObjText* pText : mapo_Text)
 		pText->Unload();
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 	mb_ShowKanji = 0;
 	mu8_MeaningMax = 0;
 	mu8_OnMax = 0;
@@ -67,13 +67,13 @@ void CObjWndKanji::SetLayout_A_Traduct()
 
 void CObjWndKanji::LoadKanji(u16 au16_Code)
 {
-	mu32_State |= ke_Obj_Visible;
+	SetVisible(true);
 	if (au16_Code != 0)
 		mu16_Kanji = au16_Code;
 	// Hidden before the record is looked up, so that a code without one leaves the window
 	// empty instead of showing the previous kanji.
 	for (LibGfx_CObjText* pText : mapo_Text)
-		pText->mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+		pText->SetVisible(false);
 	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
 	if (pKanji == nullptr)
 		return;
@@ -83,37 +83,41 @@ void CObjWndKanji::LoadKanji(u16 au16_Code)
 		char sGlyph[3];
 		GlyphText(mu16_Kanji, sGlyph);
 		mo_TxtKanji.TxtSetText(sGlyph, true);
-		mo_TxtKanji.mu32_State |= ke_Obj_Visible;
+		mo_TxtKanji.SetVisible(true);
 	}
 	if (mu8_OnMax != 0)
-		LoadStrings(mo_TxtOn, *pKanji, SKanjiData::ke_String_On, mu8_OnMax, false);
+		LoadStrings(mo_TxtOn, pKanji->mpp_String[SKanjiData::ke_String_On], pKanji->mu8_StringCount[SKanjiData::ke_String_On],
+		            mu8_OnMax, false);
 	if (mu8_KunMax != 0)
-		LoadStrings(mo_TxtKun, *pKanji, SKanjiData::ke_String_Kun, mu8_KunMax, false);
+	{
+		const char* apKun[SKanjiData::ku_Kun_Max];
+		LoadStrings(mo_TxtKun, apKun, pKanji->GetKunReadings(apKun), mu8_KunMax, false);
+	}
 	if (mu8_MeaningMax != 0)
-		LoadStrings(mo_TxtMeaning, *pKanji, SKanjiData::ke_String_Meaning, mu8_MeaningMax, true);
+		LoadStrings(mo_TxtMeaning, pKanji->mpp_String[SKanjiData::ke_String_Meaning],
+		            pKanji->mu8_StringCount[SKanjiData::ke_String_Meaning], mu8_MeaningMax, true);
 }
 
-void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind,
-                               u8 au8_Max, bool ab_ShowEmpty)
+void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const char* const* ap_Texts, u16 au16_Count, u8 au8_Max, bool ab_ShowEmpty)
 {
-	if (ao_Kanji.mu8_StringCount[ae_Kind] == 0 && !ab_ShowEmpty)
+	if (au16_Count == 0 && !ab_ShowEmpty)
 		return;
 	char sText[ku_Text_Size];
-	JoinStrings(ao_Kanji, ae_Kind, au8_Max, "\n", sText, sizeof(sText));
+	JoinStrings(ap_Texts, au16_Count, au8_Max, "\n", sText, sizeof(sText));
 	ao_Text.TxtSetText(sText, true);
-	ao_Text.mu32_State |= ke_Obj_Visible;
+	ao_Text.SetVisible(true);
 }
 
-u32 CObjWndKanji::JoinStrings(const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind, u16 au16_Max,
+u32 CObjWndKanji::JoinStrings(const char* const* ap_Texts, u16 au16_Count, u16 au16_Max,
                               const char* as_Separator, char* as_Buffer, u32 au_Size)
 {
 	LIBGEN_ASSERT(au_Size != 0);
 	as_Buffer[0] = 0;
 	u32 uLength = 0;
-	const u16 u16Count = ao_Kanji.mu8_StringCount[ae_Kind] < au16_Max ? ao_Kanji.mu8_StringCount[ae_Kind] : au16_Max;
+	const u16 u16Count = au16_Count < au16_Max ? au16_Count : au16_Max;
 	for (u16 i = 0; i < u16Count; ++i)
 	{
-		const char* sText = ao_Kanji.mpp_String[ae_Kind][i];
+		const char* sText = ap_Texts[i];
 		if ((i != 0 && !AppendText(as_Separator, as_Buffer, au_Size, uLength))
 		    || !AppendText(sText ? sText : "", as_Buffer, au_Size, uLength))
 			break;

@@ -31,12 +31,25 @@ public:
 	void SetLayout_A_Traduct();
 	// Shows the window with the kanji of a non-zero code, or again with the current one for 0.
 	void LoadKanji(u16 au16_Code);
+	// Shows the kanji of a list position: code 0, a position the list keeps empty, shows the
+	// window empty, where LoadKanji(0) would show the kanji held before.
+	void ShowKanji(u16 au16_Code)
+	{
+		mu16_Kanji = au16_Code;
+		LoadKanji(0);
+	}
 
-	// Joins the first au16_Max texts of a kind with the separator into as_Buffer of au_Size
+	// Joins the first au16_Max of au16_Count texts with the separator into as_Buffer of au_Size
 	// bytes. What does not fit is cut off, never inside a two-byte character; the result is
 	// always terminated. Returns its length.
-	static u32 JoinStrings(const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind, u16 au16_Max,
+	static u32 JoinStrings(const char* const* ap_Texts, u16 au16_Count, u16 au16_Max,
 	                       const char* as_Separator, char* as_Buffer, u32 au_Size);
+	// The same for the texts of one kind of a record.
+	static u32 JoinStrings(const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind, u16 au16_Max,
+	                       const char* as_Separator, char* as_Buffer, u32 au_Size)
+	{
+		return JoinStrings(ao_Kanji.mpp_String[ae_Kind], ao_Kanji.mu8_StringCount[ae_Kind], au16_Max, as_Separator, as_Buffer, au_Size);
+	}
 	// Appends a text at au_Length under the same rule and moves au_Length on; false when the
 	// text did not fit whole.
 	static bool AppendText(const char* as_Text, char* as_Buffer, u32 au_Size, u32& au_Length);
@@ -62,9 +75,9 @@ private:
 
 	// Glyph, kun and on readings as layouts All and Kanji share them.
 	void SetLayoutKanjiParts();
-	// Fills a reading or meaning part and shows it; an empty reading part stays hidden.
-	void LoadStrings(LibGfx_CObjText& ao_Text, const SKanjiData& ao_Kanji, SKanjiData::enumString ae_Kind,
-	                 u8 au8_Max, bool ab_ShowEmpty);
+	// Fills a reading or meaning part with the first au8_Max texts, one a line, and shows it; an
+	// empty reading part stays hidden.
+	void LoadStrings(LibGfx_CObjText& ao_Text, const char* const* ap_Texts, u16 au16_Count, u8 au8_Max, bool ab_ShowEmpty);
 };
 
 #endif

@@ -20,6 +20,13 @@ namespace
 	// L steps of 1 / L fall a hair short of 1 in floating point: without this margin a stroke of
 	// whole length L would take L + 1 frames. It stays far below one step of any stroke that fits.
 	const float kf_RatioMargin = 1e-4f;
+	// The reading and same-radical columns. NOTE: they start right of where the value column
+	// (x = 70) can reach: its widest line, a code such as 0xDADC, takes 61 pixels of the Latin
+	// font, which ran into the kun readings at x = 120.
+	const float kf_KunX = 134;
+	const float kf_OnX = 232;
+	const float kf_RadicalX = 298;
+	const u16 ku16_RadicalWidth = static_cast<u16>(kf_ClientWidth - 4 - kf_RadicalX);
 }
 
 CObjWndKanjiDetail::CObjWndKanjiDetail()
@@ -49,7 +56,7 @@ void CObjWndKanjiDetail::Unload()
 	LibGfx_CManagerTexture::Instance()->FreeTexture(mu16_TextureId);
 	mu16_TextureId = ke_Tex_None;
 	mv_Stroke.clear();
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 }
 
 void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
@@ -57,13 +64,13 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	Unload();
 	if (au16_Code != 0)
 		mu16_Kanji = au16_Code;
-	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
-	if (pKanji == nullptr)
-		return;
-
+	// A code without a record leaves the page empty.
 	Set(CVector2d<float>(kf_ClientWidth, kf_ClientHeight), ke_WinTheme_Alt);
 	mo_Pos.y = 16;
 	mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
+	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
+	if (pKanji == nullptr)
+		return;
 
 	LoadStrokeTexture();
 	LibKanji_CStroke::Instance()->GetStrokes(mu16_Kanji, CVector2d<unsigned short>(ku_Stroke_Size, ku_Stroke_Size),
@@ -119,19 +126,20 @@ void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
 void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 {
 	// Labels are sized to their strings.
-	CObjWndKanji::SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 120, -56);
+	CObjWndKanji::SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_KunX, -56);
 	mo_TxtKunLabel.TxtSetTextId(ke_String_KunLabel);
-	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 218, -56);
+	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_OnX, -56);
 	mo_TxtOnLabel.TxtSetTextId(ke_String_OnLabel);
-	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 284, -56);
+	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, -56);
 	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
 	char sText[CObjWndKanji::ku_Text_Size];
-	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_Kun, 0xFFFF, "\n", sText, sizeof(sText));
-	CObjWndKanji::SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 120, -70);
+	const char* apKun[SKanjiData::ku_Kun_Max];
+	CObjWndKanji::JoinStrings(apKun, ao_Kanji.GetKunReadings(apKun), 0xFFFF, "\n", sText, sizeof(sText));
+	CObjWndKanji::SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_KunX, -70);
 	mo_TxtKun.TxtSetText(sText, true);
 	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_On, 0xFFFF, "\n", sText, sizeof(sText));
-	CObjWndKanji::SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 218, -70);
+	CObjWndKanji::SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_OnX, -70);
 	mo_TxtOn.TxtSetText(sText, true);
 }
 
@@ -161,7 +169,7 @@ void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
 			break;
 		++u8Lines;
 	}
-	CObjWndKanji::SetText(mo_TxtRadical, 160, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 284, -70);
+	CObjWndKanji::SetText(mo_TxtRadical, ku16_RadicalWidth, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_RadicalX, -70);
 	mo_TxtRadical.TxtSetText(sText, true);
 }
 

@@ -37,10 +37,17 @@ public:
 
 	// Shows the kanji of a non-zero code, or again the current one for 0.
 	void LoadKanji(u16 au16_Code);
+	// Shows the kanji of a list position: code 0, a position the list keeps empty, shows the
+	// page empty, where LoadKanji(0) would show the kanji held before.
+	void ShowKanji(u16 au16_Code)
+	{
+		mu16_Kanji = au16_Code;
+		LoadKanji(0);
+	}
 	// Restarts the animation on the frame and the guide strokes.
 	void ReplayAnim();
 	// The window's own update, then one step of the animation.
-	virtual void Update();
+	void Update() override;
 	// Frees the texts and the stroke texture and hides the window.
 	void Unload();
 

@@ -4,7 +4,7 @@
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CObjBase.h"
 
-CVector2d<u16> guWindowSize(480, 272);
+CVector2d<u16> guWindowSize(ku16_Screen_Width, ku16_Screen_Height);
 u8* g_pVRAm = nullptr;
 LibGfx_CCameraBase gCameraStart;
 
@@ -36,8 +36,8 @@ bool LibGfx_CEngine::Load()
 bool LibGfx_CEngine::InitializeCommon()
 {
 	LibGfx_CObjBase& oRoot = LibGfx_CObjBase::so_RootObject;
-	oRoot.SetCorners(CVector3d<float>(-240.0f, 136.0f, 0.0f), CVector3d<float>(240.0f, -136.0f, 0.0f));
-	oRoot.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	oRoot.SetCorners(CVector3d<float>(-kf_Screen_HalfWidth, kf_Screen_HalfHeight, 0.0f), CVector3d<float>(kf_Screen_HalfWidth, -kf_Screen_HalfHeight, 0.0f));
+	oRoot.SetVisible(true);
 	LibGfx_CManagerCamera::Instance()->Push(&gCameraStart, kf_CameraSpeed);
 	return true;
 }

@@ -86,7 +86,7 @@ bool LibGfx_CEngine::SceneBegin()
 		const CVector3d<float> oEye = *pCamera->GetPosEye();
 		const CVector3d<float> oTarget = *pCamera->GetPosTarget();
 		const CVector3d<float> oUp = *pCamera->GetUpVector();
-		gluPerspective(45.0, float(ku16_Screen_Width) / float(ku16_Screen_Height), 1.0, 1000.0);
+		gluPerspective(45.0, kf_Screen_Ratio, 1.0, 1000.0);
 		gluLookAt(oEye.x, oEye.y, oEye.z, oTarget.x, oTarget.y, oTarget.z, oUp.x, oUp.y, oUp.z);
 	}
 	glMatrixMode(GL_MODELVIEW);

@@ -135,7 +135,7 @@ void LibGfx_CEngine::SceneRender()
 		const D3DXVECTOR3 oUp = ToD3DX(*pCamera->GetUpVector());
 		D3DXMATRIX oView, oProjection;
 		D3DXMatrixLookAtRH(&oView, &oEye, &oTarget, &oUp);
-		D3DXMatrixPerspectiveFovRH(&oProjection, D3DX_PI / 4.0f, float(ku16_Screen_Width) / float(ku16_Screen_Height), 1.0f, 1000.0f);
+		D3DXMatrixPerspectiveFovRH(&oProjection, D3DX_PI / 4.0f, kf_Screen_Ratio, 1.0f, 1000.0f);
 		// WARNING: Direct3D 9 puts pixel centres on whole coordinates, OpenGL half a pixel in:
 		// moved back by half a pixel, each pixel samples the middle of its texel, as with
 		// OpenGL, instead of an edge between two (which drops or doubles columns of text).

@@ -36,9 +36,9 @@ void LibGfx_CManagerMenu::Load()
 	typedef CVector3d<float> V3;
 	// The faces' distance from the prism's axis.
 	const float fDepth = static_cast<float>(18.0 / std::cos(M_PI / 8.0));
-	mo_BandQuad[0].Set(V3(-240, 34, 0), V3(240, -34, 0), ku32_BandColor);
-	mo_BandQuad[1].Set(V3(-240, 36, 0), V3(240, 34, 0), ku32_LineColor);
-	mo_BandQuad[2].Set(V3(-240, -34, 0), V3(240, -36, 0), ku32_LineColor);
+	mo_BandQuad[0].Set(V3(-kf_Screen_HalfWidth, 34, 0), V3(kf_Screen_HalfWidth, -34, 0), ku32_BandColor);
+	mo_BandQuad[1].Set(V3(-kf_Screen_HalfWidth, 36, 0), V3(kf_Screen_HalfWidth, 34, 0), ku32_LineColor);
+	mo_BandQuad[2].Set(V3(-kf_Screen_HalfWidth, -34, 0), V3(kf_Screen_HalfWidth, -36, 0), ku32_LineColor);
 	for (int i = 0; i < ku_Face_Total; ++i)
 	{
 		LibGfx_CObjBase& oFace = mo_Face[i];
@@ -77,6 +77,10 @@ void LibGfx_CManagerMenu::Start()
 
 void LibGfx_CManagerMenu::Stop()
 {
+	// Circle on the root menu stops the manager, and the menu state stops it again when it
+	// goes: a second Stop must not start the slide-out over or give the camera back twice.
+	if (!mb_Active)
+		return;
 	LibGen_CManagerBase::Stop();
 	MenuRemAll();
 	mo_Slide.Init(&mo_Prism, LibGfx_Plugin_CObjSlide::ke_Slide_Out, kf_SlideSeconds, 0.0f);
@@ -111,12 +115,20 @@ u8 LibGfx_CManagerMenu::MenuRemCurrent()
 
 void LibGfx_CManagerMenu::MenuRemAll()
 {
-	while (mu8_MenuCount > 0)
+	// NOTE: a menu closed with Circle stays on its face, hidden or still rolling away. Every menu
+	// the manager was given leaves its face here, so that nothing is left in the tree or in the
+	// stack of a menu whose owner goes once the manager has stopped.
+	for (int i = ku_Menu_Max - 1; i >= 0; --i)
 	{
-		LibGfx_CObjBase& oObj = mpo_Menu[--mu8_MenuCount]->mo_Obj;
+		if (mpo_Menu[i] == nullptr)
+			continue;
+		LibGfx_CObjBase& oObj = mpo_Menu[i]->mo_Obj;
 		oObj.SetParent(nullptr);
 		oObj.SetVisible(false);
+		mpo_Menu[i] = nullptr;
 	}
+	mu8_MenuCount = 0;
+	mu8_MenuRemoved = 0;
 	mf_Angle = 0.0f;
 	mf_Speed = 0.0f;
 }

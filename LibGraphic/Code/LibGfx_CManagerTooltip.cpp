@@ -33,7 +33,7 @@ namespace
 LibGfx_CManagerTooltip::LibGfx_CManagerTooltip()
 {
 	mo_Bar.SetParent(nullptr);
-	mo_Bar.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+	mo_Bar.SetVisible(false);
 	mo_Bar.mu32_Align = ku32_AlignLeftBottom;
 	mo_Bar.AddPoly(&mo_BarQuad[0]);
 	mo_Bar.AddPoly(&mo_BarQuad[1]);
@@ -51,8 +51,8 @@ void LibGfx_CManagerTooltip::Update()
 void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Palette)
 {
 	// A translucent blue bar 30 units high under a 2-unit opaque line: 32 units in all.
-	mo_BarQuad[0].Set(CVector3d<float>(-240, 15, 0), CVector3d<float>(240, -15, 0), 0x7DC80000u);
-	mo_BarQuad[1].Set(CVector3d<float>(-240, 17, 0), CVector3d<float>(240, 15, 0), 0xFFFF2020u);
+	mo_BarQuad[0].Set(CVector3d<float>(-kf_Screen_HalfWidth, 15, 0), CVector3d<float>(kf_Screen_HalfWidth, -15, 0), 0x7DC80000u);
+	mo_BarQuad[1].Set(CVector3d<float>(-kf_Screen_HalfWidth, 17, 0), CVector3d<float>(kf_Screen_HalfWidth, 15, 0), 0xFFFF2020u);
 
 	for (u8 i = 0; i < ke_KeyId_Total; ++i)
 	{
@@ -77,8 +77,9 @@ void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Pa
 		oLine.mo_Pos.y = af_PosY[i];
 		oLine.SetVisible(false);
 	}
-	// Line 0 is centred on the bar, line 1 starts at its left edge.
+	// Line 0 is centred on the bar, line 1 starts a gap in from its left edge, never cut by it.
 	mo_TxtLine[1].mu32_Align = ku32_AlignLeftBottom;
+	mo_TxtLine[1].mo_Pos.x = ku16_HintGap;
 	mo_Bar.SetVisible(true);
 }
 

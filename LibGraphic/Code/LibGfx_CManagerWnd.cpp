@@ -27,7 +27,7 @@ void LibGfx_CManagerWnd::Initialize(const CVector3d<float>& ao_Pos, u16 au16_Rad
 	mu16_Radius = au16_Radius;
 	mu16_Depth = au16_Depth;
 	mb_Vertical = ab_Vertical;
-	mo_Root.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Root.SetVisible(true);
 	mo_Root.SetParent(nullptr);
 	mo_Root.mo_Pos = ao_Pos;
 }
@@ -39,7 +39,7 @@ void LibGfx_CManagerWnd::AddWindow(LibGfx_CObjWndBase* apo_Wnd)
 	LIBGEN_ASSERT(mu8_WndCount < ku_Wnd_Max);
 	mpo_Wnd[mu8_WndCount] = apo_Wnd;
 	apo_Wnd->SetParent(&mo_Root);
-	apo_Wnd->mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	apo_Wnd->SetVisible(true);
 	++mu8_WndCount;
 	UpdateWindowsRotation();
 }

@@ -6,15 +6,19 @@
 #include "LibGfx_CMenuItemBase.h"
 #include "LibInput_ManagerKey.h"
 
+#include <cmath>
+
 namespace
 {
-	const float kf_ItemY = -10.0f;
+	// NOTE: an icon, its shadow and a label under them take 61 of the band's 68 inner units:
+	// hung 6 units below the top line they clear the bottom line, descenders included.
+	const float kf_ItemY = -6.0f;
 }
 
 LibGfx_CMenu::LibGfx_CMenu()
 	: mpo_Item(), mu8_MenuTotal(0), mu8_Selected(0)
 {
-	mo_Obj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mo_Obj.SetVisible(true);
 	mo_Obj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
 }
 
@@ -42,21 +46,32 @@ void LibGfx_CMenu::AddMenuItem(LibGfx_CMenuItemBase* ap_Item)
 
 void LibGfx_CMenu::LayoutRow()
 {
-	const float fSlot = static_cast<float>(ku16_Screen_Width / mu8_MenuTotal);
 	LibGfx_CObjBase& oLast = mpo_Item[mu8_MenuTotal - 1]->mo_Obj;
 	oLast.mo_Pos.y = kf_ItemY;
 	oLast.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
-	CVector3d<float> oCorner1, oCorner2;
-	oLast.GetCorners(oCorner1, oCorner2, true);
-	// Every item is assumed as wide as the one just added.
-	const float fWidth = oCorner2.x - oCorner1.x;
-	const float fOffset = fSlot < fWidth ? 0.0f : (fSlot - fWidth) * 0.5f;
+	// NOTE: each item takes its own width and an equal share of the room left, half of it on
+	// either side. Items of one width thus fall centred in equal slots, and a row of labels of
+	// different widths still fits the band where equal slots would make the widest overlap.
+	float fWidth[ku_menu_item_max];
+	float fRoom = static_cast<float>(ku16_Screen_Width);
+	for (u8 u = 0; u < mu8_MenuTotal; ++u)
+	{
+		CVector3d<float> oCorner1, oCorner2;
+		mpo_Item[u]->mo_Obj.GetCorners(oCorner1, oCorner2, true);
+		fWidth[u] = oCorner2.x - oCorner1.x;
+		fRoom -= fWidth[u];
+	}
+	// Too wide a row starts at the band's left edge.
+	const float fGap = fRoom > 0.0f ? fRoom / mu8_MenuTotal : 0.0f;
+	float fX = fGap * 0.5f;
 	for (u8 u = 0; u < mu8_MenuTotal; ++u)
 	{
 		LibGfx_CObjBase& oObj = mpo_Item[u]->mo_Obj;
 		oObj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
-		oObj.mo_Pos.x = u * fSlot + fOffset;
+		// Whole units: a label between two screen pixels would be drawn blurred.
+		oObj.mo_Pos.x = std::floor(fX + 0.5f);
 		oObj.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+		fX += fWidth[u] + fGap;
 	}
 }
 

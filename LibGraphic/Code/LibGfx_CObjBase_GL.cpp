@@ -62,7 +62,7 @@ void LibGfx_CObjBase::RenderPolys()
 		// after every textured one: the software driver pays dearly for each switch.
 		LibGfx_CTexture* pTexture = pPoly->mp_Texture;
 		if (pTexture != nullptr && pTexture->mu32_GLName != LibGfx_CTexture::ku32_GLName_None)
-			pTexture->SetAsCurrent();
+			pTexture->SetAsCurrent(pPoly->mu8_Repeat);
 		else
 			glDisable(GL_TEXTURE_2D);
 		glInterleavedArrays(pPoly->mu32_VertexFormat, 0, pPoly->mp_Vertex);

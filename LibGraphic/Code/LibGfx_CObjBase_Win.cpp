@@ -84,7 +84,7 @@ void LibGfx_CObjBase::RenderPolys()
 			continue;
 		LibGfx_CTexture* pTexture = pPoly->mp_Texture;
 		if (pTexture != nullptr && pTexture->mu32_GLName != LibGfx_CTexture::ku32_GLName_None)
-			pTexture->SetAsCurrent();
+			pTexture->SetAsCurrent(pPoly->mu8_Repeat);
 		else
 		{
 			pDevice->SetTexture(0, nullptr);

@@ -1,6 +1,7 @@
 #include "LibGfx_CObjIcon.h"
 
 #include "LibGfx_CManagerTexture.h"
+#include "LibGfx_Utilities.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ LibGfx_CObjIcon::LibGfx_CObjIcon(const u32& au32_Id)
 {
 	AddPoly(&mo_Quad);
 	mo_Text.SetParent(this);
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 }
 
 void LibGfx_CObjIcon::Load(u16 au16_TextureId, u32 au32_TextId, const LibText_CFont* ap_Font, u8 au8_Palette, enumTextPos ae_TextPos)
@@ -23,7 +24,7 @@ void LibGfx_CObjIcon::Load(u16 au16_TextureId, u32 au32_TextId, const LibText_CF
 	mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
 	LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(au16_TextureId);
 	CVector3d<float> oCorner1, oCorner2;
-	LibGfx_CObjText::CentredCorners(pTexture->mu16_Width, pTexture->mu16_Height, kf_PictureZ, oCorner1, oCorner2);
+	LibGfx_CentredCorners(pTexture->mu16_Width, pTexture->mu16_Height, kf_PictureZ, oCorner1, oCorner2);
 	mo_Quad.Set(oCorner1, oCorner2, pTexture, ku32_White);
 	if (ap_Font == nullptr)
 	{
@@ -40,7 +41,7 @@ void LibGfx_CObjIcon::Load(u16 au16_TextureId, u32 au32_TextId, const LibText_CF
 void LibGfx_CObjIcon::SetTextId(const u32& au32_TextId)
 {
 	mo_Text.TxtSetTextId(au32_TextId);
-	mo_Text.mu32_State |= ke_Obj_Visible;
+	mo_Text.SetVisible(true);
 	u16 u16_Width, u16_Height;
 	mo_Text.TxtGetSize(u16_Width, u16_Height);
 	mu16_Width = u16_Width;
@@ -72,12 +73,12 @@ void LibGfx_CObjIcon::SetTextId(const u32& au32_TextId)
 
 void LibGfx_CObjIcon::Unload()
 {
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 	mo_Text.Unload();
 }
 
 void LibGfx_CObjIcon::Reload()
 {
-	mu32_State |= ke_Obj_Visible;
+	SetVisible(true);
 	mo_Text.Reload();
 }

@@ -1,6 +1,7 @@
 #include "LibGfx_CObjIconSelect.h"
 
 #include "LibGfx_CTexture.h"
+#include "LibGfx_Utilities.h"
 
 namespace
 {
@@ -27,7 +28,7 @@ void LibGfx_CObjIconSelect::Load(u16 au16_TextureId, u32 au32_TextId, const LibT
 	LibGfx_CObjIcon::Load(au16_TextureId, au32_TextId, ap_Font, au8_PaletteNormal, ae_TextPos);
 	SetSelected(false);
 	CVector3d<float> oCorner1, oCorner2;
-	LibGfx_CObjText::CentredCorners(mo_Quad.mp_Texture->mu16_Width, mo_Quad.mp_Texture->mu16_Height, 0.0f, oCorner1, oCorner2);
+	LibGfx_CentredCorners(mo_Quad.mp_Texture->mu16_Width, mo_Quad.mp_Texture->mu16_Height, 0.0f, oCorner1, oCorner2);
 	mo_ShadowQuad.Set(oCorner1, oCorner2, mo_Quad.mp_Texture, ku32_ShadowColor);
 }
 

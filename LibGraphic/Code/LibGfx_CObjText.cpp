@@ -1,6 +1,7 @@
 #include "LibGfx_CObjText.h"
 
 #include "LibGfx_CManagerTexture.h"
+#include "LibGfx_Utilities.h"
 
 LibGfx_CObjText::LibGfx_CObjText(bool ab_Quad3d)
 	: mu16_TextureId(ke_Tex_None), mu16_Palette(ku16_PaletteNone), mb_Quad3d(ab_Quad3d)
@@ -10,14 +11,6 @@ LibGfx_CObjText::LibGfx_CObjText(bool ab_Quad3d)
 LibGfx_CObjText::~LibGfx_CObjText()
 {
 	Unload();
-}
-
-void LibGfx_CObjText::CentredCorners(u16 au16_Width, u16 au16_Height, float af_Z, CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2)
-{
-	const float fLeft = static_cast<float>(au16_Width / 2);
-	const float fTop = static_cast<float>(au16_Height / 2);
-	ao_Corner1 = CVector3d<float>(-fLeft, fTop, af_Z);
-	ao_Corner2 = CVector3d<float>(au16_Width - fLeft, fTop - au16_Height, af_Z);
 }
 
 void LibGfx_CObjText::TxtSetSize(const u16& au16_Width, const u16& au16_Height)
@@ -46,7 +39,7 @@ void LibGfx_CObjText::BuildTexture()
 	pTexture->mu16_PaletteId = mu16_Palette == ku16_PaletteNone ? 0 : mu16_Palette;
 
 	CVector3d<float> oCorner1, oCorner2;
-	CentredCorners(mu16_Width, mu16_Height, 0.0f, oCorner1, oCorner2);
+	LibGfx_CentredCorners(mu16_Width, mu16_Height, 0.0f, oCorner1, oCorner2);
 	RemPoly(&mo_Quad);
 	RemPoly(&mo_Quad2d);
 	if (mb_Quad3d)
@@ -87,7 +80,7 @@ void LibGfx_CObjText::Unload()
 	// The quads would otherwise still point at the freed slot and draw as blank rectangles.
 	RemPoly(&mo_Quad);
 	RemPoly(&mo_Quad2d);
-	mu32_State &= ~static_cast<u32>(ke_Obj_Visible);
+	SetVisible(false);
 }
 
 void LibGfx_CObjText::Reload()
@@ -113,6 +106,17 @@ void LibGfx_CObjText::CopyPixels(u8* ap_Texture, u32 au32_RowSize) const
 }
 
 void LibGfx_CObjText::Update()
+{
+	UpdateTexture();
+}
+
+void LibGfx_CObjText::Render()
+{
+	UpdateTexture();
+	LibGfx_CObjBase::Render();
+}
+
+void LibGfx_CObjText::UpdateTexture()
 {
 	if (mu16_TextureId == ke_Tex_None)
 		return;

@@ -2,6 +2,7 @@
 
 #include "LibGen_Utils.h"
 #include "LibGfx_CManagerTexture.h"
+#include "LibGfx_Utilities.h"
 
 // Both themes draw with the window pictures of the default theme.
 const u32 LibGfx_CObjWndThemed::ce_ThemeTexture[ke_WinTheme_Total][ke_PolyId_Total] =
@@ -14,8 +15,11 @@ void LibGfx_CObjWndThemed::Set(const CVector2d<float>& ao_Size, const enumWinThe
 {
 	LIBGEN_ASSERT(ae_Theme < ke_WinTheme_Total);
 	typedef CVector3d<float> V3;
-	const float hw = ao_Size.x * 0.5f;
-	const float hh = ao_Size.y * 0.5f;
+	// The client area's edges lie on whole units, so that the pieces and the children aligned
+	// to them are drawn sharp, without a half-pixel seam, whatever the size.
+	V3 oClient1, oClient2;
+	LibGfx_CentredCorners(ao_Size.x, ao_Size.y, 0.0f, oClient1, oClient2);
+	const float fLeft = oClient1.x, fRight = oClient2.x, fTop = oClient1.y, fBottom = oClient2.y;
 	LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
 	LibGfx_CTexture* pTex[ke_PolyId_Total];
 	for (int i = 0; i < ke_PolyId_Total; ++i)
@@ -26,15 +30,15 @@ void LibGfx_CObjWndThemed::Set(const CVector2d<float>& ao_Size, const enumWinThe
 
 	const V3 oCorner[ke_PolyId_Total][2] =
 	{
-		{V3(-hw - W(0), hh + H(0), 0), V3(-hw, hh, 0)},
-		{V3(-hw, hh + H(1), 0),        V3(hw, hh, 0)},
-		{V3(hw, hh + H(2), 0),         V3(hw + W(2), hh, 0)},
-		{V3(-hw - W(3), hh, 0),        V3(-hw, -hh, 0)},
-		{V3(-hw, hh, 0),               V3(hw, -hh, 0)},
-		{V3(hw, hh, 0),                V3(hw + W(5), -hh, 0)},
-		{V3(-hw - W(6), -hh, 0),       V3(-hw, -hh - H(6), 0)},
-		{V3(-hw, -hh, 0),              V3(hw, -hh - H(7), 0)},
-		{V3(hw, -hh, 0),               V3(hw + W(8), -hh - H(8), 0)},
+		{V3(fLeft - W(0), fTop + H(0), 0), V3(fLeft, fTop, 0)},
+		{V3(fLeft, fTop + H(1), 0),        V3(fRight, fTop, 0)},
+		{V3(fRight, fTop + H(2), 0),       V3(fRight + W(2), fTop, 0)},
+		{V3(fLeft - W(3), fTop, 0),        V3(fLeft, fBottom, 0)},
+		{V3(fLeft, fTop, 0),               V3(fRight, fBottom, 0)},
+		{V3(fRight, fTop, 0),              V3(fRight + W(5), fBottom, 0)},
+		{V3(fLeft - W(6), fBottom, 0),     V3(fLeft, fBottom - H(6), 0)},
+		{V3(fLeft, fBottom, 0),            V3(fRight, fBottom - H(7), 0)},
+		{V3(fRight, fBottom, 0),           V3(fRight + W(8), fBottom - H(8), 0)},
 	};
 	for (int i = 0; i < ke_PolyId_Total; ++i)
 		mo_Poly[i].Set(oCorner[i][0], oCorner[i][1], pTex[i], 0xFFFFFFFFu);

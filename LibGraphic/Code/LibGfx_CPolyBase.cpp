@@ -19,7 +19,8 @@ namespace
 }
 
 LibGfx_CPolyBase::LibGfx_CPolyBase()
-	: mp_Vertex(nullptr), mu32_VertexFormat(0), mu8_Primitive(0), mu8_VertexCount(0), mp_Texture(nullptr)
+	: mp_Vertex(nullptr), mu32_VertexFormat(0), mu8_Primitive(0), mu8_VertexCount(0), mp_Texture(nullptr),
+	  mu8_Repeat(ku8_Repeat_S | ku8_Repeat_T)
 {
 	Init();
 }
@@ -103,6 +104,7 @@ void LibGfx_CPolyBase::SetQuad(float* ap_Storage, u32 au32_Format, const CVector
 		fS = std::fabs(c2.x - c1.x) / ap_Texture->mu16_Width;
 		fT = std::fabs(c2.y - c1.y) / ap_Texture->mu16_Height;
 	}
+	mu8_Repeat = static_cast<u8>((fS > 1.0f ? ku8_Repeat_S : 0) | (fT > 1.0f ? ku8_Repeat_T : 0));
 	const float af_Vertex[4][5] =
 	{
 		{c2.x, c2.y, fZ2, fS, fT},

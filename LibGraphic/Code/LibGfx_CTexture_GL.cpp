@@ -3,6 +3,7 @@
 
 #include "LibGen_Utils.h"
 #include "LibGfx_CManagerTexture.h"
+#include "LibGfx_CPolyBase.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -91,7 +92,7 @@ void LibGfx_CTexture::ConvertToRGBA()
 	}
 }
 
-void LibGfx_CTexture::SetAsCurrent()
+void LibGfx_CTexture::SetAsCurrent(u8 au8_Repeat)
 {
 	if (mu32_GLName == ku32_GLName_None)
 		return;
@@ -106,6 +107,6 @@ void LibGfx_CTexture::SetAsCurrent()
 	}
 	glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
 	glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-	glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-	glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+	glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, (au8_Repeat & LibGfx_CPolyBase::ku8_Repeat_S) ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+	glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, (au8_Repeat & LibGfx_CPolyBase::ku8_Repeat_T) ? GL_REPEAT : GL_CLAMP_TO_EDGE);
 }

@@ -5,6 +5,7 @@
 #include "LibGen_Utils.h"
 #include "LibGfx_CEngine_Win.h"
 #include "LibGfx_CManagerTexture.h"
+#include "LibGfx_CPolyBase.h"
 #include "LibGfx_CTexture_Win.h"
 
 #include <d3dx9.h>
@@ -99,7 +100,7 @@ void LibGfx_CTexture::FreeDeviceTexture()
 	sp_Texture[mu32_GLName] = nullptr;
 }
 
-void LibGfx_CTexture::SetAsCurrent()
+void LibGfx_CTexture::SetAsCurrent(u8 au8_Repeat)
 {
 	IDirect3DDevice9* pDevice = LibGfx_GetDevice();
 	if (mu32_GLName == ku32_GLName_None || pDevice == nullptr)
@@ -120,6 +121,8 @@ void LibGfx_CTexture::SetAsCurrent()
 		mu32_Flags &= ~static_cast<u32>(ku32_Flag_Dirty);
 	}
 	pDevice->SetTexture(0, pTexture);
+	pDevice->SetSamplerState(0, D3DSAMP_ADDRESSU, (au8_Repeat & LibGfx_CPolyBase::ku8_Repeat_S) ? D3DTADDRESS_WRAP : D3DTADDRESS_CLAMP);
+	pDevice->SetSamplerState(0, D3DSAMP_ADDRESSV, (au8_Repeat & LibGfx_CPolyBase::ku8_Repeat_T) ? D3DTADDRESS_WRAP : D3DTADDRESS_CLAMP);
 	pDevice->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
 	pDevice->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
 	pDevice->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);

@@ -97,3 +97,11 @@ void LibGfx_DrawLine(const CVector2d<float>& ao_From, const CVector2d<float>& ao
 				Plot(ao_From.x + f_Sx * j * f_Dx / f_Dy + k, ao_From.y + f_Sy * j);
 	}
 }
+
+void LibGfx_CentredCorners(float af_Width, float af_Height, float af_Z, CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2)
+{
+	const float fLeft = floorf(af_Width * 0.5f);
+	const float fTop = floorf(af_Height * 0.5f);
+	ao_Corner1 = CVector3d<float>(-fLeft, fTop, af_Z);
+	ao_Corner2 = CVector3d<float>(af_Width - fLeft, fTop - af_Height, af_Z);
+}

@@ -43,6 +43,21 @@ const u16 cuRadicalUnicode[214] =
 	0x9F52, 0x9F8D, 0x9F9C, 0x9FA0,
 };
 
+u8 SKanjiData::GetKunReadings(const char* (&ap_Texts)[ku_Kun_Max]) const
+{
+	u8 au8_Next[ke_String_Total] = {};
+	const u8 u8_Total = (u8)(mu8_StringCount[ke_String_KunOkurigana] + mu8_StringCount[ke_String_Kun]);
+	for (u8 i = 0; i < u8_Total; ++i)
+	{
+		enumString e_Kind = (mu32_KunOrder >> i) & 1 ? ke_String_KunOkurigana : ke_String_Kun;
+		// A record whose order disagrees with its counts (texts set by hand) still lists all it holds.
+		if (au8_Next[e_Kind] >= mu8_StringCount[e_Kind])
+			e_Kind = e_Kind == ke_String_Kun ? ke_String_KunOkurigana : ke_String_Kun;
+		ap_Texts[i] = mpp_String[e_Kind][au8_Next[e_Kind]++];
+	}
+	return u8_Total;
+}
+
 namespace
 {
 	// A decimal number after the token's letters: values that do not fit 16 bits give -1.
@@ -193,8 +208,20 @@ void LibKanji_CDictionary::Parse(const u8* ap_Data, u32 au32_Size, u32 au32_Firs
 			case 'G': EntryGrade(p_Kanji, s_Token); break;
 			case 'F': EntryRanking(p_Kanji, s_Token); break;
 			case '{': EntryTranslation(p_Kanji, s_Token, o_Pending); break;
-			case 0xA4: EntryKunyomi(p_Kanji, s_Token, o_Pending); break;
-			case 0xA5: EntryStringUnicode(p_Kanji, s_Token, o_Pending); break;
+			// NOTE: after "T1" (name readings) or "T2" (radical names) the kana are names, not
+			// readings: 三 would otherwise list か, さ, さい... among its kun readings.
+			case 'T':
+				if ((s_Token[1] == '1' || s_Token[1] == '2') && s_Token[2] == 0)
+					o_Pending.mb_NameReadings = true;
+				break;
+			case 0xA4:
+				if (!o_Pending.mb_NameReadings)
+					EntryKunyomi(p_Kanji, s_Token, o_Pending);
+				break;
+			case 0xA5:
+				if (!o_Pending.mb_NameReadings)
+					EntryStringUnicode(p_Kanji, s_Token, o_Pending);
+				break;
 			default:
 				if (s_Token[0] == 'D' && s_Token[1] == 'B')
 					EntryBusyPeople(p_Kanji, s_Token);
@@ -241,8 +268,13 @@ void LibKanji_CDictionary::AddPending(SPending& ao_Pending, SKanjiData::enumStri
 
 void LibKanji_CDictionary::CommitPending(SKanjiData* ap_Kanji, SPending& ao_Pending)
 {
+	// The next line starts with readings again, in an order of its own.
+	ao_Pending.mb_NameReadings = false;
+	const u32 u32_KunOrder = ao_Pending.mu32_KunOrder;
+	ao_Pending.mu32_KunOrder = 0;
 	if (ap_Kanji == nullptr)
 		return;
+	ap_Kanji->mu32_KunOrder = u32_KunOrder;
 	for (int k = 0; k < SKanjiData::ke_String_Total; ++k)
 	{
 		const u8 u8_Count = ao_Pending.mu8_Count[k];
@@ -291,7 +323,14 @@ void LibKanji_CDictionary::EntryStringUnicode(SKanjiData*, const char* as_Token,
 void LibKanji_CDictionary::EntryKunyomi(SKanjiData*, const char* as_Token, SPending& ao_Pending)
 {
 	const bool b_Okurigana = strchr(as_Token, '.') != nullptr;
-	AddPending(ao_Pending, b_Okurigana ? SKanjiData::ke_String_KunOkurigana : SKanjiData::ke_String_Kun, as_Token);
+	const SKanjiData::enumString e_Kind = b_Okurigana ? SKanjiData::ke_String_KunOkurigana : SKanjiData::ke_String_Kun;
+	// The reading's place among both kinds; a reading past its kind's limit is dropped and takes none.
+	const u8 u8_Place = (u8)(ao_Pending.mu8_Count[SKanjiData::ke_String_KunOkurigana] + ao_Pending.mu8_Count[SKanjiData::ke_String_Kun]);
+	if (ao_Pending.mu8_Count[e_Kind] >= ke_kanji_max_String)
+		return;
+	if (b_Okurigana)
+		ao_Pending.mu32_KunOrder |= 1u << u8_Place;
+	AddPending(ao_Pending, e_Kind, as_Token);
 }
 
 void LibKanji_CDictionary::EntryTranslation(SKanjiData*, const char* as_Token, SPending& ao_Pending)

@@ -296,6 +296,11 @@ void LibText_CTextBase::TxtRender()
 	int i_Y = ms16_PosY;
 	for (u16 u_Line = 0; u_Line < mu16_LineCount; ++u_Line)
 	{
+		// NOTE: a text taller than its box shows the lines that fit whole and nothing below: a
+		// line cut at the bottom edge would show only the tops of its letters. The first line
+		// is always drawn, so a box lower than one line still shows its text.
+		if (u_Line != 0 && i_Y + LineHeight() > (int)mu16_Height)
+			break;
 		const SParseInf& o_Line = mp_LineInfo[u_Line];
 		int i_X = ms16_PosX;
 		if (u8_Align & ke_TxtAlign_Center)

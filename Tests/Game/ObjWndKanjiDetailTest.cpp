@@ -1,5 +1,6 @@
 #include "KanjiWndFixture.h"
 
+#include "GfxObjects/CObjWndKanji.h"
 #include "GfxObjects/CObjWndKanjiDetail.h"
 
 #include <cstring>
@@ -36,6 +37,24 @@ TEST_F(KanjiWnd, DetailShowsTheValuesOfAKnownKanji)
 	EXPECT_STREQ(LibText_CManagerString::Instance()->GetString(41), oDetail.mo_TxtLabel.TxtGetText());
 	EXPECT_EQ(3u, oDetail.mv_Stroke.size());
 	EXPECT_FALSE(IsShown(oDetail.mo_TxtKanji));   // the strokes stand for the glyph
+
+	// 彙: radical 58 stands for a katakana, no kanji of the dictionary: two spaces in its place.
+	oDetail.LoadKanji(0xD7C3);
+	EXPECT_STREQ("0xD7C3\n13\n8\n  \n0", oDetail.mo_TxtValue.TxtGetText());
+}
+
+// Without stroke data the stroke box shows the kanji's glyph instead of the animation.
+TEST_F(KanjiWnd, DetailOfAKanjiWithoutStrokesShowsItsGlyph)
+{
+	LibKanji_CStroke::Instance()->Unload();
+	CObjWndKanjiDetail oDetail;
+	oDetail.LoadKanji(ku16_Shita);
+	EXPECT_TRUE(oDetail.mv_Stroke.empty());
+	EXPECT_TRUE(IsShown(oDetail.mo_TxtKanji));
+	EXPECT_STREQ("\xB2\xBC", oDetail.mo_TxtKanji.TxtGetText());
+	EXPECT_EQ(24.0f, oDetail.mo_TxtKanji.mo_Pos.x);
+	EXPECT_EQ(-24.0f, oDetail.mo_TxtKanji.mo_Pos.y);
+	ASSERT_TRUE(LibKanji_CStroke::Instance()->Load("./Data/FudemaruStroke.db"));
 }
 
 TEST_F(KanjiWnd, DetailSameRadicalListHoldsAtMostEightLines)
@@ -91,16 +110,30 @@ TEST_F(KanjiWnd, DetailStrokesGainInkAndReplayStartsClean)
 	EXPECT_EQ(0, CountPixels(oDetail, CObjWndKanjiDetail::ke_Pixel_Done));
 }
 
-TEST_F(KanjiWnd, DetailOfAMissingKanjiStaysHiddenAndHoldsNoTexture)
+// A code without a record, or an empty list position (code 0), shows the page empty: not the
+// kanji shown before, and no texture held.
+TEST_F(KanjiWnd, DetailOfAMissingKanjiIsAnEmptyPageHoldingNoTexture)
 {
 	const int iTextures = LockedTextures();
 	CObjWndKanjiDetail oDetail;
-	oDetail.LoadKanji(ku16_Shita);
-	oDetail.LoadKanji(0xCFFE);
-	EXPECT_FALSE(IsShown(oDetail));
-	EXPECT_EQ(0u, oDetail.mu16_TextureId);
-	EXPECT_EQ(iTextures, LockedTextures());
+	for (u16 u16_Code : {0xCFFE, 0})
+	{
+		oDetail.LoadKanji(ku16_Shita);
+		oDetail.ShowKanji(u16_Code);
+		EXPECT_TRUE(IsShown(oDetail));
+		EXPECT_EQ(u16_Code, oDetail.mu16_Kanji);
+		EXPECT_FALSE(IsShown(oDetail.mo_TxtKun) || IsShown(oDetail.mo_TxtMeaning) || IsShown(oDetail.mo_TxtValue));
+		EXPECT_EQ(0u, oDetail.mu16_TextureId);
+		EXPECT_EQ(iTextures, LockedTextures());
+	}
 	oDetail.ReplayAnim();
 	oDetail.Update();   // nothing to draw into
 	EXPECT_TRUE(oDetail.mv_Stroke.empty());
+
+	CObjWndKanji oCard;
+	oCard.SetLayout_A_All();
+	oCard.LoadKanji(ku16_Shita);
+	oCard.ShowKanji(0);
+	EXPECT_TRUE(IsShown(oCard));
+	EXPECT_FALSE(IsShown(oCard.mo_TxtKanji) || IsShown(oCard.mo_TxtKun) || IsShown(oCard.mo_TxtMeaning));
 }

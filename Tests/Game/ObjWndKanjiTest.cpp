@@ -30,15 +30,38 @@ TEST_F(KanjiWnd, CardLayoutAllShowsTheFirstOnReadingAndTheFirstFourKunReadings)
 {
 	const SKanjiData* pKanji = Record(ku16_Shita);
 	ASSERT_EQ(2, pKanji->mu8_StringCount[SKanjiData::ke_String_On]);
-	ASSERT_EQ(5, pKanji->mu8_StringCount[SKanjiData::ke_String_Kun]);
 	CObjWndKanji oCard;
 	oCard.SetLayout_A_All();
 	oCard.LoadKanji(ku16_Shita);
 	EXPECT_STREQ("\xB2\xBC", oCard.mo_TxtKanji.TxtGetText());
 	EXPECT_EQ(Joined(*pKanji, SKanjiData::ke_String_On, 1), oCard.mo_TxtOn.TxtGetText());
-	EXPECT_EQ(Joined(*pKanji, SKanjiData::ke_String_Kun, 4), oCard.mo_TxtKun.TxtGetText());
+	// した しも もと さ.げる: both kinds of kun readings, in the dictionary's order.
+	EXPECT_STREQ("\xA4\xB7\xA4\xBF\n\xA4\xB7\xA4\xE2\n\xA4\xE2\xA4\xC8\n\xA4\xB5.\xA4\xB2\xA4\xEB", oCard.mo_TxtKun.TxtGetText());
 	EXPECT_EQ(Joined(*pKanji, SKanjiData::ke_String_Meaning, 4), oCard.mo_TxtMeaning.TxtGetText());
 	EXPECT_TRUE(IsShown(oCard) && IsShown(oCard.mo_TxtKanji) && IsShown(oCard.mo_TxtOn) && IsShown(oCard.mo_TxtMeaning));
+}
+
+// The card (layouts All and Kanji) and the detail page list the same kun readings: those with
+// okurigana among them in the order of the dictionary, never the name readings after T1.
+TEST_F(KanjiWnd, CardsAndPageShowKunReadingsOfBothKindsWithoutNameReadings)
+{
+	const struct { u16 mu16_Code; const char* ms_Kun; } acCases[] = {
+		{0xB8AB, "\xA4\xDF.\xA4\xEB\n\xA4\xDF.\xA4\xA8\xA4\xEB\n\xA4\xDF.\xA4\xBB\xA4\xEB"},  // 見: み.る み.える み.せる
+		{0xBBB0, "\xA4\xDF\n\xA4\xDF.\xA4\xC4\n\xA4\xDF\xA4\xC3.\xA4\xC4"},                     // 三: み み.つ みっ.つ
+		{0xC6FC, "\xA4\xD2"},                                                                   // 日: ひ
+	};
+	CObjWndKanji oCard;
+	CObjWndKanjiDetail oDetail;
+	for (const auto& c : acCases)
+	{
+		oCard.SetLayout_A_All();
+		oCard.LoadKanji(c.mu16_Code);
+		EXPECT_STREQ(c.ms_Kun, oCard.mo_TxtKun.TxtGetText()) << std::hex << c.mu16_Code;
+		oCard.SetLayout_A_Kanji();
+		EXPECT_STREQ(c.ms_Kun, oCard.mo_TxtKun.TxtGetText()) << std::hex << c.mu16_Code;
+		oDetail.LoadKanji(c.mu16_Code);
+		EXPECT_STREQ(c.ms_Kun, oDetail.mo_TxtKun.TxtGetText()) << std::hex << c.mu16_Code;
+	}
 }
 
 TEST_F(KanjiWnd, CardOtherLayoutsMissingTextsAndUnload)
@@ -95,6 +118,7 @@ TEST_F(KanjiWnd, JoinedTextsStopAtTheirBuffer)
 	for (int i = 0; i < 100; ++i)
 		sKana += "\xA4\xA2";
 	CRecordTexts oKun(Record(ku16_Shita), SKanjiData::ke_String_Kun, std::vector<std::string>(16, sKana));
+	CRecordTexts oKunOkurigana(Record(ku16_Shita), SKanjiData::ke_String_KunOkurigana, {});
 	CObjWndKanjiDetail oDetail;
 	oDetail.LoadKanji(ku16_Shita);
 	EXPECT_EQ(1022u, strlen(oDetail.mo_TxtMeaning.TxtGetText()));

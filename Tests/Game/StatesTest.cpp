@@ -1,82 +1,12 @@
 // The intro, the loading, the browser and the review, driven frame by frame on the real data.
-#include "Fudemaru.h"
-#include "GameMode/Mode_KanjiList/CState_KanjiList.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
-#include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTexture.h"
-#include "LibGfx_CManagerTooltip.h"
-#include "LibGfx_COffscreen.h"
-#include "LibInput_ManagerKey.h"
-#include "LibInput_ManagerKey_Headless.h"
-#include "LibKanji_CKanjiList.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <typeinfo>
+#include "StatesFixture.h"
 
 namespace
 {
-	LibKanji_CKanjiList* List() { return LibKanji_CKanjiList::Instance(); }
-	LibGen_CState* Top() { return LibGen_CState::GetStateList().back(); }
-	size_t Depth() { return LibGen_CState::GetStateList().size(); }
-	std::string Line1() { return LibGfx_CManagerTooltip::Instance()->mo_TxtLine[1].TxtGetText(); }
-
-	void RunFrames(int ai_Frames)
-	{
-		for (int i = 0; i < ai_Frames; ++i)
-			ASSERT_TRUE(Fudemaru_Frame());
-	}
-
-	// Down for a frame, up the next: the release fires in the second frame.
-	void Tap(eKeys ae_Key)
-	{
-		LibInput_SetScriptKeys(ae_Key);
-		RunFrames(1);
-		LibInput_SetScriptKeys(0);
-		RunFrames(1);
-	}
-
-	// The game boots once per process; every test starts on a fresh browser at "Grade 1"'s first kanji.
-	class States : public ::testing::Test
-	{
-	protected:
-		static void SetUpTestSuite()
-		{
-			ASSERT_TRUE(so_Screen.Create(480, 272));
-			Fudemaru_Start(FUDEMARU_DATA_PARENT, 1);
-			RunFrames(45);
-			Tap(ke_Key_Cross);
-			for (int i = 0; i < 100 && typeid(*Top()) != typeid(CState_KanjiList); ++i)
-				RunFrames(1);
-		}
-
-		void SetUp() override
-		{
-			LibInput_SetScriptKeys(0);
-			RunFrames(1);
-			while (Depth() > 2)
-			{
-				Top()->State_Remove();
-				RunFrames(1);
-			}
-			List()->Load_KanjiList(List()->GetListInfo("Grade 1"));
-			(new CState_KanjiList())->State_Replace();
-			RunFrames(25);   // the carousel at rest, the camera settled
-		}
-
-		static CState_KanjiList* Browser() { return static_cast<CState_KanjiList*>(LibGen_CState::GetStateList().back()); }
-		static u16 FrontCard(s8 as8_Offset = 0)
-		{
-			return static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindowCurrent(as8_Offset))->mu16_Kanji;
-		}
-
-		static LibGfx_COffscreen so_Screen;
-	};
-	LibGfx_COffscreen States::so_Screen;
-
 	// Pixels of the stroke texture drawn as finished or being drawn.
 	int InkCount(const CObjWndKanjiDetail& ao_Detail)
 	{
@@ -107,30 +37,68 @@ TEST_F(States, BootLoadsTheStartupListAndTheSettings)
 	EXPECT_EQ(59u, LibGfx_CManagerTooltip::Instance()->mo_KeyIcon[LibGfx_CManagerTooltip::ke_KeyId_Cross].mo_Text.TxtGetTextId());
 }
 
-TEST_F(States, RightStepsOnAndTheCardsFollowWhileTheViewBacksAway)
+// The cards half-way round the circle after the front one show the next kanji, the others the
+// previous ones; a turn either way brings in the kanji its side stood for, and the reload once
+// the carousel rests changes no card but the one hidden behind the front.
+TEST_F(States, TurnsBringInTheRightKanjiAndTheReloadChangesNoVisibleCard)
 {
-	LibInput_SetScriptKeys(ke_Key_Right);
-	RunFrames(1);
-	LibInput_SetScriptKeys(0);
-	EXPECT_EQ(1, List()->mu16_KanjiCur);
-	EXPECT_EQ(&Browser()->mo_Camera, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
-	RunFrames(45);
-	EXPECT_EQ(&gCameraStart, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
-	EXPECT_EQ("Kanji 2 of 80", Line1());
-	EXPECT_EQ(List()->GetKanji(1), FrontCard());
-	EXPECT_EQ(List()->GetKanji(6), FrontCard(5));
+	const struct { eKeys me_Key; u16 mu16_Pos; u16 mau16_Cards[6]; } acTurns[] = {
+		{ke_Key_Right, 1, {1, 2, 3, 4, 79, 0}},
+		{ke_Key_Left, 0, {0, 1, 2, 3, 78, 79}},
+		{ke_Key_Left, 79, {79, 0, 1, 2, 77, 78}},
+		{ke_Key_Right, 0, {0, 1, 2, 3, 78, 79}},
+	};
+	for (const auto& c : acTurns)
+	{
+		LibInput_SetScriptKeys(c.me_Key);
+		RunFrames(1);
+		LibInput_SetScriptKeys(0);
+		EXPECT_EQ(c.mu16_Pos, List()->mu16_KanjiCur);
+		EXPECT_EQ(&Browser()->mo_Camera, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
+		// What each card shows while it turns.
+		CObjWndKanji* apWnd[6];
+		u16 au16_Turning[6];
+		for (int i = 0; i < 6; ++i)
+		{
+			apWnd[i] = static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindow(static_cast<u8>(i)));
+			au16_Turning[i] = apWnd[i]->mu16_Kanji;
+		}
+		RunFrames(45);
+		EXPECT_EQ(&gCameraStart, LibGfx_CManagerCamera::Instance()->mo_CameraList.front());
+		for (int i = 0; i < 6; ++i)
+			EXPECT_EQ(List()->GetKanji(c.mau16_Cards[i]), FrontCard(static_cast<s8>(i))) << "card " << i << " at " << c.mu16_Pos;
+		// Only the card that arrived behind the front one, where it is not seen, was reloaded.
+		for (int i = 0; i < 6; ++i)
+		{
+			if (apWnd[i] != Browser()->mo_ManagerWnd.GetWindowCurrent(3))
+			{
+				EXPECT_EQ(au16_Turning[i], apWnd[i]->mu16_Kanji) << "card " << i << " changed after the turn to " << c.mu16_Pos;
+			}
+		}
+	}
+	EXPECT_EQ("Kanji 1 of 80", Line1());
 }
 
-TEST_F(States, LeftAtTheFirstKanjiGoesToTheLast)
+// A list of 3 kanji turns 3 cards, each showing its kanji in list order from the front one.
+TEST_F(States, AThreeKanjiListTurnsThreeCards)
 {
-	LibInput_SetScriptKeys(ke_Key_Left);
-	RunFrames(1);
-	LibInput_SetScriptKeys(0);
-	RunFrames(45);
-	EXPECT_EQ(79, Browser()->mu16_KanjiPos);
-	EXPECT_EQ("Kanji 80 of 80", Line1());
-	EXPECT_EQ(List()->GetKanji(79), FrontCard());
-	EXPECT_EQ(List()->GetKanji(0), FrontCard(1));
+	// The first three kanji of "Grade 1" stand for a list of three: the browser reads no further.
+	List()->mu_KanjiTotal = 3;
+	(new CState_KanjiList())->State_Replace();
+	RunFrames(25);
+	ASSERT_EQ(3, Browser()->mo_ManagerWnd.GetWindowTotal());
+	const struct { eKeys me_Key; u16 mu16_Pos; } acTurns[] = {{ke_Key_Left, 2}, {ke_Key_Right, 0}, {ke_Key_Right, 1}};
+	for (const auto& c : acTurns)
+	{
+		LibInput_SetScriptKeys(c.me_Key);
+		RunFrames(1);
+		LibInput_SetScriptKeys(0);
+		RunFrames(45);
+		for (u16 i = 0; i < 3; ++i)
+			EXPECT_EQ(List()->GetKanji(static_cast<u16>((c.mu16_Pos + i) % 3)), FrontCard(static_cast<s8>(i)))
+				<< "card " << i << " at " << c.mu16_Pos;
+	}
+	EXPECT_EQ("Kanji 2 of 3", Line1());
 }
 
 TEST_F(States, ReviewWritesStrokesRepeatsHeldStepsAndReturnsWhereItStopped)
@@ -158,6 +126,24 @@ TEST_F(States, ReviewWritesStrokesRepeatsHeldStepsAndReturnsWhereItStopped)
 	RunFrames(3);
 	EXPECT_EQ(3, Browser()->mu16_KanjiPos);
 	EXPECT_EQ(List()->GetKanji(3), FrontCard());
+}
+
+// The review wraps around the list by itself: Left at the first kanji goes to the last, Right at
+// the last back to the first.
+TEST_F(States, ReviewWrapsAroundTheList)
+{
+	Tap(ke_Key_Cross);
+	RunFrames(1);
+	ASSERT_EQ(typeid(CState_KanjiReview), typeid(*Top()));
+	CState_KanjiReview* pReview = static_cast<CState_KanjiReview*>(Top());
+	Tap(ke_Key_Left);
+	EXPECT_EQ(79, pReview->mu16_KanjiPos);
+	EXPECT_EQ(List()->GetKanji(79), pReview->mo_WndDetail.mu16_Kanji);
+	EXPECT_EQ("Kanji 80 of 80", Line1());
+	Tap(ke_Key_Right);
+	EXPECT_EQ(0, pReview->mu16_KanjiPos);
+	EXPECT_EQ(List()->GetKanji(0), pReview->mo_WndDetail.mu16_Kanji);
+	EXPECT_EQ("Kanji 1 of 80", Line1());
 }
 
 TEST_F(States, AnEmptyListShowsNoCardAndIgnoresTheKeys)

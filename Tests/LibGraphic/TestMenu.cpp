@@ -89,16 +89,23 @@ TEST_F(Menu, ItemsShareTheBandInEqualSlots)
 	mo_Menu.AddMenuItem(&oB);
 	EXPECT_EQ(70.0f, oA.mo_Obj.mo_Pos.x);
 	EXPECT_EQ(310.0f, oB.mo_Obj.mo_Pos.x);
-	EXPECT_EQ(-10.0f, oB.mo_Obj.mo_Pos.y);
+	EXPECT_EQ(-6.0f, oB.mo_Obj.mo_Pos.y);
 	EXPECT_EQ(0x11u, oB.mo_Obj.mu32_Align);
 	EXPECT_EQ(&mo_Menu.mo_Obj, oB.mo_Obj.mp_Parent);
 
-	// An item wider than its slot starts at the slot's left edge; the last one sets the width.
+	// Items of different widths each take their own width and an equal share of the 80 units
+	// left, so none runs into the next one or off the band; each stands on a whole unit.
 	SItem oWide(true, 200.0f);
 	mo_Menu.AddMenuItem(&oWide);
+	EXPECT_EQ(13.0f, oA.mo_Obj.mo_Pos.x);     // 80 / 3 / 2
+	EXPECT_EQ(140.0f, oB.mo_Obj.mo_Pos.x);    // + 100 + 80 / 3
+	EXPECT_EQ(267.0f, oWide.mo_Obj.mo_Pos.x);
+
+	// A row wider than the band starts at its left edge, item after item.
+	SItem oWider(true, 300.0f);
+	mo_Menu.AddMenuItem(&oWider);
 	EXPECT_EQ(0.0f, oA.mo_Obj.mo_Pos.x);
-	EXPECT_EQ(160.0f, oB.mo_Obj.mo_Pos.x);
-	EXPECT_EQ(320.0f, oWide.mo_Obj.mo_Pos.x);
+	EXPECT_EQ(400.0f, oWider.mo_Obj.mo_Pos.x);
 }
 
 namespace
@@ -114,6 +121,8 @@ namespace
 		}
 		void TearDown() override
 		{
+			// A release left for the next test would reach its menus.
+			NoKeys();
 			LibGfx_CManagerMenu* pManager = Manager();
 			if (pManager->IsActive())
 				pManager->Stop();
@@ -233,6 +242,37 @@ TEST_F(MenuManager, AFourthMenuTakesTheFirstOnesFace)
 	EXPECT_EQ(0, Manager()->MenuRemCurrent());
 }
 
+TEST_F(MenuManager, StoppingAgainChangesNothingAndNoClosedMenuStaysOnAFace)
+{
+	Manager()->Start();
+	Open(2);
+	// The submenu closed with Circle stays on its face, hidden, until every menu goes.
+	Release(ke_Key_Circle);
+	Manager()->Update();
+	NoKeys();
+	Updates(42);
+	EXPECT_EQ(&Manager()->mo_Face[1], mo_Menu[1].mo_Obj.mp_Parent);
+
+	// Circle on the root menu stops the manager; the owner's own Stop a frame later must not
+	// start the slide-out over.
+	Release(ke_Key_Circle);
+	Manager()->Update();
+	ASSERT_FALSE(Manager()->IsActive());
+	for (int i = 0; i < 10; ++i)
+		LibGen_CManagerPlugin::Instance()->Update();
+	const float fProgress = Manager()->mo_Slide.mf_Progress;
+	ASSERT_GT(fProgress, 0.0f);
+	Manager()->Stop();
+	EXPECT_EQ(fProgress, Manager()->mo_Slide.mf_Progress);
+
+	for (const LibGfx_CObjBase& oFace : Manager()->mo_Face)
+		EXPECT_TRUE(oFace.mo_ChildList.empty());
+	for (LibGfx_CMenu* pMenu : Manager()->mpo_Menu)
+		EXPECT_EQ(nullptr, pMenu);
+	for (int i = 0; i < 2; ++i)
+		EXPECT_FALSE(Visible(mo_Menu[i].mo_Obj));
+}
+
 namespace
 {
 	class MenuRender : public GfxTest
@@ -281,10 +321,12 @@ TEST_F(MenuRender, TheBandCrossesTheScreen)
 		EXPECT_EQ(0xc8u, (Pixel(uX, ScreenY(-35.5f)) >> 16) & 0xff) << uX;
 		EXPECT_EQ(0xff000000u, Pixel(uX, ScreenY(-40)) | 0xff000000u) << uX;
 	}
-	// The item, centred in its slot, hangs 10 units below the top of the band's top line.
-	EXPECT_EQ(0xff0000ffu, Pixel(ScreenX(-19.5f), ScreenY(25.5f)));
-	EXPECT_EQ(0xff0000ffu, Pixel(ScreenX(19.5f), ScreenY(-13.5f)));
+	// The item, centred in its slot, hangs 6 units below the top of the band's top line.
+	EXPECT_EQ(0xff0000ffu, Pixel(ScreenX(-19.5f), ScreenY(29.5f)));
+	EXPECT_EQ(0xff0000ffu, Pixel(ScreenX(19.5f), ScreenY(-9.5f)));
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(-20.5f), ScreenY(0)));
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(20.5f), ScreenY(0)));
-	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(0), ScreenY(26.5f)));
+	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(0), ScreenY(30.5f)));
+	// The manager lets go of the menu before the menu goes.
+	pManager->Stop();
 }

@@ -1,6 +1,7 @@
 #include "TextObjFixture.h"
 
 #include "LibGen_CFileSystem.h"
+#include "LibGfx_CEngine.h"
 #include "LibGfx_CObjText.h"
 
 namespace
@@ -111,4 +112,28 @@ TEST_F(ObjText, LatinAAndEAcute)
 {
 	// A alone has about 25 ink pixels.
 	ExpectOnScreen("A\xE9", nullptr, 0, false, 40);
+}
+
+// A state changes its texts after the frame's update pass: a new text of another size must still
+// be drawn in that frame, not as an empty texture.
+TEST_F(ObjText, ATextChangedAfterTheUpdatePassShowsInTheSameFrame)
+{
+	LibText_CFont oFont;
+	ASSERT_TRUE(LoadFont(oFont, 3, 2, {0x7, 0x7}));
+	LibGfx_CObjText oText;
+	oText.TxtSetFont(&oFont);
+	oText.TxtSetPalette(mu8_Palette);
+	oText.TxtSetText("A", false);
+	oText.SetParent(nullptr);
+	oText.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	DrawFrame();
+
+	LibGfx_CEngine* pEngine = LibGfx_CEngine::Instance();
+	pEngine->Update();
+	oText.TxtSetText("AAAA", false);
+	ASSERT_TRUE(pEngine->SceneBegin());
+	pEngine->SceneRender();
+	pEngine->SceneEnd();
+	// The fourth A, right of the centre, is white.
+	EXPECT_GT(Pixel(240 + 4, 136) & 0xff, 0xc0u);
 }

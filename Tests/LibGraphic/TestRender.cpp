@@ -102,6 +102,29 @@ TEST_F(Render, WideQuadRepeatsItsTexture)
 	EXPECT_EQ(ku32_Blue, Pixel(ScreenX(24), 136));
 }
 
+// Magnified, a picture shown once across a side keeps its edge texels to the edge: its top row
+// never blends with its bottom row, which is the seam a window's pieces showed between them.
+TEST_F(Render, APictureShownOnceDoesNotBlendWithItsOppositeEdge)
+{
+	Resize(1260, 714);
+	// 1 x 4 texels: red on top, green below; the quad shows it once in height, twice across.
+	std::vector<u8> oPixels;
+	for (u32 c : {ku32_Red, ku32_Green, ku32_Green, ku32_Green})
+		oPixels.insert(oPixels.end(), {u8(c), u8(c >> 8), u8(c >> 16), u8(c >> 24)});
+	LibGfx_CTexture* pTexture = MakeTexture(ke_PixelFormat_8888, 1, 4, oPixels);
+	LibGfx_CObjBase oObj;
+	LibGfx_CPolyQuad oQuad;
+	oQuad.Set(V3(-1, 2, 0), V3(1, -2, 0), pTexture);
+	oObj.AddPoly(&oQuad);
+	oObj.SetParent(nullptr);
+	oObj.mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	DrawFrame();
+	// 2.625 pixels a unit: the quad's last row of pixels, just above y = -2.
+	const u32 uBottom = Pixel(630, static_cast<u16>(357 + 2 * 2.625f - 1));
+	EXPECT_EQ(0u, uBottom & 0xff) << "red from the top row bled into the bottom edge";
+	EXPECT_EQ(0xffu, (uBottom >> 8) & 0xff);
+}
+
 TEST_F(Render, PolygonsWithoutATextureToShowAreNotTextured)
 {
 	LibGfx_CTexture* pRed = MakeTexture(ke_PixelFormat_8888, 1, 1, {0xff, 0, 0, 0xff});
@@ -166,7 +189,7 @@ TEST_F(Render, OddWidthFourBitTextureLeavesItsLastColumnTransparent)
 	ASSERT_EQ(2u, pTexture->GetRowSize());
 	pTexture->mp_Data[0] = 0x21;
 	pTexture->mp_Data[1] = 0x21;
-	pTexture->SetAsCurrent();
+	pTexture->SetAsCurrent(0);
 	EXPECT_EQ(ku32_Red, pTexture->mp_RGBA[0]);
 	EXPECT_EQ(ku32_Green, pTexture->mp_RGBA[1]);
 	EXPECT_EQ(ku32_Green, pTexture->mp_RGBA[3]);

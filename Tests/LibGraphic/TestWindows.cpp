@@ -281,3 +281,15 @@ TEST_F(ThemedWindow, FrameIsDrawnAroundTheClientArea)
 	EXPECT_EQ(0xff000000u, Pixel(240, ScreenY(49)));
 	EXPECT_EQ(0xff000000u, Pixel(240, ScreenY(-48)));
 }
+
+// An odd size puts the extra unit right of and below the centre: every edge on a whole unit, so
+// the pieces and the texts aligned to the client area are drawn without half-pixel blur.
+TEST_F(ThemedWindow, AnOddSizeKeepsTheEdgesOnWholeUnits)
+{
+	LibGfx_CObjWndThemed oWnd;
+	oWnd.Set(CVector2d<float>(447, 197), LibGfx_CObjWndThemed::ke_WinTheme_Default);
+	V3 o1, o2;
+	oWnd.GetCornersClient(o1, o2, false);
+	EXPECT_EQ(V3(-223, 98, 0), o1);
+	EXPECT_EQ(V3(224, -99, 0), o2);
+}

@@ -76,6 +76,38 @@ TEST_F(DictionaryTest, TokensFillTheRecordAndTheCounters)
 	EXPECT_EQ(Kanji(kAb)->mpp_String[K::ke_String_Kun], nullptr);
 }
 
+// Kun readings keep the order of the line across both kinds; the kana after a T1 or T2 marker
+// are names, neither kun nor on readings, and the marker holds until the line ends.
+TEST_F(DictionaryTest, KunReadingsKeepTheirOrderAndNameReadingsAreLeftOut)
+{
+	ASSERT_TRUE(Load(kHeader +
+		kAa + " 3021 " + kKataA + " " + kHiraTsugi + " " + kHiraTsugu + " " + kHiraTsugi + " T1 " + kHiraTsugu + " " +
+		kHiraTsugi + " T2 " + kKataA + " {a} \n" +
+		kAb + " 3022 " + kHiraTsugu + " " + kHiraTsugi + " \n"));
+	const K* p = Kanji(kAa);
+	EXPECT_EQ(p->mu8_StringCount[K::ke_String_Kun], 2);
+	EXPECT_EQ(p->mu8_StringCount[K::ke_String_KunOkurigana], 1);
+	EXPECT_EQ(p->mu8_StringCount[K::ke_String_On], 1);
+	EXPECT_EQ(p->mu8_StringCount[K::ke_String_Meaning], 1);
+	const char* ap_Kun[K::ku_Kun_Max];
+	ASSERT_EQ(p->GetKunReadings(ap_Kun), 3);
+	EXPECT_EQ(ap_Kun[0], kHiraTsugi);
+	EXPECT_EQ(ap_Kun[1], kHiraTsugu);
+	EXPECT_EQ(ap_Kun[2], kHiraTsugi);
+	// The next line reads its readings again, in its own order.
+	ASSERT_EQ(Kanji(kAb)->GetKunReadings(ap_Kun), 2);
+	EXPECT_EQ(ap_Kun[0], kHiraTsugu);
+	EXPECT_EQ(ap_Kun[1], kHiraTsugi);
+
+	// 16 of each kind at most: a dropped reading takes no place in the order.
+	std::string s_Line = kAa + " 3021 ";
+	for (int i = 0; i < 17; ++i)
+		s_Line += kHiraTsugi + " ";
+	ASSERT_TRUE(Load(kHeader + s_Line + kHiraTsugu + " \n"));
+	ASSERT_EQ(Kanji(kAa)->GetKunReadings(ap_Kun), 17);
+	EXPECT_EQ(ap_Kun[16], kHiraTsugu);
+}
+
 TEST_F(DictionaryTest, ValuesBeyondTheLimitsAreSkipped)
 {
 	ASSERT_TRUE(Load(kHeader + kAa + " 3021 G10 S32 B215 G3 {a} \n" + kAb + " 3022 S31 C214 \n"));

@@ -147,6 +147,23 @@ TEST_F(TextBaseTest, GlyphIsCutAtTheTopAndRightEdges)
 	EXPECT_EQ(2, Ink());
 }
 
+// Lines keep their spacing; a line that does not fit whole below the others is left out, not
+// cut, except a first line, which shows in any box.
+TEST_F(TextBaseTest, ATextTallerThanItsBoxShowsTheLinesThatFit)
+{
+	mo_Text.TxtSetSize(8, 20);
+	mo_Text.TxtSetText("a\nb\nc", false);
+	mo_Text.TxtUpdate();
+	EXPECT_EQ(3, mo_Text.TxtGetLineCount());
+	EXPECT_EQ(1, Pixel(0, 7));
+	EXPECT_EQ(1, Pixel(0, 15));
+	EXPECT_EQ(2 * 64, Ink()) << "the third line, rows 16 to 23, does not fit in 20";
+
+	mo_Text.TxtSetSize(8, 5);
+	mo_Text.TxtUpdate();
+	EXPECT_EQ(5 * 8, Ink()) << "the first line shows, cut at the bottom";
+}
+
 TEST_F(TextBaseTest, VerticalPlaceOfOneAndTwoByteCharacters)
 {
 	Write("dot.bdf", BdfFont("8 10 0 -2", BdfChar(65, 8, "1 1 0 0", "80\n")));

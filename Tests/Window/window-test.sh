@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real window under Xvfb: title, client size, Cross leaving the intro for
-# the browser and the right arrow turning its cards, the aspect rule on resize, and Escape ending
-# the process with exit code 0. Screenshots are copies of Xvfb's screen file (XWD).
+# the browser and the right arrow turning its cards, Triangle opening the main menu and Circle
+# closing it, the aspect rule on resize, and Escape ending the process with exit code 0.
+# Screenshots are copies of Xvfb's screen file (XWD).
 set -u
 program=$1; pixels=$2
 work=$(mktemp -d)
@@ -57,6 +58,22 @@ sleep 1.5
 shot second.xwd
 "$pixels" differ "$work/first.xwd" "$work/second.xwd" $cards >/dev/null || fail "the right arrow left the cards as they were"
 echo "d leaves the intro for the browser; the right arrow turns the cards"
+
+# s opens the main menu, which takes the cards away; f closes it and brings them back.
+press s
+sleep 1.5
+shot menu.xwd
+"$pixels" none "$work/menu.xwd" $card_edge >/dev/null || fail "s left the cards in place of the menu"
+press f
+closed=no
+for _ in $(seq 30); do
+  shot closed.xwd
+  "$pixels" none "$work/closed.xwd" $card_edge >/dev/null
+  [ $? -eq 1 ] && { closed=yes; break; }
+  sleep 0.2
+done
+[ $closed = yes ] || fail "f did not close the menu"
+echo "s opens the main menu, f closes it"
 
 # Too wide: the window is reshaped again and again until the ratio test passes exactly.
 xdotool windowsize "$win" 960 400

@@ -74,12 +74,17 @@ namespace
 		return (s_Euc.size() == 2) ? (u16)((u8)s_Euc[0] << 8 | (u8)s_Euc[1]) : 0;
 	}
 
-	std::string TextArray(const SKanjiData* ap_Kanji, SKanjiData::enumString ae_Kind)
+	std::string TextArray(const char* const* ap_Texts, u8 au8_Count)
 	{
 		std::string s_Out = "[";
-		for (u8 i = 0; i < ap_Kanji->mu8_StringCount[ae_Kind]; ++i)
-			s_Out += (i ? "," : "") + EucText(ap_Kanji->mpp_String[ae_Kind][i]);
+		for (u8 i = 0; i < au8_Count; ++i)
+			s_Out += (i ? "," : "") + EucText(ap_Texts[i]);
 		return s_Out + "]";
+	}
+
+	std::string TextArray(const SKanjiData* ap_Kanji, SKanjiData::enumString ae_Kind)
+	{
+		return TextArray(ap_Kanji->mpp_String[ae_Kind], ap_Kanji->mu8_StringCount[ae_Kind]);
 	}
 
 	int PrintKanji(const char* as_Arg)
@@ -99,12 +104,17 @@ namespace
 			if (u16_Value != 0 && p_Row->ms_Name != nullptr)
 				s_Info += (s_Info.empty() ? "" : ",") + Quote(p_Row->ms_Name) + ":" + std::to_string(u16_Value);
 		}
-		printf("{\"euc\":\"%s\",\"index\":%d,\"info\":{%s},\"meanings\":%s,\"kun_okurigana\":%s,\"on\":%s,\"kun\":%s}\n",
+		// "kun_shown": both kinds of kun readings in the order of the file, as the cards and the
+		// detail page list them.
+		const char* ap_Kun[SKanjiData::ku_Kun_Max];
+		const u8 u8_Kun = p_Kanji->GetKunReadings(ap_Kun);
+		printf("{\"euc\":\"%s\",\"index\":%d,\"info\":{%s},\"meanings\":%s,\"kun_okurigana\":%s,\"on\":%s,\"kun\":%s,"
+			"\"kun_shown\":%s}\n",
 			CodeText(u16_Code).c_str(), LibKanji_CDictionary::GetIndexFromEuc(u16_Code), s_Info.c_str(),
 			TextArray(p_Kanji, SKanjiData::ke_String_Meaning).c_str(),
 			TextArray(p_Kanji, SKanjiData::ke_String_KunOkurigana).c_str(),
 			TextArray(p_Kanji, SKanjiData::ke_String_On).c_str(),
-			TextArray(p_Kanji, SKanjiData::ke_String_Kun).c_str());
+			TextArray(p_Kanji, SKanjiData::ke_String_Kun).c_str(), TextArray(ap_Kun, u8_Kun).c_str());
 		return 0;
 	}
 

@@ -1,7 +1,9 @@
 #include "GameMode/Mode_KanjiList/CState_KanjiList.h"
 
 #include "GameMode/GameView.h"
+#include "GameMode/Menu/CState_MenuMain.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiReview.h"
+#include "GameMode/Mode_Review/CState_ReviewKana.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTooltip.h"
@@ -79,19 +81,27 @@ void CState_KanjiList::UpdateTooltip()
 	}
 }
 
-void CState_KanjiList::LoadCards()
+s16 CState_KanjiList::CardOffset(u16 au16_Card, u16 au16_Cards)
+{
+	return static_cast<s16>(au16_Card <= au16_Cards / 2 ? au16_Card : au16_Card - au16_Cards);
+}
+
+void CState_KanjiList::LoadCard(u16 au16_Card, s16 as16_Offset)
 {
 	const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
 	const u16 u16_Total = pList->mu_KanjiTotal;
-	const u16 u16_Cards = u16_Total < ku_Wnd_Max ? u16_Total : static_cast<u16>(ku_Wnd_Max);
-	for (u16 i = 0; i < u16_Cards; ++i)
-	{
-		CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_ManagerWnd.GetWindowCurrent(static_cast<s8>(i)));
-		pWnd->LoadKanji(pList->GetKanji(static_cast<u16>((mu16_KanjiPos + i) % u16_Total)));
-	}
+	CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_ManagerWnd.GetWindowCurrent(static_cast<s8>(au16_Card)));
+	pWnd->ShowKanji(pList->GetKanji(static_cast<u16>((mu16_KanjiPos + as16_Offset + u16_Total) % u16_Total)));
 }
 
-void CState_KanjiList::FollowCamera()
+void CState_KanjiList::LoadCards()
+{
+	const u16 u16_Cards = mo_ManagerWnd.GetWindowTotal();
+	for (u16 i = 0; i < u16_Cards; ++i)
+		LoadCard(i, CardOffset(i, u16_Cards));
+}
+
+bool CState_KanjiList::FollowCamera()
 {
 	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
 	const bool bInFront = pCameras->mo_CameraList.front() == &mo_Camera;
@@ -99,6 +109,9 @@ void CState_KanjiList::FollowCamera()
 		pCameras->Push(&mo_Camera, kf_View_Speed);
 	else if (!mb_Refresh && bInFront)
 		pCameras->Remove(&mo_Camera, kf_View_Speed);
+	else
+		return false;
+	return true;
 }
 
 void CState_KanjiList::Main()
@@ -123,6 +136,10 @@ void CState_KanjiList::Main()
 			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + u16_Total - 1) % u16_Total);
 			pList->mu16_KanjiCur = mu16_KanjiPos;
 			mb_Refresh = true;
+			// The card at the back comes round to the previous side: it is loaded with the
+			// kanji it stands for there while it is still hidden.
+			const u16 u16_Cards = mo_ManagerWnd.GetWindowTotal();
+			LoadCard(u16_Cards / 2, CardOffset((u16_Cards / 2 + 1) % u16_Cards, u16_Cards));
 			mo_ManagerWnd.GoPrev();
 		}
 		else if (pKeys->KeyPressAny(ke_Key_Right))
@@ -138,8 +155,15 @@ void CState_KanjiList::Main()
 		}
 	}
 
-	FollowCamera();
-	// The main menu (Triangle) and the kana chart (Square) are not part of the game yet.
+	// A frame that moves the view opens nothing: the menu or the chart would start from a camera
+	// on its way.
+	if (FollowCamera())
+		return;
+	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
+	if (pKeys->KeyReleaseAny(ke_Key_Triangle))
+		(new CState_MenuMain())->State_Add();
+	else if (pKeys->KeyReleaseAny(ke_Key_Square))
+		(new CState_ReviewKana())->State_Add();
 }
 
 void CState_KanjiList::UnloadAlways()

@@ -22,9 +22,9 @@ public:
 	// The camera is a member: the camera manager must not keep it past the state.
 	virtual ~CState_KanjiList();
 
-	virtual void LoadAlways();
-	virtual void Main();
-	virtual void UnloadAlways();
+	void LoadAlways() override;
+	void Main() override;
+	void UnloadAlways() override;
 
 	// Line 1 counts the position in the list; the Left and Right hints only with kanji to show.
 	void UpdateTooltip();
@@ -37,10 +37,18 @@ public:
 	bool mb_Refresh;
 
 private:
-	// Loads the front card with the kanji at mu16_KanjiPos and the others with the ones after it.
+	// Where the card at au16_Card places after the front one stands, counted in kanji from the
+	// front: the cards up to half-way round the circle are the next kanji, the others the
+	// previous ones, so that a turn either way brings in the right kanji.
+	static s16 CardOffset(u16 au16_Card, u16 au16_Cards);
+	// Loads the card at au16_Card places after the front one with the kanji at mu16_KanjiPos plus
+	// the offset, wrapping around the list.
+	void LoadCard(u16 au16_Card, s16 as16_Offset);
+	// Loads every card with the kanji its place stands for.
 	void LoadCards();
-	// The view backs away while the carousel turns and comes back once it rests.
-	void FollowCamera();
+	// The view backs away while the carousel turns and comes back once it rests; true when it
+	// pushed or removed the camera this frame.
+	bool FollowCamera();
 };
 
 #endif

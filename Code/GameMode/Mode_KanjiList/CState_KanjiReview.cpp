@@ -45,11 +45,11 @@ void CState_KanjiReview::LoadAlways()
 		mo_WndDetail.mu32_Align = LibGfx_CObjBase::ke_Align_HNone | LibGfx_CObjBase::ke_Align_VNone;
 		mo_WndDetail.mo_Pos.z = fPlaneZ;
 		mo_WndDetail.SetParent(nullptr);
-		mo_WndDetail.LoadKanji(pList->GetKanji(mu16_KanjiPos));
+		mo_WndDetail.ShowKanji(pList->GetKanji(mu16_KanjiPos));
 	}
 	else
 	{
-		mo_WndDetail.mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+		mo_WndDetail.SetVisible(false);
 	}
 
 	LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
@@ -87,7 +87,7 @@ void CState_KanjiReview::Main()
 		{
 			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + (bLeft ? u16_Total - 1 : 1)) % u16_Total);
 			pList->mu16_KanjiCur = mu16_KanjiPos;
-			mo_WndDetail.LoadKanji(pList->GetKanji(mu16_KanjiPos));
+			mo_WndDetail.ShowKanji(pList->GetKanji(mu16_KanjiPos));
 			UpdateTooltip();
 		}
 		else if (pKeys->KeyTriggerAny(ke_Key_Cross))

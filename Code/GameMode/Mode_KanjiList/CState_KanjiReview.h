@@ -16,9 +16,9 @@ public:
 	// The camera is a member: the camera manager must not keep it past the state.
 	virtual ~CState_KanjiReview();
 
-	virtual void LoadAlways();
-	virtual void Main();
-	virtual void UnloadAlways();
+	void LoadAlways() override;
+	void Main() override;
+	void UnloadAlways() override;
 
 	// Line 1 counts the position in the list.
 	void UpdateTooltip();

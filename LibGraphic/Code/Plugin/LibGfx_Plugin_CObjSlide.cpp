@@ -38,7 +38,7 @@ void LibGfx_Plugin_CObjSlide::Load()
 	const bool bRunning = mb_Loaded;
 	mb_Loaded = true;
 	mf_Progress = 0.0f;
-	mp_Obj->mu32_State |= LibGfx_CObjBase::ke_Obj_Visible;
+	mp_Obj->SetVisible(true);
 	if (!bRunning)
 		LibGen_CManagerPlugin::Instance()->AddPlugin(this);
 }
@@ -56,7 +56,7 @@ bool LibGfx_Plugin_CObjSlide::Execute()
 	{
 		mf_Progress = 1.0f;
 		if (me_Type == ke_Slide_Out)
-			mp_Obj->mu32_State &= ~static_cast<u32>(LibGfx_CObjBase::ke_Obj_Visible);
+			mp_Obj->SetVisible(false);
 	}
 	const double dEase = std::sin(mf_Progress * M_PI * 0.5);
 	if (me_Type == ke_Slide_Out)

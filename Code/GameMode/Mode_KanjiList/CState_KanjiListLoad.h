@@ -1,0 +1,34 @@
+#ifndef CSTATE_KANJILISTLOAD_H
+#define CSTATE_KANJILISTLOAD_H
+
+#include "GfxObjects/CObjWndList.h"
+#include "LibGen_CState.h"
+#include "LibKanji_CKanjiList.h"
+
+// The list chooser: the names of the kanji lists found at start in a scrolling window. Up and
+// Down move the selection, Cross loads the selected list and Circle leaves it as it was; either
+// way the browser below shows the current list again.
+class CState_KanjiListLoad : public LibGen_CState
+{
+public:
+	enum
+	{
+		ku_ListName_Max = LibKanji_CKanjiList::ku_List_Max,
+	};
+
+	CState_KanjiListLoad();
+	virtual ~CState_KanjiListLoad() {}
+
+	void LoadAlways() override;
+	void Main() override;
+
+	CObjWndList mo_WndList;
+	// The lists' own names, not owned.
+	const char* map_ListName[ku_ListName_Max];
+
+private:
+	// Takes the window away and goes back to the browser.
+	void Leave();
+};
+
+#endif

@@ -1,0 +1,202 @@
+#include "GameMode/Mode_Quiz/CState_QuizKana.h"
+
+#include "GameMode/GameView.h"
+#include "GfxObjects/CObjWndKanji.h"
+#include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerTooltip.h"
+#include "LibInput_ManagerKey.h"
+#include "StringIds.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace
+{
+	// Colours with red in the lowest byte, alpha in the highest.
+	const u32 ku32_Green = 0xff00c800;
+	const u32 ku32_Red = 0xff0000c8;
+	const u32 ku32_FlashNone = 0x000000c8;
+	const u32 ku32_ColourMask = 0x00ffffff;
+	const u8 ku8_ColLast = ku_Kana_Cols - 1;
+
+	bool IsEmpty(s8 as8_Row, s8 as8_Col)
+	{
+		return cu8_HiraganaTable[as8_Row][as8_Col][0] == 0;
+	}
+}
+
+CState_QuizKana::CState_QuizKana(enumQuizMode ae_Mode, u8 au8_ColFirst, u8 au8_ColLast)
+	: mau8_Deck(), mu8_DeckTotal(0), mu8_DeckPos(0), mu8_Errors(0), ms8_CursorRow(0), ms8_CursorCol(0),
+	  ms8_ColFirst(0), ms8_ColLast(0), me_QuizMode(ae_Mode), mf_FlashTimer(0.0f)
+{
+	// NOTE: whatever range a caller gives stays within the table, so the deck never outgrows its
+	// 90 cards and every column of the range has its kana in row 0.
+	u8 u8First = std::min(au8_ColFirst, ku8_ColLast);
+	u8 u8Last = std::min(au8_ColLast, ku8_ColLast);
+	if (u8First > u8Last)
+		std::swap(u8First, u8Last);
+	ms8_ColFirst = static_cast<s8>(u8First);
+	ms8_ColLast = static_cast<s8>(u8Last);
+	ms8_CursorCol = ms8_ColFirst;
+
+	// Column by column, rows in order, then each card swapped with one anywhere in the deck.
+	for (s8 c = ms8_ColFirst; c <= ms8_ColLast; ++c)
+		for (s8 r = 0; r < ku_Kana_Rows; ++r)
+			if (!IsEmpty(r, c))
+			{
+				mau8_Deck[mu8_DeckTotal][0] = static_cast<u8>(c);
+				mau8_Deck[mu8_DeckTotal][1] = static_cast<u8>(r);
+				++mu8_DeckTotal;
+			}
+	for (u8 i = 0; i < mu8_DeckTotal; ++i)
+		std::swap(mau8_Deck[i], mau8_Deck[(rand() >> 8) % mu8_DeckTotal]);
+}
+
+const char* CState_QuizKana::Entry(s8 as8_Row, s8 as8_Col) const
+{
+	const bool bHiragana = me_QuizMode == ke_QuizMode_HiraganaA || me_QuizMode == ke_QuizMode_HiraganaB;
+	const u8* pEntry = bHiragana ? cu8_HiraganaTable[as8_Row][as8_Col] : cu8_KatanaTable[as8_Row][as8_Col];
+	return reinterpret_cast<const char*>(pEntry);
+}
+
+void CState_QuizKana::LoadOnce()
+{
+	mo_Wnd.Set(CVector2d<float>(128, 113), LibGfx_CObjWndThemed::ke_WinTheme_Default);
+	mo_Wnd.SetVisible(true);
+	mo_Wnd.SetParent(nullptr);
+	mo_Wnd.AddPoly(&mo_PolyLine);
+	mo_Wnd.AddPoly(&mo_PolyFlash);
+	// The line parts the kana from the romaji; the flash lights the part that holds the answer.
+	float fRomajiY = -84;
+	if (AsksRomaji())
+	{
+		mo_PolyLine.Set(CVector3d<float>(-32, -5, 0), CVector3d<float>(32, -9, 0), ku32_Green);
+		mo_PolyFlash.Set(CVector3d<float>(-32, 48, 0), CVector3d<float>(32, -5, 0), ku32_FlashNone);
+	}
+	else
+	{
+		mo_PolyLine.Set(CVector3d<float>(-32, -37, 0), CVector3d<float>(32, -41, 0), ku32_Green);
+		mo_PolyFlash.Set(CVector3d<float>(-32, -12, 0), CVector3d<float>(32, -37, 0), ku32_FlashNone);
+		// WARNING: at -84 the romaji (from -28 to -44) would lie across this line; 11 units up it
+		// stands in the flash, the answer's part, above the line.
+		fRomajiY = -73;
+	}
+
+	// WARNING: the lowest kana (su, zu) reach 46 rows down their cell; at -15 they would touch the
+	// line under them, one unit up they keep a pixel from it.
+	CObjWndKanji::SetText(mo_TextKana, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 32, -14);
+	CObjWndKanji::SetText(mo_TextRomaji, 64, 16, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 32, fRomajiY);
+	for (LibGfx_CObjText* pText : {&mo_TextKana, &mo_TextRomaji})
+	{
+		pText->mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+		pText->TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 64);
+		pText->SetParent(&mo_Wnd);
+	}
+
+	UpdateAnwser(0, 0);
+	LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundScreen);
+}
+
+void CState_QuizKana::LoadAlways()
+{
+	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
+	pTooltip->ClearTxtAll();
+	pTooltip->SetTxtMain(0, ke_String_KanaQuizTitle);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Answer);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_LeftRight, ke_String_Vowel);
+	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_UpDown, ke_String_Consonant);
+	UpdateStats();
+}
+
+void CState_QuizKana::UpdateAnwser(s8 as8_ColStep, s8 as8_RowStep)
+{
+	// NOTE: every column has a kana, so a move always ends on one; the bound only keeps a table
+	// without any from turning for ever.
+	for (int i = 0; i < ku_Kana_Rows * ku_Kana_Cols; ++i)
+	{
+		ms8_CursorCol = static_cast<s8>(ms8_CursorCol + as8_ColStep);
+		if (ms8_CursorCol < ms8_ColFirst)
+			ms8_CursorCol = ms8_ColLast;
+		else if (ms8_CursorCol > ms8_ColLast)
+			ms8_CursorCol = ms8_ColFirst;
+		ms8_CursorRow = static_cast<s8>(ms8_CursorRow + as8_RowStep);
+		if (ms8_CursorRow < 0)
+			ms8_CursorRow = ku_Kana_Rows - 1;
+		else if (ms8_CursorRow >= ku_Kana_Rows)
+			ms8_CursorRow = 0;
+		if (!IsEmpty(ms8_CursorRow, ms8_CursorCol))
+			break;
+		// On an empty slot: on along the column, upwards after an upward step.
+		as8_ColStep = 0;
+		as8_RowStep = as8_RowStep < 0 ? -1 : 1;
+	}
+	UpdateDisplay();
+}
+
+void CState_QuizKana::UpdateDisplay()
+{
+	const u8* pCard = mau8_Deck[mu8_DeckPos];
+	const char* sCard = Entry(static_cast<s8>(pCard[1]), static_cast<s8>(pCard[0]));
+	const char* sCursor = Entry(ms8_CursorRow, ms8_CursorCol);
+	mo_TextRomaji.TxtSetText((AsksRomaji() ? sCard : sCursor) + ku_Kana_Romaji, false);
+	mo_TextKana.TxtSetText(AsksRomaji() ? sCursor : sCard, false);
+}
+
+void CState_QuizKana::Main()
+{
+	if (mf_FlashTimer > 0.0f)
+	{
+		mf_FlashTimer = std::max(mf_FlashTimer - 1.0f, 0.0f);
+		mo_PolyFlash.SetAlpha(static_cast<u8>(mf_FlashTimer * 255.0f / ku_Flash_Frames));
+	}
+
+	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
+	if (pKeys->KeyReleaseAny(ke_Key_Left))
+		UpdateAnwser(0, -1);
+	else if (pKeys->KeyReleaseAny(ke_Key_Right))
+		UpdateAnwser(0, 1);
+	else if (pKeys->KeyReleaseAny(ke_Key_Up))
+		UpdateAnwser(-1, 0);
+	else if (pKeys->KeyReleaseAny(ke_Key_Down))
+		UpdateAnwser(1, 0);
+
+	if (pKeys->KeyReleaseAny(ke_Key_Circle))
+		State_Remove();
+	else if (pKeys->KeyReleaseAny(ke_Key_Cross))
+		CheckCardMatch();
+}
+
+void CState_QuizKana::CheckCardMatch()
+{
+	u32 u32Flash = ku32_Red;
+	if (ms8_CursorCol == mau8_Deck[mu8_DeckPos][0] && ms8_CursorRow == mau8_Deck[mu8_DeckPos][1])
+	{
+		++mu8_DeckPos;
+		if (mu8_DeckPos >= mu8_DeckTotal)
+		{
+			State_Remove();
+			UpdateStats();
+			return;
+		}
+		ms8_CursorRow = 0;
+		ms8_CursorCol = ms8_ColFirst;
+		UpdateAnwser(0, 0);
+		u32Flash = ku32_Green;
+	}
+	else if (mu8_Errors < 0xff)
+	{
+		// NOTE: the count stops at its largest value rather than starting again from 0.
+		++mu8_Errors;
+	}
+	mo_PolyFlash.SetColor(u32Flash & ku32_ColourMask);
+	mo_PolyFlash.SetAlpha(0xff);
+	mf_FlashTimer = ku_Flash_Frames;
+	UpdateStats();
+}
+
+void CState_QuizKana::UpdateStats()
+{
+	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ke_String_QuizScore, static_cast<int>(mu8_DeckPos),
+	                                                  static_cast<int>(mu8_Errors), mu8_DeckTotal - mu8_DeckPos);
+}

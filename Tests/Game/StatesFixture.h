@@ -1,0 +1,88 @@
+#ifndef STATESFIXTURE_H
+#define STATESFIXTURE_H
+
+#include "Fudemaru.h"
+#include "GameMode/Mode_KanjiList/CState_KanjiList.h"
+#include "LibGen_CState.h"
+#include "LibGfx_CManagerTooltip.h"
+#include "LibGfx_COffscreen.h"
+#include "LibInput_ManagerKey.h"
+#include "LibInput_ManagerKey_Headless.h"
+#include "LibKanji_CKanjiList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <typeinfo>
+
+inline LibKanji_CKanjiList* List() { return LibKanji_CKanjiList::Instance(); }
+inline LibGen_CState* Top() { return LibGen_CState::GetStateList().back(); }
+inline size_t Depth() { return LibGen_CState::GetStateList().size(); }
+// A tooltip line's text, empty when it has none.
+inline std::string Line(u8 au8_Line)
+{
+	const char* sText = LibGfx_CManagerTooltip::Instance()->mo_TxtLine[au8_Line].TxtGetText();
+	return sText != nullptr ? sText : "";
+}
+inline std::string Line0() { return Line(0); }
+inline std::string Line1() { return Line(1); }
+
+inline void RunFrames(int ai_Frames)
+{
+	for (int i = 0; i < ai_Frames; ++i)
+		ASSERT_TRUE(Fudemaru_Frame());
+}
+
+// Down for a frame, up the next: the release fires in the second frame.
+inline void Tap(eKeys ae_Key)
+{
+	LibInput_SetScriptKeys(ae_Key);
+	RunFrames(1);
+	LibInput_SetScriptKeys(0);
+	RunFrames(1);
+}
+
+// The game boots once per program, on the real data; every test starts on a fresh browser at
+// "Grade 1"'s first kanji, driven frame by frame with the buttons a script holds.
+class States : public ::testing::Test
+{
+protected:
+	// Once for every suite of the program: fixtures of their own derive from this one.
+	static void SetUpTestSuite()
+	{
+		if (sb_Booted)
+			return;
+		sb_Booted = true;
+		ASSERT_TRUE(so_Screen.Create(480, 272));
+		Fudemaru_Start(FUDEMARU_DATA_PARENT, 1);
+		RunFrames(45);
+		Tap(ke_Key_Cross);
+		for (int i = 0; i < 100 && typeid(*Top()) != typeid(CState_KanjiList); ++i)
+			RunFrames(1);
+	}
+
+	void SetUp() override
+	{
+		LibInput_SetScriptKeys(0);
+		RunFrames(1);
+		while (Depth() > 2)
+		{
+			Top()->State_Remove();
+			RunFrames(1);
+		}
+		List()->Load_KanjiList(List()->GetListInfo("Grade 1"));
+		(new CState_KanjiList())->State_Replace();
+		RunFrames(25);   // the carousel at rest, the camera settled
+	}
+
+	static CState_KanjiList* Browser() { return static_cast<CState_KanjiList*>(LibGen_CState::GetStateList().back()); }
+	static u16 FrontCard(s8 as8_Offset = 0)
+	{
+		return static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindowCurrent(as8_Offset))->mu16_Kanji;
+	}
+
+	static inline LibGfx_COffscreen so_Screen;
+	static inline bool sb_Booted = false;
+};
+
+#endif
