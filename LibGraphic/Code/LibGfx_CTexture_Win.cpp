@@ -121,6 +121,9 @@ void LibGfx_CTexture::SetAsCurrent(u8 au8_Repeat)
 		mu32_Flags &= ~static_cast<u32>(ku32_Flag_Dirty);
 	}
 	pDevice->SetTexture(0, pTexture);
+	// Filtered as the OpenGL build filters: cards seen at an angle keep their thin strokes.
+	pDevice->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
+	pDevice->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
 	pDevice->SetSamplerState(0, D3DSAMP_ADDRESSU, (au8_Repeat & LibGfx_CPolyBase::ku8_Repeat_S) ? D3DTADDRESS_WRAP : D3DTADDRESS_CLAMP);
 	pDevice->SetSamplerState(0, D3DSAMP_ADDRESSV, (au8_Repeat & LibGfx_CPolyBase::ku8_Repeat_T) ? D3DTADDRESS_WRAP : D3DTADDRESS_CLAMP);
 	pDevice->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
