@@ -21,15 +21,16 @@ namespace
 {
 	// The device's textures by name; every texture of the program is one of the manager's.
 	IDirect3DTexture9* sp_Texture[ke__Total] = {};
+	// Whether the device gave a texture the paletted format asked for; few devices have it.
+	bool sb_DevicePalette[ke__Total] = {};
 	// 4-bit indices one a byte, for the upload; kept to spare an allocation each time.
 	std::vector<u8> so_Index;
 
 	// Loads the texture's pixels into level 0 of its device texture.
-	void Upload(LibGfx_CTexture& ao_Texture, IDirect3DTexture9* ap_Texture, const PALETTEENTRY* ap_Palette)
+	void Upload(LibGfx_CTexture& ao_Texture, const PALETTEENTRY* ap_Palette)
 	{
-		D3DSURFACE_DESC oDesc;
 		IDirect3DSurface9* pSurface = nullptr;
-		if (FAILED(ap_Texture->GetLevelDesc(0, &oDesc)) || FAILED(ap_Texture->GetSurfaceLevel(0, &pSurface)))
+		if (FAILED(sp_Texture[ao_Texture.mu32_GLName]->GetSurfaceLevel(0, &pSurface)))
 			return;
 		const STextureFormatWin* pFormat = LibGfx_FindTextureFormatWin(ao_Texture.mu16_Format);
 		D3DFORMAT eSource = static_cast<D3DFORMAT>(pFormat->me_Source);
@@ -49,9 +50,9 @@ namespace
 			LibGfx_SwapRedBlue16(ao_Texture.mp_Data, static_cast<u32>(uTexels), u8_Field, reinterpret_cast<u16*>(ao_Texture.mp_RGBA));
 			pPixels = ao_Texture.mp_RGBA;
 		}
-		// NOTE: few devices have paletted textures. Elsewhere the colours are looked up here, so
-		// that D3DX only copies them: text textures change often, and its own lookup is slow.
-		if (ap_Palette != nullptr && oDesc.Format != D3DFMT_P8)
+		// NOTE: without paletted textures the colours are looked up here, so that D3DX only
+		// copies them: text textures change often, and its own lookup is slow.
+		if (ap_Palette != nullptr && !sb_DevicePalette[ao_Texture.mu32_GLName])
 		{
 			LibGfx_PaletteToArgb(static_cast<const u8*>(pPixels), uPitch, ao_Texture.mu16_Width, ao_Texture.mu16_Height,
 								 reinterpret_cast<const u32*>(ap_Palette), ao_Texture.mp_RGBA);
@@ -89,6 +90,7 @@ void LibGfx_CTexture::CreateDeviceTexture()
 	mu16_TexWidth = static_cast<u16>(oDesc.Width);
 	mu16_TexHeight = static_cast<u16>(oDesc.Height);
 	sp_Texture[uName] = pTexture;
+	sb_DevicePalette[uName] = oDesc.Format == D3DFMT_P8;
 	mu32_GLName = uName;
 }
 
@@ -105,22 +107,23 @@ void LibGfx_CTexture::SetAsCurrent(u8 au8_Repeat)
 	IDirect3DDevice9* pDevice = LibGfx_GetDevice();
 	if (mu32_GLName == ku32_GLName_None || pDevice == nullptr)
 		return;
-	IDirect3DTexture9* pTexture = sp_Texture[mu32_GLName];
-	const bool bPaletted = mu16_Format == ke_PixelFormat_Pal4 || mu16_Format == ke_PixelFormat_Pal8;
 	const PALETTEENTRY* pPalette = nullptr;
-	if (bPaletted)
+	if (mu16_Format == ke_PixelFormat_Pal4 || mu16_Format == ke_PixelFormat_Pal8)
 	{
 		LIBGEN_ASSERT(mu16_PaletteId < LibGfx_CManagerTexture::ku_PaletteTotal);
 		pPalette = reinterpret_cast<const PALETTEENTRY*>(LibGfx_CManagerTexture::Instance()->mu32_Palette[mu16_PaletteId]);
-		pDevice->SetPaletteEntries(mu16_PaletteId, pPalette);
-		pDevice->SetCurrentTexturePalette(mu16_PaletteId);
+		if (sb_DevicePalette[mu32_GLName])
+		{
+			pDevice->SetPaletteEntries(mu16_PaletteId, pPalette);
+			pDevice->SetCurrentTexturePalette(mu16_PaletteId);
+		}
 	}
 	if (mu32_Flags & ku32_Flag_Dirty)
 	{
-		Upload(*this, pTexture, pPalette);
+		Upload(*this, pPalette);
 		mu32_Flags &= ~static_cast<u32>(ku32_Flag_Dirty);
 	}
-	pDevice->SetTexture(0, pTexture);
+	pDevice->SetTexture(0, sp_Texture[mu32_GLName]);
 	// Filtered as the OpenGL build filters: cards seen at an angle keep their thin strokes.
 	pDevice->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
 	pDevice->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
