@@ -59,13 +59,15 @@ size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x"
 
 # Starts the Windows program and waits for its window and first frame: sets win, wx, wy.
 start_wine() {
+  # A server still winding down from the last run would hold the new one up.
+  timeout 30 "$wineserver" -w 2>/dev/null
   local start; start=$(now)
   (cd "$out" && exec "$wine" Fudemaru.exe) >"$work/game.log" 2>&1 &
   game_pid=$!
   win=$(timeout 120 xdotool search --sync --onlyvisible --name '^Fudemaru v2\.2$' | head -n1)
   [ -n "$win" ] || fail "no window titled 'Fudemaru v2.2'"
   read -r wx wy <<<"$(origin "$win")"
-  for _ in $(seq 300); do shot frame.xwd; bar_at frame.xwd "$wx" "$wy" && break; sleep 0.1; done
+  for _ in $(seq 600); do shot frame.xwd; bar_at frame.xwd "$wx" "$wy" && break; sleep 0.1; done
   bar_at frame.xwd "$wx" "$wy" || fail "nothing drawn in the window"
   echo "Fudemaru.exe: first frame $(since "$start") s after the start"
   xdotool windowfocus --sync "$win" 2>/dev/null || true
