@@ -35,6 +35,10 @@ public:
 	void Init() {}
 	void Destroy() {}
 
+	// Bytes from one vertex to the next and from its start to its colour; 0 for an unknown format.
+	u32 GetStride() const;
+	u32 GetColorOffset() const;
+
 	void* mp_Vertex;
 	u32 mu32_VertexFormat;
 	u8 mu8_Primitive;
@@ -49,11 +53,6 @@ protected:
 	// longer than the picture. z is scaled by af_ZScale.
 	void SetQuad(float* ap_Storage, u32 au32_Format, const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2,
 				 LibGfx_CTexture* ap_Texture, u32 au32_Color, float af_ZScale);
-
-private:
-	// Bytes from one vertex to the next and from its start to its colour; 0 for an unknown format.
-	u32 GetStride() const;
-	u32 GetColorOffset() const;
 };
 
 #endif
