@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build run test bench fuzz clean
+.PHONY: all setup configure build run test bench fuzz windows clean
 
 all: build
 
@@ -21,6 +21,12 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Windows program, cross-built: build-win/Fudemaru.exe beside build-win/Data.
+WIN_BUILD := build-win
+
+windows: build
+	@bash Tools/Windows/build.sh $(CURDIR) $(CURDIR)/$(WIN_BUILD) $(CURDIR)/$(BUILD)/Data $(WERROR)
 
 bench: build
 	@for b in $(BUILD)/Bench/bench-*; do [ -x "$$b" ] && "$$b"; done
@@ -45,4 +51,4 @@ fuzz: build
 	done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WIN_BUILD)

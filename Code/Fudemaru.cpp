@@ -8,13 +8,12 @@
 #include "LibGfx_CEngine.h"
 
 #include <cstdlib>
-#include <cstring>
-#include <unistd.h>
 
 bool gb_QuitProgram = false;
 u8 gu8_QuizCardCount = 0;
 // Constructed in this order, destroyed in the reverse one.
 LibText_CFont goFontAscii;
+LibText_CFont goFontAsciiSmall;
 LibText_CFont goFontKanji;
 LibText_CFont goFontKanji16;
 u8 gu8_Palettes[ke_Palette__Total] = {};
@@ -117,27 +116,6 @@ SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height)
 		oView.mi_Y = ai_Height - oView.mi_Height;   // the top of the window
 	}
 	return oView;
-}
-
-void Fudemaru_FindProgramFolder(const char* as_ProgramPath, char* as_Folder, u16 au16_Size)
-{
-	char sPath[1024];
-	const char* sBundle = as_ProgramPath ? strstr(as_ProgramPath, ".app") : nullptr;
-	if (sBundle != nullptr)
-	{
-		// The bundle's own path, cut right after ".app".
-		const size_t uLen = static_cast<size_t>(sBundle - as_ProgramPath) + 4;
-		snprintf(sPath, sizeof(sPath), "%.*s", static_cast<int>(uLen), as_ProgramPath);
-	}
-	else
-	{
-		const ssize_t sLen = readlink("/proc/self/exe", sPath, sizeof(sPath) - 1);
-		if (sLen <= 0)
-			snprintf(sPath, sizeof(sPath), "%s", as_ProgramPath ? as_ProgramPath : ".");
-		else
-			sPath[sLen] = '\0';
-	}
-	LibGen_CFileSystem::ExtractNameDir(sPath, as_Folder, au16_Size);
 }
 
 void Fudemaru_Start(const char* as_Folder, unsigned int au_Seed)

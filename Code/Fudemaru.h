@@ -11,6 +11,8 @@ extern u8 gu8_QuizCardCount;
 
 // The Latin font (loaded by the intro), the 48x48 and 16x16 Japanese fonts (loaded by the loading state).
 extern LibText_CFont goFontAscii;
+// The tooltip bar's smaller Latin font.
+extern LibText_CFont goFontAsciiSmall;
 extern LibText_CFont goFontKanji;
 extern LibText_CFont goFontKanji16;
 

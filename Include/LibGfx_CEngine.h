@@ -22,8 +22,9 @@ extern u8* g_pVRAm;
 // Always at the bottom of the camera stack.
 extern LibGfx_CCameraBase gCameraStart;
 
-// Owns the frame: the fixed OpenGL state, the background picture, the projection from the
-// blended camera, the display tree's drawing, the presentation.
+// Owns the frame: the fixed device state, the background picture, the projection from the
+// blended camera, the display tree's drawing, the presentation. The device side lives in the
+// backend twins (_GL, _Win).
 class LibGfx_CEngine : public LibGen_CManagerSingleton<LibGfx_CEngine>
 {
 public:
@@ -37,13 +38,14 @@ public:
 	// The update pass of the display tree.
 	void Update() override;
 
-	// Sets the OpenGL state of the current context, then InitializeCommon. The video memory is
-	// set up by the first call only: gManagerVRam cannot forget a block once given.
+	// Sets up the device (the OpenGL state of the current context, or the Direct3D device),
+	// the video memory, then InitializeCommon; false when the device failed. The video memory
+	// is set up by the first call only: gManagerVRam cannot forget a block once given.
 	bool Load();
 	// Spans the root over the logical screen, shows it and pushes gCameraStart.
 	bool InitializeCommon();
-	// Detaches the display tree and frees the background. The video memory stays for the
-	// rest of the run, for the reason given at Load.
+	// Detaches the display tree, frees the background and lets the device go. The video
+	// memory stays for the rest of the run, for the reason given at Load.
 	void Unload();
 	// Loads a PNG as the background, opaque pixels stretched over the window; a file that
 	// fails leaves no background.
@@ -55,8 +57,13 @@ public:
 	void SceneRender();
 	// Presents the frame: a buffer swap with a window, a finish offscreen.
 	void SceneEnd();
-	// The OpenGL build shows no debug text.
-	void DebugPrintf(u16, u16, const char*, ...) {}
+	// A line of debug text at (x, y); the OpenGL build shows none.
+	void DebugPrintf(u16 au16_X, u16 au16_Y, const char* as_Format, ...) __attribute__((format(printf, 4, 5)));
+
+private:
+	// The backend's own set-up and release, done by Load and Unload.
+	bool LoadDevice();
+	void UnloadDevice();
 };
 
 #endif

@@ -63,7 +63,8 @@ public:
 	u8 GetAlpha() { return 0; }
 
 	// Recomputes mf_Matrix from the parent's cached matrix, the aligned position and the
-	// rotations, on the CPU: parent, rotations about x, y, z, translation, own rotations.
+	// rotations: on the CPU in OpenGL's order (parent, rotations about x, y, z, translation,
+	// own rotations), or with D3DX's yaw-pitch-roll rotations in the Direct3D build.
 	void ComputeMatrix();
 
 	// Detaches the subtree below the object, which stays in its parent's list.
@@ -72,6 +73,7 @@ public:
 	static void Unload();
 
 	static LibGfx_CObjBase so_RootObject;
+	static const float skf_Identity[16];
 
 	LibGfx_CObjBase* mp_Parent;
 	std::list<LibGfx_CPolyBase*> mo_PolyList;
@@ -83,13 +85,16 @@ public:
 	CVector3d<float> mo_Corner1;
 	CVector3d<float> mo_Corner2;
 	u32 mu32_State;
-	float mf_Matrix[16];   // column-major, as OpenGL keeps it
+	// Column-major, as OpenGL keeps it: the same 16 floats as Direct3D's row-vector matrix.
+	float mf_Matrix[16];
 
 private:
 	LibGfx_CObjBase(const LibGfx_CObjBase&) = delete;
 	LibGfx_CObjBase& operator=(const LibGfx_CObjBase&) = delete;
 
 	CVector3d<float> GetAlignedPos();
+	// Sets mf_Matrix on the device and draws the polygons (backend twin).
+	void RenderPolys();
 };
 
 #endif

@@ -27,11 +27,17 @@ public:
 	virtual void GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2);
 
 	void SetAlpha(u8 au8_Alpha);
+	// The first vertex's alpha; 0 without vertices.
+	u8 GetAlpha() const;
 	// Keeps each vertex's alpha; the colour's own alpha byte should be zero.
 	void SetColor(u32 au32_Color);
 
 	void Init() {}
 	void Destroy() {}
+
+	// Bytes from one vertex to the next and from its start to its colour; 0 for an unknown format.
+	u32 GetStride() const;
+	u32 GetColorOffset() const;
 
 	void* mp_Vertex;
 	u32 mu32_VertexFormat;
@@ -47,11 +53,6 @@ protected:
 	// longer than the picture. z is scaled by af_ZScale.
 	void SetQuad(float* ap_Storage, u32 au32_Format, const CVector3d<float>& ao_Corner1, const CVector3d<float>& ao_Corner2,
 				 LibGfx_CTexture* ap_Texture, u32 au32_Color, float af_ZScale);
-
-private:
-	// Bytes from one vertex to the next and from its start to its colour; 0 for an unknown format.
-	u32 GetStride() const;
-	u32 GetColorOffset() const;
 };
 
 #endif

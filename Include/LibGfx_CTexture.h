@@ -5,7 +5,8 @@
 #include "LibGfx_PictureLoader.h"
 
 // One picture in the device's own pixel format, its pixels in video memory (gManagerVRam).
-// Changed pixels are expanded to RGBA and uploaded when the texture is next bound.
+// Changed pixels are uploaded when the texture is next bound: expanded to RGBA for OpenGL, in
+// their own format for Direct3D. mu32_GLName names the device's texture in either backend.
 class LibGfx_CTexture
 {
 public:
@@ -50,6 +51,9 @@ private:
 	LibGfx_CTexture(const LibGfx_CTexture&) = delete;
 	LibGfx_CTexture& operator=(const LibGfx_CTexture&) = delete;
 
+	// The device's own texture, made by Init and let go by Free (backend twins).
+	void CreateDeviceTexture();
+	void FreeDeviceTexture();
 	void ConvertToRGBA();
 };
 

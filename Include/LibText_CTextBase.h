@@ -69,7 +69,13 @@ public:
 	u8  TxtGetAlign() const { return mu8_Align; }
 	u32 TxtGetTextId() const { return mu_TextId; }
 	const char* TxtGetText() const { return mp_Text; }
+	const LibText_CFont* TxtGetFont() const { return mp_Font; }
+	const LibText_CFont* TxtGetFontKanji() const { return mp_FontKanji; }
+	enumTxtType TxtGetTextType() const { return me_TxtType; }
 	u16 TxtGetLineCount() const { return mu16_LineCount; }
+	// How many lines the box shows whole, one at least: the lines of a layout past this number
+	// are not drawn.
+	u16 TxtGetLineCapacity() const;
 	const SParseInf* TxtGetLineInfo() const { return mp_LineInfo; }
 
 protected:

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the data and the tests need.
 # Idempotent and silent when everything is already there.
+#   setup.sh           what `make run` and `make test` need
+#   setup.sh windows   also the cross compiler and Wine of the Windows build (`make windows`)
 set -euo pipefail
 
 packages=(
@@ -17,6 +19,16 @@ packages=(
   # the loaders' fuzzers (make fuzz)
   clang libclang-rt-14-dev
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(
+    # the cross compiler with the Direct3D 9, D3DX9 and DirectInput 8 headers and libraries, zlib
+    g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
+    # libpng and TinyXML are built for the target from Debian's sources (Tools/Windows)
+    dpkg-dev xz-utils
+    # the program under Wine, for its test
+    wine64
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -67,6 +67,7 @@ void CState_Intro::LoadOnce()
 	oConfig.Load(LibGen_CFileSystem::Instance()->GetCurrentDir());
 
 	goFontAscii.LoadBdf("./Data/Fonts/xtal-14.bdf");
+	goFontAsciiSmall.LoadBdf("./Data/Fonts/xtal-12.bdf");
 	CreateTextPalettes();
 	LibGfx_CManagerTexture::Instance()->LoadBaseTextures();
 	LibInput_ManagerKey::Instance()->Load();
@@ -85,7 +86,9 @@ void CState_Intro::LoadOnce()
 	pStrings->Load(oConfig.mu8_Language);
 
 	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->Load(&goFontAscii, gu8_Palettes[ke_Palette_1]);
+	// NOTE: a smaller face than the windows': a title, a counter and up to five hints share the
+	// bar's width in every language.
+	pTooltip->Load(&goFontAsciiSmall, gu8_Palettes[ke_Palette_1]);
 	pTooltip->SetTxtMain(0, ke_String_GameTitle);
 
 	gCameraStart.SetPos(CVector3d<float>(0.0f, 0.0f, kf_View_Distance), CVector3d<float>(0.0f, 0.0f, 0.0f));

@@ -104,7 +104,7 @@ void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const char* const* ap_T
 		return;
 	char sText[ku_Text_Size];
 	JoinStrings(ap_Texts, au16_Count, au8_Max, "\n", sText, sizeof(sText));
-	ao_Text.TxtSetText(sText, true);
+	SetFittingText(ao_Text, sText, "\n");
 	ao_Text.SetVisible(true);
 }
 
@@ -145,6 +145,25 @@ bool CObjWndKanji::AppendText(const char* as_Text, char* as_Buffer, u32 au_Size,
 	}
 	as_Buffer[au_Length] = 0;
 	return bWhole;
+}
+
+void CObjWndKanji::SetFittingText(LibGfx_CObjText& ao_Text, char* as_Joined, const char* as_Separator)
+{
+	const size_t uSeparator = strlen(as_Separator);
+	for (;;)
+	{
+		ao_Text.TxtSetText(as_Joined, true);
+		ao_Text.TxtParseString();
+		if (ao_Text.TxtGetLineCount() <= ao_Text.TxtGetLineCapacity())
+			return;
+		// A single item taller than the box is shown as far as it goes.
+		char* pLast = nullptr;
+		for (char* p = strstr(as_Joined, as_Separator); p != nullptr; p = strstr(p + uSeparator, as_Separator))
+			pLast = p;
+		if (pLast == nullptr)
+			return;
+		*pLast = 0;
+	}
 }
 
 void CObjWndKanji::GlyphText(u16 au16_Code, char (&as_Glyph)[3])

@@ -53,6 +53,10 @@ public:
 	// Appends a text at au_Length under the same rule and moves au_Length on; false when the
 	// text did not fit whole.
 	static bool AppendText(const char* as_Text, char* as_Buffer, u32 au_Size, u32& au_Length);
+	// Shows a text of items joined with the separator, less its last items while it takes more
+	// lines than its box shows: a learner sees whole meanings and readings, never one cut short.
+	// The text is shortened in place.
+	static void SetFittingText(LibGfx_CObjText& ao_Text, char* as_Joined, const char* as_Separator);
 	// The terminated two-byte text of a kanji's glyph.
 	static void GlyphText(u16 au16_Code, char (&as_Glyph)[3]);
 	// Sizes a text (to its string for a zero width), gives it its fonts, type and palette, places it

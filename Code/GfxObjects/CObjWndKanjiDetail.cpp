@@ -27,6 +27,9 @@ namespace
 	const float kf_OnX = 232;
 	const float kf_RadicalX = 298;
 	const u16 ku16_RadicalWidth = static_cast<u16>(kf_ClientWidth - 4 - kf_RadicalX);
+	// The columns' labels, 15 units high, end above their lists at y = -70 (at -56 they reached
+	// one unit into them).
+	const float kf_LabelY = -54;
 }
 
 CObjWndKanjiDetail::CObjWndKanjiDetail()
@@ -88,7 +91,7 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	char sText[CObjWndKanji::ku_Text_Size];
 	CObjWndKanji::JoinStrings(*pKanji, SKanjiData::ke_String_Meaning, 0xFFFF, " - ", sText, sizeof(sText));
 	CObjWndKanji::SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
-	mo_TxtMeaning.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtMeaning, sText, " - ");
 
 	LoadColumns(*pKanji);
 	LoadRadicalList(*pKanji);
@@ -126,21 +129,21 @@ void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
 void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 {
 	// Labels are sized to their strings.
-	CObjWndKanji::SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_KunX, -56);
+	CObjWndKanji::SetText(mo_TxtKunLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_KunX, kf_LabelY);
 	mo_TxtKunLabel.TxtSetTextId(ke_String_KunLabel);
-	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_OnX, -56);
+	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_OnX, kf_LabelY);
 	mo_TxtOnLabel.TxtSetTextId(ke_String_OnLabel);
-	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, -56);
+	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, kf_LabelY);
 	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
 	char sText[CObjWndKanji::ku_Text_Size];
 	const char* apKun[SKanjiData::ku_Kun_Max];
 	CObjWndKanji::JoinStrings(apKun, ao_Kanji.GetKunReadings(apKun), 0xFFFF, "\n", sText, sizeof(sText));
 	CObjWndKanji::SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_KunX, -70);
-	mo_TxtKun.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtKun, sText, "\n");
 	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_On, 0xFFFF, "\n", sText, sizeof(sText));
 	CObjWndKanji::SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_OnX, -70);
-	mo_TxtOn.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtOn, sText, "\n");
 }
 
 void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
@@ -170,7 +173,7 @@ void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
 		++u8Lines;
 	}
 	CObjWndKanji::SetText(mo_TxtRadical, ku16_RadicalWidth, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_RadicalX, -70);
-	mo_TxtRadical.TxtSetText(sText, true);
+	CObjWndKanji::SetFittingText(mo_TxtRadical, sText, "\n");
 }
 
 u8* CObjWndKanjiDetail::GetPixels()

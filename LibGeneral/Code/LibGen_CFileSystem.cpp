@@ -1,4 +1,3 @@
-#include <dirent.h>
 #include <string.h>
 #include "LibGen_CFileSystem.h"
 #include "LibGen_Utils.h"
@@ -8,16 +7,6 @@ LibGen_CFileSystem::LibGen_CFileSystem()
 {
 	memset(ms_DirEntry, 0, sizeof(ms_DirEntry));
 	ms_DirCurrent[0] = 0;
-}
-
-void LibGen_CFileSystem::SetCurrentDir(const char* as_DirName)
-{
-	LIBGEN_ASSERT(strlen((char*)as_DirName) < ku_DirCurrent_Name_Lenght);
-	DIR* p_Dir = opendir(as_DirName);
-	if (p_Dir == nullptr)
-		return;
-	closedir(p_Dir);
-	snprintf(ms_DirCurrent, sizeof(ms_DirCurrent), "%s", as_DirName);
 }
 
 FILE* LibGen_CFileSystem::OpenFile(const char* as_FileName, const char* as_Mode) const

@@ -2,6 +2,17 @@
 #include <string.h>
 #include <sys/stat.h>
 #include "LibGen_CFileSystem.h"
+#include "LibGen_Utils.h"
+
+void LibGen_CFileSystem::SetCurrentDir(const char* as_DirName)
+{
+	LIBGEN_ASSERT(strlen((char*)as_DirName) < ku_DirCurrent_Name_Lenght);
+	DIR* p_Dir = opendir(as_DirName);
+	if (p_Dir == nullptr)
+		return;
+	closedir(p_Dir);
+	snprintf(ms_DirCurrent, sizeof(ms_DirCurrent), "%s", as_DirName);
+}
 
 void LibGen_CFileSystem::LoadDirEntry(const char* as_Path, unsigned char au8_Mask)
 {

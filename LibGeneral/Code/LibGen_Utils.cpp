@@ -1,4 +1,3 @@
-#include <assert.h>
 #include <ctype.h>
 #include <stdio.h>
 #include <string.h>
@@ -109,13 +108,4 @@ bool XmlDepthWithin(const char* as_Text, u32 au32_DepthMax)
 
 void FrameRate()
 {
-}
-
-void LibGen_AssertFail(const char* as_Cond, int ai_Line, const char* as_File, const char* as_Function)
-{
-	DebugOutput("ASSERT: %s\n", as_Cond);
-	DebugOutput("Line: %d\n", ai_Line);
-	DebugOutput("File: %s\n", as_File);
-	fflush(stdout);
-	__assert_fail(as_Cond, as_File, static_cast<unsigned int>(ai_Line), as_Function);
 }

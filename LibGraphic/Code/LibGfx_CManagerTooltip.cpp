@@ -12,6 +12,8 @@
 namespace
 {
 	const u16 ku16_HintGap = 4;
+	// The bar below its 2-unit top line.
+	const u16 ku16_BarHeight = 30;
 	const u32 ku32_AlignLeftBottom = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Bottom;
 
 	// True when every conversion of the format reads a whole number (%i, %d) or is "%%": the
@@ -64,22 +66,22 @@ void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Pa
 		oIcon.SetVisible(false);
 	}
 
-	const u8 au8_TxtAlign[ku_Tooltip_Line] = {LibText_CTextBase::ke_TxtAlign_Center, LibText_CTextBase::ke_TxtAlign_Left};
-	const float af_PosY[ku_Tooltip_Line] = {8, 0};
+	// NOTE: both lines stand at the bar's left edge, line 0 above line 1, where the hints, laid
+	// out from the right edge, leave them room: centred, line 0 lay under the hints.
+	const u8 u8_LineHeight = ap_Font != nullptr ? ap_Font->GetHeight() : 0;
+	const float af_PosY[ku_Tooltip_Line] = {static_cast<float>(ku16_BarHeight - 1 - u8_LineHeight), 1};
 	for (u8 i = 0; i < ku_Tooltip_Line; ++i)
 	{
 		LibGfx_CObjText& oLine = mo_TxtLine[i];
 		oLine.SetParent(&mo_Bar);
-		oLine.TxtSetAlign(au8_TxtAlign[i], 255);
+		oLine.TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Left, 255);
 		oLine.TxtSetFont(ap_Font, nullptr);
 		oLine.TxtSetPalette(au8_Palette);
 		oLine.TxtSetTextId(0);
-		oLine.mo_Pos.y = af_PosY[i];
+		oLine.mu32_Align = ku32_AlignLeftBottom;
+		oLine.mo_Pos = CVector3d<float>(ku16_HintGap, af_PosY[i], 0);
 		oLine.SetVisible(false);
 	}
-	// Line 0 is centred on the bar, line 1 starts a gap in from its left edge, never cut by it.
-	mo_TxtLine[1].mu32_Align = ku32_AlignLeftBottom;
-	mo_TxtLine[1].mo_Pos.x = ku16_HintGap;
 	mo_Bar.SetVisible(true);
 }
 

@@ -118,12 +118,10 @@ void LibGfx_CObjText::Render()
 
 void LibGfx_CObjText::UpdateTexture()
 {
-	if (mu16_TextureId == ke_Tex_None)
+	if (mu16_TextureId == ke_Tex_None || !(mu32_State & ke_Obj_Visible) || !TxtUpdate() || TxtGetPixels() == nullptr)
 		return;
-	if (!(mu32_State & ke_Obj_Visible) || !TxtUpdate() || TxtGetPixels() == nullptr)
-		return;
-	// NOTE: taken only for new pixels: taking the texture marks it for upload, and an unchanged
-	// text is not converted and sent again every frame.
+	// Taken only now: the manager marks a texture it hands out for upload, which an unchanged
+	// text must not pay for every frame.
 	LibGfx_CTexture* pTexture = LibGfx_CManagerTexture::Instance()->GetTexture(mu16_TextureId);
 	// The slot may have been emptied behind the object's back (FreeAllTexture): never write
 	// into a texture that does not have the text's size.

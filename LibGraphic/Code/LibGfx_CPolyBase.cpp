@@ -71,6 +71,13 @@ void LibGfx_CPolyBase::SetAlpha(u8 au8_Alpha)
 		*pAlpha = au8_Alpha;
 }
 
+u8 LibGfx_CPolyBase::GetAlpha() const
+{
+	if (GetStride() == 0 || mp_Vertex == nullptr || mu8_VertexCount == 0)
+		return 0;
+	return static_cast<const u8*>(mp_Vertex)[GetColorOffset() + 3];
+}
+
 void LibGfx_CPolyBase::SetColor(u32 au32_Color)
 {
 	const u32 uStride = GetStride();

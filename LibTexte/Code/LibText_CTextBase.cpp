@@ -123,6 +123,13 @@ u16 LibText_CTextBase::TextLength() const
 	return mp_Text != nullptr ? (u16)strnlen(mp_Text, ku_Text_Max) : 0;
 }
 
+u16 LibText_CTextBase::TxtGetLineCapacity() const
+{
+	const u8 u8_Line = LineHeight();
+	const u16 u16_Whole = u8_Line != 0 ? static_cast<u16>(mu16_Height / u8_Line) : mu16_LineCount;
+	return u16_Whole != 0 ? u16_Whole : 1;
+}
+
 u8 LibText_CTextBase::LineHeight() const
 {
 	if (mp_FontKanji != nullptr)
@@ -299,7 +306,7 @@ void LibText_CTextBase::TxtRender()
 		// NOTE: a text taller than its box shows the lines that fit whole and nothing below: a
 		// line cut at the bottom edge would show only the tops of its letters. The first line
 		// is always drawn, so a box lower than one line still shows its text.
-		if (u_Line != 0 && i_Y + LineHeight() > (int)mu16_Height)
+		if (u_Line >= TxtGetLineCapacity())
 			break;
 		const SParseInf& o_Line = mp_LineInfo[u_Line];
 		int i_X = ms16_PosX;

@@ -100,7 +100,7 @@ TEST_F(States, KanaQuizCursorWrapsInItsColumnsAndSlidesPastEmptySlots)
 	Tap(ke_Key_Left);
 	EXPECT_EQ(4, pQuiz->ms8_CursorRow);
 	// Mode A: the card's romaji asks, the kana under the cursor answers.
-	EXPECT_STREQ(Entry(cu8_HiraganaTable, 4, 12), pQuiz->mo_TextKana.TxtGetText());
+	EXPECT_EQ(std::string(Entry(cu8_HiraganaTable, 4, 12), 2), pQuiz->mo_TextKana.TxtGetText());
 	EXPECT_STREQ(Entry(cu8_HiraganaTable, pQuiz->mau8_Deck[0][1], 12) + ku_Kana_Romaji, pQuiz->mo_TextRomaji.TxtGetText());
 	Tap(ke_Key_Up);
 	Tap(ke_Key_Down);
@@ -139,7 +139,7 @@ TEST_F(States, KanaQuizCountsWrongAnswersKeepsTheCardAndFadesItsFlash)
 	// Mode B: the card's katakana asks, the romaji under the cursor answers.
 	const u8 u8Col = pQuiz->mau8_Deck[0][0];
 	const u8 u8Row = pQuiz->mau8_Deck[0][1];
-	EXPECT_STREQ(Entry(cu8_KatanaTable, u8Row, u8Col), pQuiz->mo_TextKana.TxtGetText());
+	EXPECT_EQ(std::string(Entry(cu8_KatanaTable, u8Row, u8Col), 2), pQuiz->mo_TextKana.TxtGetText());
 	EXPECT_STREQ(Entry(cu8_KatanaTable, 0, 1) + ku_Kana_Romaji, pQuiz->mo_TextRomaji.TxtGetText());
 
 	// A kana beside the card's: one error, then another on the same kana; card and cursor stay.

@@ -57,13 +57,15 @@ TEST_F(KanjiWnd, DetailOfAKanjiWithoutStrokesShowsItsGlyph)
 	ASSERT_TRUE(LibKanji_CStroke::Instance()->Load("./Data/FudemaruStroke.db"));
 }
 
-TEST_F(KanjiWnd, DetailSameRadicalListHoldsAtMostEightLines)
+TEST_F(KanjiWnd, DetailSameRadicalListHoldsAtMostEightKanjiThatFitItsBox)
 {
 	ASSERT_LT(8, LibKanji_CDictionary::Instance()->GetRadicalCount(1));
 	CObjWndKanjiDetail oDetail;
 	oDetail.LoadKanji(ku16_Shita);
 	const std::string sList = oDetail.mo_TxtRadical.TxtGetText();
-	EXPECT_EQ(8, LineCount(sList));
+	// 丑's meaning takes two lines: seven kanji fill the eight lines of the box.
+	EXPECT_EQ(7, LineCount(sList));
+	EXPECT_EQ(8, oDetail.mo_TxtRadical.TxtGetLineCount());
 	// Dictionary order, 一 first, the kanji itself among them.
 	EXPECT_EQ(0u, sList.find("\xB0\xEC one\n"));
 	EXPECT_NE(std::string::npos, sList.find("\n\xB2\xBC below\n"));

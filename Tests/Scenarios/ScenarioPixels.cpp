@@ -5,6 +5,9 @@
 //   same   A B X Y W H            every pixel of the region is the same in A and B
 //   more   A B X Y W H RGB...     B has more pixels near one of the colours than A
 //   none   A X Y W H RGB...       no pixel of the region is near one of the colours
+//   like   A AX AY B BX BY W H P  the region at (AX, AY) of A and at (BX, BY) of B differ in at most
+//                                 P percent of their pixels (a channel off by more than the tolerance)
+//   crop   A X Y W H OUT.png      saves the region of A as a PNG picture
 #include <png.h>
 
 #include <cstdio>
@@ -182,8 +185,88 @@ namespace
 
 	int Usage()
 	{
-		fprintf(stderr, "usage: scenario-pixels differ|same A B X Y W H | more A B X Y W H RGB... | none A X Y W H RGB...\n");
+		fprintf(stderr, "usage: scenario-pixels differ|same A B X Y W H | more A B X Y W H RGB... | none A X Y W H RGB...\n"
+		                "       | like A AX AY B BX BY W H PERCENT | crop A X Y W H OUT.png\n");
 		return 2;
+	}
+
+	bool ReadAll(char** as_Paths, int ai_Count, SPicture* ap_Pic)
+	{
+		for (int i = 0; i < ai_Count; ++i)
+		{
+			if (!ReadPicture(as_Paths[i], ap_Pic[i]))
+			{
+				fprintf(stderr, "scenario-pixels: cannot read %s\n", as_Paths[i]);
+				return false;
+			}
+		}
+		return true;
+	}
+
+	// The same view drawn by two programs, wherever each window lies on its screen.
+	int Like(char** as_Args)
+	{
+		SPicture aoPic[2];
+		unsigned int au_A[2], au_B[2], au_Size[2], u_Percent;
+		if (!ParseNumbers(as_Args + 1, 2, au_A, 10) || !ParseNumbers(as_Args + 4, 2, au_B, 10) ||
+				!ParseNumbers(as_Args + 6, 2, au_Size, 10) || !ParseNumbers(as_Args + 8, 1, &u_Percent, 10))
+			return Usage();
+		char* asPaths[2] = {as_Args[0], as_Args[3]};
+		if (!ReadAll(asPaths, 2, aoPic))
+			return 2;
+		const SRegion oRegionA = {au_A[0], au_A[1], au_Size[0], au_Size[1]};
+		const SRegion oRegionB = {au_B[0], au_B[1], au_Size[0], au_Size[1]};
+		if (!Inside(aoPic[0], oRegionA) || !Inside(aoPic[1], oRegionB))
+		{
+			fprintf(stderr, "scenario-pixels: a region lies outside its picture\n");
+			return 2;
+		}
+		unsigned int uDiffer = 0;
+		for (unsigned int y = 0; y < au_Size[1]; ++y)
+			for (unsigned int x = 0; x < au_Size[0]; ++x)
+			{
+				const unsigned char* pA = Pixel(aoPic[0], au_A[0] + x, au_A[1] + y);
+				const unsigned char* pB = Pixel(aoPic[1], au_B[0] + x, au_B[1] + y);
+				for (int c = 0; c < 3; ++c)
+					if (abs(pA[c] - pB[c]) > ki_Tolerance)
+					{
+						++uDiffer;
+						break;
+					}
+			}
+		const unsigned long long uTotal = (unsigned long long)au_Size[0] * au_Size[1];
+		printf("like: %u of %llu pixels differ\n", uDiffer, uTotal);
+		return uDiffer * 100ull <= uTotal * u_Percent ? 0 : 1;
+	}
+
+	int Crop(char** as_Args)
+	{
+		SPicture oPic;
+		unsigned int au_Region[4];
+		if (!ParseNumbers(as_Args + 1, 4, au_Region, 10))
+			return Usage();
+		if (!ReadAll(as_Args, 1, &oPic))
+			return 2;
+		const SRegion oRegion = {au_Region[0], au_Region[1], au_Region[2], au_Region[3]};
+		if (!Inside(oPic, oRegion))
+		{
+			fprintf(stderr, "scenario-pixels: the region lies outside %s\n", as_Args[0]);
+			return 2;
+		}
+		png_image oImage;
+		memset(&oImage, 0, sizeof(oImage));
+		oImage.version = PNG_IMAGE_VERSION;
+		oImage.width = oRegion.u_W;
+		oImage.height = oRegion.u_H;
+		oImage.format = PNG_FORMAT_RGB;
+		const unsigned char* pFirst = Pixel(oPic, oRegion.u_X, oRegion.u_Y);
+		const int iStride = (int)oPic.u_Width * 3;
+		if (!png_image_write_to_file(&oImage, as_Args[5], 0, pFirst, iStride, nullptr))
+		{
+			fprintf(stderr, "scenario-pixels: cannot write %s\n", as_Args[5]);
+			return 2;
+		}
+		return 0;
 	}
 }
 
@@ -192,6 +275,10 @@ int main(int argc, char** argv)
 	if (argc < 2)
 		return Usage();
 	const std::string sCommand = argv[1];
+	if (sCommand == "like")
+		return argc == 11 ? Like(argv + 2) : Usage();
+	if (sCommand == "crop")
+		return argc == 8 ? Crop(argv + 2) : Usage();
 	const int iPictures = sCommand == "none" ? 1 : 2;
 	const bool bColors = sCommand == "more" || sCommand == "none";
 	const int iFixed = 2 + iPictures + 4;
@@ -200,14 +287,8 @@ int main(int argc, char** argv)
 		return Usage();
 
 	SPicture aoPic[2];
-	for (int i = 0; i < iPictures; ++i)
-	{
-		if (!ReadPicture(argv[2 + i], aoPic[i]))
-		{
-			fprintf(stderr, "scenario-pixels: cannot read %s\n", argv[2 + i]);
-			return 2;
-		}
-	}
+	if (!ReadAll(argv + 2, iPictures, aoPic))
+		return 2;
 	unsigned int au_Region[4];
 	std::vector<unsigned int> oColors(argc - iFixed);
 	if (!ParseNumbers(argv + 2 + iPictures, 4, au_Region, 10) || !ParseNumbers(argv + iFixed, argc - iFixed, oColors.data(), 16))

@@ -2,14 +2,15 @@
 # Runs a replay script and checks what the game prints and draws. Lines of the script:
 #   "# expect: LINE"  a line the replay must print
 #   "# check: ARGS"   scenario-pixels ARGS must hold, run in the folder the shots were saved in
-#   "# config: XML"   the game reads this config.xml, beside links to the rest of the data
+#   "# config: XML"   the game reads this config.xml, beside links to the rest of the data;
+#                     @LANG@ in it stands for $SCENARIO_LANG (En when unset)
 # Usage: run-scenario.sh REPLAY PIXELS SCRIPT [replay options...]
 set -u
 replay=$1; pixels=$2; script=$3; shift 3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-config=$(sed -n 's/^# config: //p' "$script")
+config=$(sed -n 's/^# config: //p' "$script" | sed "s/@LANG@/${SCENARIO_LANG:-En}/g")
 if [ -n "$config" ]; then
   mkdir -p "$work/data/Data"
   for entry in "$(dirname "$replay")"/Data/*; do

@@ -62,11 +62,11 @@ bool CReplayScript::ParseLine(const std::string& as_Line, int ai_Line)
 		oStep.me_Command = ke_Shot;
 		oStep.ms_File = oArgs[0];
 	}
-	else if (sCommand == "print")
+	else if (sCommand == "print" || sCommand == "ink")
 	{
 		if (!oArgs.empty())
-			return Fail(ai_Line, "print takes nothing");
-		oStep.me_Command = ke_Print;
+			return Fail(ai_Line, sCommand + " takes nothing");
+		oStep.me_Command = sCommand == "print" ? ke_Print : ke_Ink;
 	}
 	else
 	{

@@ -13,10 +13,11 @@
 //   tap B         down for one frame, up the next
 //   shot FILE     save the last drawn frame as PNG
 //   print         write the state stack, the current list and the tooltip bar's lines
+//   ink           check that the texts of the last frame are whole and apart
 class CReplayScript
 {
 public:
-	enum eCommand { ke_Frames, ke_Down, ke_Up, ke_Tap, ke_Shot, ke_Print };
+	enum eCommand { ke_Frames, ke_Down, ke_Up, ke_Tap, ke_Shot, ke_Print, ke_Ink };
 
 	struct SStep
 	{

@@ -1,5 +1,6 @@
 // Runs the real game offscreen, frame by frame, from a script, and saves screenshots.
 #include "CDataFolder.h"
+#include "CInkCheck.h"
 #include "CReplayScript.h"
 #include "CTextConvert.h"
 #include "Fudemaru.h"
@@ -101,6 +102,20 @@ namespace
 		printf("tooltip: %s | %s\n", sLines[0].c_str(), sLines[1].c_str());
 	}
 
+	// The texts of the last frame, checked as the player reads them: one line for each problem
+	// found; false when there was one.
+	bool CheckInk(int ai_Line)
+	{
+		float af_Projection[16];
+		glGetFloatv(GL_PROJECTION_MATRIX, af_Projection);
+		CInkCheck oCheck;
+		oCheck.Collect(af_Projection);
+		const std::vector<std::string> oProblems = oCheck.Problems();
+		for (const std::string& sProblem : oProblems)
+			printf("ink: line %d: %s\n", ai_Line, sProblem.c_str());
+		return oProblems.empty();
+	}
+
 	void PrintSummary(unsigned long au_Frames, bool ab_Quit)
 	{
 		printf("frames: %lu\n", au_Frames);
@@ -152,6 +167,7 @@ int main(int argc, char** argv)
 
 	unsigned long uFrames = 0;
 	bool bQuit = false;
+	bool bInkClean = true;
 	auto RunFrames = [&](u32 au32_Count) {
 		for (u32 i = 0; i < au32_Count && !bQuit; ++i)
 		{
@@ -191,8 +207,11 @@ int main(int argc, char** argv)
 				PrintStack();
 				PrintScreen();
 				break;
+			case CReplayScript::ke_Ink:
+				bInkClean = CheckInk(oStep.mi_Line) && bInkClean;
+				break;
 		}
 	}
 	PrintSummary(uFrames, bQuit);
-	return 0;
+	return bInkClean ? 0 : 1;
 }

@@ -140,7 +140,11 @@ void CState_QuizKana::UpdateDisplay()
 	const char* sCard = Entry(static_cast<s8>(pCard[1]), static_cast<s8>(pCard[0]));
 	const char* sCursor = Entry(ms8_CursorRow, ms8_CursorCol);
 	mo_TextRomaji.TxtSetText((AsksRomaji() ? sCard : sCursor) + ku_Kana_Romaji, false);
-	mo_TextKana.TxtSetText(AsksRomaji() ? sCursor : sCard, false);
+	// The kana alone: its entry goes on with the romaji on a line of its own.
+	const u8* pKana = reinterpret_cast<const u8*>(AsksRomaji() ? sCursor : sCard);
+	char sKana[3];
+	CObjWndKanji::GlyphText(static_cast<u16>(pKana[0] << 8 | pKana[1]), sKana);
+	mo_TextKana.TxtSetText(sKana, true);
 }
 
 void CState_QuizKana::Main()

@@ -1,0 +1,103 @@
+// Entry and message loop of the Windows program.
+#include "Fudemaru.h"
+
+#include "GameMode/CState_Intro.h"
+#include "LibGen_CFileSystem.h"
+#include "LibGen_Utils_Win.h"
+#include "LibGfx_CEngine.h"
+
+#include <windows.h>
+#include <cstdlib>
+
+namespace
+{
+	const char* const ks_ClassName = "Fudemaru";
+	const DWORD ku32_WindowStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+	static_assert(ku32_WindowStyle == 0x10C80000, "window style");
+	// Frames start at least this many milliseconds apart; the loop sleeps in steps of 2 between.
+	const DWORD ku32_FramePeriodMs = 16;
+	const DWORD ku32_SleepMs = 2;
+
+	LRESULT CALLBACK WindowProc(HWND ap_Window, UINT au_Message, WPARAM au_WParam, LPARAM au_LParam)
+	{
+		switch (au_Message)
+		{
+		case WM_DESTROY:
+			PostQuitMessage(0);
+			return 0;
+		// NOTE: Escape quits, as in the GLUT program; the keyboard device reads only the buttons.
+		case WM_KEYDOWN:
+			if (au_WParam == VK_ESCAPE)
+				gb_QuitProgram = true;
+			break;
+		}
+		return DefWindowProcA(ap_Window, au_Message, au_WParam, au_LParam);
+	}
+
+	// The message loop: messages first, then a frame once the period has passed.
+	void RunLoop()
+	{
+		MSG oMessage = {};
+		DWORD u32_LastFrame = GetTickCount();
+		while (oMessage.message != WM_QUIT)
+		{
+			if (PeekMessageA(&oMessage, nullptr, 0, 0, PM_REMOVE))
+			{
+				TranslateMessage(&oMessage);
+				DispatchMessageA(&oMessage);
+				continue;
+			}
+			if (GetTickCount() - u32_LastFrame < ku32_FramePeriodMs)
+			{
+				SleepEx(ku32_SleepMs, TRUE);
+				continue;
+			}
+			u32_LastFrame = GetTickCount();
+			if (!Fudemaru_Frame())
+				return;
+		}
+	}
+}
+
+int WINAPI WinMain(HINSTANCE ap_Instance, HINSTANCE, LPSTR, int ai_Show)
+{
+	WNDCLASSEXA oClass = {};
+	oClass.cbSize = sizeof(oClass);
+	oClass.style = CS_CLASSDC;
+	oClass.lpfnWndProc = WindowProc;
+	oClass.hInstance = ap_Instance;
+	oClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+	oClass.lpszClassName = ks_ClassName;
+	RegisterClassExA(&oClass);
+
+	RECT oRect = {0, 0, ku16_Screen_Width, ku16_Screen_Height};
+	AdjustWindowRectEx(&oRect, ku32_WindowStyle, FALSE, 0);
+	gp_Window = CreateWindowExA(0, ks_ClassName, "Fudemaru v2.2", ku32_WindowStyle, 0, 0, oRect.right - oRect.left,
+								oRect.bottom - oRect.top, nullptr, nullptr, ap_Instance, nullptr);
+
+	srand(GetTickCount());
+	CState_Intro* pIntro = new CState_Intro();
+	pIntro->State_Add();
+
+	// WARNING: a longer path leaves the buffer unfilled: refused here, before the file
+	// system's own limit stops the program.
+	char sFolder[LibGen_CFileSystem::ku_DirCurrent_Name_Lenght];
+	const DWORD u32_Length = GetCurrentDirectoryA(sizeof(sFolder), sFolder);
+	if (u32_Length == 0 || u32_Length >= sizeof(sFolder))
+	{
+		MessageBoxA(gp_Window, "Fudemaru cannot start from this folder: its path is longer than 1023 characters.\n"
+							   "Move the Fudemaru folder (the program and its Data folder) to a shorter path.",
+					"Fudemaru v2.2", MB_OK | MB_ICONERROR);
+		return 1;
+	}
+	LibGen_CFileSystem::Instance()->SetCurrentDir(sFolder);
+
+	ShowWindow(gp_Window, ai_Show);
+	UpdateWindow(gp_Window);
+	RunLoop();
+
+	pIntro->State_Remove();
+	DestroyWindow(gp_Window);
+	UnregisterClassA(ks_ClassName, ap_Instance);
+	return 0;
+}

@@ -1,0 +1,63 @@
+// Keyboard sampling of the Windows program: DirectInput 8's system keyboard, read once a frame.
+#define DIRECTINPUT_VERSION 0x0800
+#include <windows.h>
+#include <dinput.h>
+
+#include "LibGen_Utils.h"
+#include "LibGen_Utils_Win.h"
+#include "LibInput_ManagerKey.h"
+#include "LibInput_ManagerKey_Win.h"
+
+static_assert(ke_Dik_W == DIK_W && ke_Dik_E == DIK_E && ke_Dik_A == DIK_A && ke_Dik_S == DIK_S, "scan codes");
+static_assert(ke_Dik_D == DIK_D && ke_Dik_F == DIK_F && ke_Dik_Home == DIK_HOME && ke_Dik_Up == DIK_UP, "scan codes");
+static_assert(ke_Dik_Prior == DIK_PRIOR && ke_Dik_Left == DIK_LEFT && ke_Dik_Right == DIK_RIGHT, "scan codes");
+static_assert(ke_Dik_End == DIK_END && ke_Dik_Down == DIK_DOWN && ke_Dik_Insert == DIK_INSERT, "scan codes");
+static_assert(ke_Dik_Delete == DIK_DELETE, "scan codes");
+
+namespace
+{
+	IDirectInput8A* sp_DirectInput = nullptr;
+	IDirectInputDevice8A* sp_Keyboard = nullptr;
+
+	void Release()
+	{
+		if (sp_Keyboard != nullptr)
+			sp_Keyboard->Release();
+		if (sp_DirectInput != nullptr)
+			sp_DirectInput->Release();
+		sp_Keyboard = nullptr;
+		sp_DirectInput = nullptr;
+	}
+}
+
+void LibInput_ManagerKey::Load()
+{
+	Release();
+	if (FAILED(DirectInput8Create(GetModuleHandleA(nullptr), DIRECTINPUT_VERSION, IID_IDirectInput8A,
+								  reinterpret_cast<void**>(&sp_DirectInput), nullptr))
+		|| FAILED(sp_DirectInput->CreateDevice(GUID_SysKeyboard, &sp_Keyboard, nullptr))
+		|| FAILED(sp_Keyboard->SetDataFormat(&c_dfDIKeyboard))
+		|| FAILED(sp_Keyboard->SetCooperativeLevel(gp_Window, DISCL_FOREGROUND | DISCL_NONEXCLUSIVE)))
+	{
+		DebugOutput("DirectInput 8: no keyboard; the game runs without keys\n");
+		Release();
+		return;
+	}
+	// NOTE: a first acquisition fails while another window has the focus; each frame tries again.
+	sp_Keyboard->Acquire();
+}
+
+void LibInput_ManagerKey::Update()
+{
+	// A state that cannot be read (the device lost, the window in the background) is all keys up:
+	// a held key is then released, never left held.
+	u8 au8_State[256];
+	u32 u32_Down = 0;
+	if (sp_Keyboard != nullptr)
+	{
+		sp_Keyboard->Acquire();
+		if (SUCCEEDED(sp_Keyboard->GetDeviceState(sizeof(au8_State), au8_State)))
+			u32_Down = LibInput_WinKeyMask(au8_State);
+	}
+	UpdateCommon(u32_Down);
+}

@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, in a real window under Xvfb: built first (Tools/Windows/build.sh,
+# which installs what it needs), then its window's title and client size, d leaving the intro for
+# the browser, the browser's screenshot against the GLUT program's of the same screen (the same
+# card, the same tooltip bar; small differences of drawing allowed), and Escape and the window's
+# closing each ending it with exit code 0. Skipped, exit 77, only when Wine cannot start at all.
+# Usage: wine-test.sh SRC HOST_BUILD MACFUDEMARU PIXELS [WERROR]
+set -u
+src=$1; host=$2; glut=$3; pixels=$4; werror=${5:-OFF}
+out=$src/build-win
+work=$(mktemp -d)
+xvfb_pid=""; game_pid=""
+export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -x "$wineserver" ] && "$wineserver" -k 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && tail -n 20 "$work/game.log"; exit 1; }
+now() { date +%s.%N; }
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
+
+echo "building the Windows program in $out"
+bash "$src/Tools/Windows/build.sh" "$src" "$out" "$host/Data" "$werror" >"$work/build.log" 2>&1 ||
+  { tail -n 30 "$work/build.log"; fail "the Windows build failed"; }
+echo "Fudemaru.exe: $(stat -c %s "$out/Fudemaru.exe") bytes"
+
+mkdir "$work/fb"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$work/fb" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# The prefix is made once and kept in the build folder; Wine is slow to start the first time.
+booted=no
+for try in 1 2 3; do
+  if timeout 180 "$wine" wineboot -i >"$work/wineboot.log" 2>&1; then booted=yes; break; fi
+  echo "wineboot: try $try failed"; "$wineserver" -k 2>/dev/null; sleep 2
+done
+if [ $booted = no ]; then
+  tail -n 20 "$work/wineboot.log"
+  echo "SKIP: Wine cannot start on this machine"
+  exit 77
+fi
+
+shot() { cp "$work/fb/Xvfb_screen0" "$work/$1"; }
+press() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; }
+# The browser's front card: its left edge with the red inner line, at (150, 100) in the window.
+card_at() { "$pixels" none "$work/$1" $(($2 + 150)) $(($3 + 100)) 8 80 D85E48 >/dev/null; [ $? -eq 1 ]; }
+# The tooltip bar, which the intro draws in its first frame.
+bar_at() { "$pixels" none "$work/$1" $(($2 + 4)) $(($3 + 250)) 64 16 6A66BF >/dev/null; [ $? -eq 1 ]; }
+origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}'; }
+size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+
+# Starts the Windows program and waits for its window and first frame: sets win, wx, wy.
+start_wine() {
+  # A server still winding down from the last run would hold the new one up.
+  timeout 30 "$wineserver" -w 2>/dev/null
+  local start; start=$(now)
+  (cd "$out" && exec "$wine" Fudemaru.exe) >"$work/game.log" 2>&1 &
+  game_pid=$!
+  win=$(timeout 120 xdotool search --sync --onlyvisible --name '^Fudemaru v2\.2$' | head -n1)
+  [ -n "$win" ] || fail "no window titled 'Fudemaru v2.2'"
+  read -r wx wy <<<"$(origin "$win")"
+  for _ in $(seq 600); do shot frame.xwd; bar_at frame.xwd "$wx" "$wy" && break; sleep 0.1; done
+  bar_at frame.xwd "$wx" "$wy" || fail "nothing drawn in the window"
+  echo "Fudemaru.exe: first frame $(since "$start") s after the start"
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  sleep 0.5
+}
+
+# Leaves the intro with d and waits for the browser's card; then takes its shot.
+to_browser() {
+  local name=$1 x=$2 y=$3 start
+  shot "$name-intro.xwd"
+  press d; start=$(now)
+  for i in $(seq 600); do
+    shot "$name.xwd"
+    card_at "$name.xwd" "$x" "$y" && break
+    # Wine may drop the first key while the window takes the focus: d again, while the intro shows.
+    if [ $((i % 50)) -eq 0 ] && "$pixels" same "$work/$name-intro.xwd" "$work/$name.xwd" $((x + 90)) $((y + 76)) 300 120 >/dev/null; then
+      press d
+    fi
+    sleep 0.1
+  done
+  card_at "$name.xwd" "$x" "$y" || fail "$name: no kanji card after releasing d at the intro"
+  echo "$name: the browser $(since "$start") s after d"
+  # The cards slide in: the shot is taken once two in a row are the same (a slow machine draws
+  # few frames a second).
+  for _ in $(seq 60); do
+    sleep 0.5
+    shot "$name-next.xwd"
+    "$pixels" same "$work/$name.xwd" "$work/$name-next.xwd" "$x" "$y" 480 272 >/dev/null && break
+    mv "$work/$name-next.xwd" "$work/$name.xwd"
+  done
+}
+
+# Waits for the program to end; its exit code must be 0.
+ended() {
+  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && fail "$1 did not end the program within 10 seconds"
+  wait "$game_pid"; local status=$?
+  game_pid=""
+  [ $status -eq 0 ] || fail "exit code $status after $1"
+  echo "$1: exit code 0"
+}
+
+start_wine
+[ "$(size "$win")" = "480x272" ] || fail "client size is $(size "$win"), not 480x272"
+echo "window $win 'Fudemaru v2.2': 480x272"
+to_browser wine "$wx" "$wy"
+"$pixels" crop "$work/wine.xwd" "$wx" "$wy" 480 272 "$out/wine-browser.png" >/dev/null
+press Escape
+ended Escape
+
+# The same screen drawn by the GLUT program.
+"$glut" >"$work/glut.log" 2>&1 &
+game_pid=$!
+gwin=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fudemaru Mac$' | head -n1)
+[ -n "$gwin" ] || fail "no GLUT window"
+read -r gx gy <<<"$(origin "$gwin")"
+xdotool windowfocus --sync "$gwin" 2>/dev/null || true
+sleep 1
+to_browser glut "$gx" "$gy"
+"$pixels" crop "$work/glut.xwd" "$gx" "$gy" 480 272 "$out/glut-browser.png" >/dev/null
+kill "$game_pid"; wait "$game_pid" 2>/dev/null; game_pid=""
+
+# Both shots stay beside the program for a look: wine-browser.png, glut-browser.png.
+# Same card, same tooltip bar, at the same places: a missing or moved card differs in far more
+# than these shares of its pixels.
+"$pixels" like "$work/wine.xwd" $((wx + 150)) $((wy + 60)) "$work/glut.xwd" $((gx + 150)) $((gy + 60)) 180 155 3 ||
+  fail "the front card differs from the GLUT program's"
+"$pixels" like "$work/wine.xwd" "$wx" $((wy + 240)) "$work/glut.xwd" "$gx" $((gy + 240)) 480 32 3 ||
+  fail "the tooltip bar differs from the GLUT program's"
+"$pixels" like "$work/wine.xwd" "$wx" "$wy" "$work/glut.xwd" "$gx" "$gy" 480 272 3 ||
+  fail "the browser differs from the GLUT program's"
+echo "the browser under Wine matches the GLUT program's: same card, same tooltip bar"
+
+# Closing the window ends the program too (Alt+F4 closes it, as on Windows).
+start_wine
+xdotool key alt+F4
+ended "closing the window"
