@@ -31,7 +31,10 @@ enum enumStringId : u32
 	ke_String_RadicalLabel     = 44,
 	ke_String_GameTitle        = 48,
 	ke_String_Back             = 50,
+	ke_String_KanjiQuizTitle   = 51,
 	ke_String_QuizScore        = 52,   // printf format: found, errors, left
+	ke_String_KanjiQuizAnswer  = 53,
+	ke_String_KanjiQuizFound   = 54,
 	ke_String_KanaQuizTitle    = 55,
 	ke_String_Vowel            = 56,
 	ke_String_Consonant        = 57,
@@ -43,6 +46,7 @@ enum enumStringId : u32
 	ke_String_Previous         = 63,
 	ke_String_Next             = 64,
 	ke_String_Menu             = 65,
+	ke_String_AnswersFound     = 66,
 	ke_String_KanaChart        = 67,
 	ke_String_Hiragana         = 68,
 	ke_String_Katakana         = 69,

@@ -3,6 +3,7 @@
 #include "Fudemaru.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiListLoad.h"
 #include "GameMode/Mode_Quiz/CState_QuizKana.h"
+#include "GameMode/Mode_Quiz/CState_QuizMatch.h"
 #include "LibGfx_CManagerMenu.h"
 #include "LibGfx_CManagerTexture.h"
 #include "LibGfx_CManagerTooltip.h"
@@ -134,7 +135,7 @@ void CState_MenuMain::CallbackMenuQuitter(int)
 
 void CState_MenuMain::CallbackMenuKanji(int ai_Param)
 {
-	mp_NextState = NewQuizMatch(ai_Param == 1);
+	mp_NextState = new CState_QuizMatch(ai_Param == 1);
 }
 
 void CState_MenuMain::CallbackMenuHiraganaA(int ai_Param)
@@ -173,10 +174,4 @@ bool CState_MenuMain::GetKanaRows(unsigned short au16_Value, unsigned short& au1
 	au16_First = cu16_KanaFirst[au16_Value - ku_KanaParam_First];
 	au16_Last = cu16_KanaLast[au16_Value - ku_KanaParam_First];
 	return true;
-}
-
-// NOTE: the kanji quiz is not part of the game yet; until it is, its entries start nothing.
-LibGen_CState* CState_MenuMain::NewQuizMatch(bool)
-{
-	return nullptr;
 }

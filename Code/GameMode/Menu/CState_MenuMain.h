@@ -73,10 +73,6 @@ private:
 	// The kana quiz of a mode (0 to 3, the order of the kana menus' actions above) over the
 	// columns of a kana entry's parameter.
 	void StartKanaQuiz(u8 au8_Mode, int ai_Param);
-
-	// The state the kanji quiz entries start; null while that quiz is not part of the game, and
-	// its entries then do nothing.
-	static LibGen_CState* NewQuizMatch(bool ab_ToRomanji);
 };
 
 #endif
