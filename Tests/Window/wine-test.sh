@@ -20,7 +20,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && tail -n 20 "$work/game.log"; exit 1; }
+fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && tail -n 20 "$work/game.log"; [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null && echo "(the program had ended)"; exit 1; }
 now() { date +%s.%N; }
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
 
@@ -54,17 +54,37 @@ press() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; }
 card_at() { "$pixels" none "$work/$1" $(($2 + 150)) $(($3 + 100)) 8 80 D85E48 >/dev/null; [ $? -eq 1 ]; }
 # The tooltip bar, which the intro draws in its first frame.
 bar_at() { "$pixels" none "$work/$1" $(($2 + 4)) $(($3 + 250)) 64 16 6A66BF >/dev/null; [ $? -eq 1 ]; }
+# The first visible window of that title, searched again for up to $2 seconds: a search over
+# windows that Wine creates and destroys meanwhile can fail with BadWindow, and is then retried.
+find_window() {
+  local found=""
+  for _ in $(seq $(($2 * 4))); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+    [ -n "$found" ] && break
+    sleep 0.25
+  done
+  echo "$found"
+}
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}'; }
 size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
 # Starts the Windows program and waits for its window and first frame: sets win, wx, wy.
 start_wine() {
   # A server still winding down from the last run would hold the new one up.
-  timeout 30 "$wineserver" -w 2>/dev/null
-  local start; start=$(now)
-  (cd "$out" && exec "$wine" Fudemaru.exe) >"$work/game.log" 2>&1 &
-  game_pid=$!
-  win=$(timeout 120 xdotool search --sync --onlyvisible --name '^Fudemaru v2\.2$' | head -n1)
+  local start try
+  # NOTE: on a loaded machine Wine now and then starts no window at all (a server of the last
+  # run that had not quite gone): then everything of Wine is stopped and the program started
+  # once more.
+  for try in 1 2; do
+    timeout 30 "$wineserver" -w 2>/dev/null || "$wineserver" -k 2>/dev/null
+    start=$(now)
+    (cd "$out" && exec "$wine" Fudemaru.exe) >"$work/game.log" 2>&1 &
+    game_pid=$!
+    win=$(find_window '^Fudemaru v2\.2$' 60)
+    [ -n "$win" ] && break
+    echo "start $try: no window after 60 s"
+    kill "$game_pid" 2>/dev/null; "$wineserver" -k 2>/dev/null; wait "$game_pid" 2>/dev/null; game_pid=""
+  done
   [ -n "$win" ] || fail "no window titled 'Fudemaru v2.2'"
   read -r wx wy <<<"$(origin "$win")"
   for _ in $(seq 600); do shot frame.xwd; bar_at frame.xwd "$wx" "$wy" && break; sleep 0.1; done
@@ -121,7 +141,7 @@ ended Escape
 # The same screen drawn by the GLUT program.
 "$glut" >"$work/glut.log" 2>&1 &
 game_pid=$!
-gwin=$(timeout 20 xdotool search --sync --onlyvisible --name '^Fudemaru Mac$' | head -n1)
+gwin=$(find_window '^Fudemaru Mac$' 20)
 [ -n "$gwin" ] || fail "no GLUT window"
 read -r gx gy <<<"$(origin "$gwin")"
 xdotool windowfocus --sync "$gwin" 2>/dev/null || true
