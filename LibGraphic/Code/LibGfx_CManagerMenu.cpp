@@ -17,7 +17,9 @@ namespace
 	const float kf_SlideSeconds = 1.0f;
 	const float kf_PrismZ = 60.0f;
 	// Band colours as red, green, blue, alpha bytes: translucent blue, edged with opaque blue.
-	const u32 ku32_BandColor = 0x7DC80000u;
+	// NOTE: the blue is dark enough for the white and green labels to read over the light
+	// backgrounds (at alpha 0x7D they were pale on pale).
+	const u32 ku32_BandColor = 0xC0C80000u;
 	const u32 ku32_LineColor = 0xFFC80000u;
 }
 

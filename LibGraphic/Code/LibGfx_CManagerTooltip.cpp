@@ -14,6 +14,9 @@ namespace
 	const u16 ku16_HintGap = 4;
 	// The bar below its 2-unit top line.
 	const u16 ku16_BarHeight = 30;
+	// NOTE: translucent blue, dark enough for its white texts to read over the light backgrounds
+	// (at alpha 0x7D they were white on pale blue).
+	const u32 ku32_BarColor = 0xC0C80000u;
 	const u32 ku32_AlignLeftBottom = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Bottom;
 
 	// True when every conversion of the format reads a whole number (%i, %d) or is "%%": the
@@ -53,7 +56,7 @@ void LibGfx_CManagerTooltip::Update()
 void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Palette)
 {
 	// A translucent blue bar 30 units high under a 2-unit opaque line: 32 units in all.
-	mo_BarQuad[0].Set(CVector3d<float>(-kf_Screen_HalfWidth, 15, 0), CVector3d<float>(kf_Screen_HalfWidth, -15, 0), 0x7DC80000u);
+	mo_BarQuad[0].Set(CVector3d<float>(-kf_Screen_HalfWidth, 15, 0), CVector3d<float>(kf_Screen_HalfWidth, -15, 0), ku32_BarColor);
 	mo_BarQuad[1].Set(CVector3d<float>(-kf_Screen_HalfWidth, 17, 0), CVector3d<float>(kf_Screen_HalfWidth, 15, 0), 0xFFFF2020u);
 
 	for (u8 i = 0; i < ke_KeyId_Total; ++i)

@@ -26,12 +26,13 @@ namespace
 	// 4-bit indices one a byte, for the upload; kept to spare an allocation each time.
 	std::vector<u8> so_Index;
 
-	// Loads the texture's pixels into level 0 of its device texture.
-	void Upload(LibGfx_CTexture& ao_Texture, const PALETTEENTRY* ap_Palette)
+	// Loads the texture's pixels into level 0 of its device texture; false when the device or
+	// D3DX refused, so that the next bind tries again.
+	bool Upload(LibGfx_CTexture& ao_Texture, const PALETTEENTRY* ap_Palette)
 	{
 		IDirect3DSurface9* pSurface = nullptr;
 		if (FAILED(sp_Texture[ao_Texture.mu32_GLName]->GetSurfaceLevel(0, &pSurface)))
-			return;
+			return false;
 		const STextureFormatWin* pFormat = LibGfx_FindTextureFormatWin(ao_Texture.mu16_Format);
 		D3DFORMAT eSource = static_cast<D3DFORMAT>(pFormat->me_Source);
 		const void* pPixels = ao_Texture.mp_Data;
@@ -63,8 +64,10 @@ namespace
 		// The picture fills the whole texture, so it maps and wraps as the quads expect, also when
 		// stretched to a power-of-two size: by the nearest texel, indices never blended.
 		const RECT oSource = {0, 0, ao_Texture.mu16_Width, ao_Texture.mu16_Height};
-		D3DXLoadSurfaceFromMemory(pSurface, nullptr, nullptr, pPixels, eSource, uPitch, ap_Palette, &oSource, D3DX_FILTER_POINT, 0);
+		const HRESULT hResult = D3DXLoadSurfaceFromMemory(pSurface, nullptr, nullptr, pPixels, eSource, uPitch, ap_Palette, &oSource,
+		                                                  D3DX_FILTER_POINT, 0);
 		pSurface->Release();
+		return SUCCEEDED(hResult);
 	}
 }
 
@@ -118,11 +121,8 @@ void LibGfx_CTexture::SetAsCurrent(u8 au8_Repeat)
 			pDevice->SetCurrentTexturePalette(mu16_PaletteId);
 		}
 	}
-	if (mu32_Flags & ku32_Flag_Dirty)
-	{
-		Upload(*this, pPalette);
+	if ((mu32_Flags & ku32_Flag_Dirty) && Upload(*this, pPalette))
 		mu32_Flags &= ~static_cast<u32>(ku32_Flag_Dirty);
-	}
 	pDevice->SetTexture(0, sp_Texture[mu32_GLName]);
 	// Filtered as the OpenGL build filters: cards seen at an angle keep their thin strokes.
 	pDevice->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);

@@ -40,6 +40,18 @@ TEST_F(States, BootLoadsTheStartupListAndTheSettings)
 // The cards half-way round the circle after the front one show the next kanji, the others the
 // previous ones; a turn either way brings in the kanji its side stood for, and the reload once
 // the carousel rests changes no card but the one hidden behind the front.
+// The frame in which the browser becomes current already shows its cards filled: the carousel
+// settles only in the next frame, and its cards were drawn empty once.
+TEST_F(States, TheBrowsersFirstFrameShowsItsCards)
+{
+	(new CState_KanjiList())->State_Replace();
+	RunFrames(1);
+	const CObjWndKanji* pFront = static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindowCurrent(0));
+	EXPECT_EQ(List()->GetKanji(0), pFront->mu16_Kanji);
+	EXPECT_TRUE(pFront->mo_TxtKanji.mu32_State & LibGfx_CObjBase::ke_Obj_Visible);
+	EXPECT_TRUE(pFront->mo_TxtMeaning.mu32_State & LibGfx_CObjBase::ke_Obj_Visible);
+}
+
 TEST_F(States, TurnsBringInTheRightKanjiAndTheReloadChangesNoVisibleCard)
 {
 	const struct { eKeys me_Key; u16 mu16_Pos; u16 mau16_Cards[6]; } acTurns[] = {

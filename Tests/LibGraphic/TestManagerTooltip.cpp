@@ -108,7 +108,7 @@ TEST_F(ManagerTooltip, RealThemeBarWithAHint)
 	EXPECT_EQ(0xffff2020u, Pixel(5, 240));
 	const u32 uBar = Pixel(5, 242);
 	EXPECT_EQ(0u, uBar & 0xffff);
-	EXPECT_NEAR(0x62, (uBar >> 16) & 0xff, 2);
+	EXPECT_NEAR(0x97, (uBar >> 16) & 0xff, 2);   // 0xC8 at alpha 0xC0 over black
 	EXPECT_EQ(uBar, Pixel(5, 271));
 
 	// The hint at the right end: the button picture, then its label in ink.

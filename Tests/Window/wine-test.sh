@@ -53,7 +53,7 @@ press() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; }
 # The browser's front card: its left edge with the red inner line, at (150, 100) in the window.
 card_at() { "$pixels" none "$work/$1" $(($2 + 150)) $(($3 + 100)) 8 80 D85E48 >/dev/null; [ $? -eq 1 ]; }
 # The tooltip bar, which the intro draws in its first frame.
-bar_at() { "$pixels" none "$work/$1" $(($2 + 4)) $(($3 + 250)) 64 16 6A66BF >/dev/null; [ $? -eq 1 ]; }
+bar_at() { "$pixels" none "$work/$1" $(($2 + 4)) $(($3 + 250)) 64 16 3634C6 >/dev/null; [ $? -eq 1 ]; }
 # The first visible window of that title, searched again for up to $2 seconds: a search over
 # windows that Wine creates and destroys meanwhile can fail with BadWindow, and is then retried.
 find_window() {

@@ -60,6 +60,9 @@ void CState_KanjiList::LoadAlways()
 		mao_WndKanji[i].SetLayout_A_All();
 		mo_ManagerWnd.AddWindow(&mao_WndKanji[i]);
 	}
+	// NOTE: the cards are filled at once: the carousel settles only in the next frame's update,
+	// and until then Main loads nothing, so this frame would show them empty.
+	LoadCards();
 	mb_Refresh = true;
 }
 
