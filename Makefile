@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build run test bench fuzz windows clean
+.PHONY: all setup configure build run test bench fuzz windows screenshots clean
 
 all: build
 
@@ -27,6 +27,10 @@ WIN_BUILD := build-win
 
 windows: build
 	@bash Tools/Windows/build.sh $(CURDIR) $(CURDIR)/$(WIN_BUILD) $(CURDIR)/$(BUILD)/Data $(WERROR)
+
+# The README's pictures of the main screens, made by a replay script (Tools/Screenshots).
+screenshots: build
+	@bash Tools/Screenshots/make-screenshots.sh $(BUILD) docs/screenshots
 
 bench: build
 	@for b in $(BUILD)/Bench/bench-*; do [ -x "$$b" ] && "$$b"; done
