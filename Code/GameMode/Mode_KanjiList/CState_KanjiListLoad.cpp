@@ -29,6 +29,8 @@ void CState_KanjiListLoad::LoadAlways()
 
 	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
 	pTooltip->ClearTxtAll();
+	// The screen says what it is, as every other one does: the menu entry's own label.
+	pTooltip->SetTxtMain(0, ke_String_MenuKanjiLists);
 	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Choose);
 	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuBack);
 }
