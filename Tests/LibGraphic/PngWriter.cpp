@@ -57,6 +57,7 @@ bool WriteFileBytes(const std::string& as_Path, const std::vector<unsigned char>
 	FILE* pFile = fopen(as_Path.c_str(), "wb");
 	if (pFile == nullptr)
 		return false;
-	const bool bOk = fwrite(ao_Bytes.data(), 1, ao_Bytes.size(), pFile) == ao_Bytes.size();
+	// An empty vector may hold no buffer at all, and fwrite takes none.
+	const bool bOk = ao_Bytes.empty() || fwrite(ao_Bytes.data(), 1, ao_Bytes.size(), pFile) == ao_Bytes.size();
 	return fclose(pFile) == 0 && bOk;
 }
