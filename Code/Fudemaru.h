@@ -9,6 +9,10 @@ extern bool gb_QuitProgram;
 // Cards dealt per quiz round, 2..32 once the configuration has been read.
 extern u8 gu8_QuizCardCount;
 
+// The Latin font's file and the string tables' folder, read by the intro.
+const char* const ks_FontAsciiFile = "./Data/Fonts/xtal-14.bdf";
+const char* const ks_LanguageFolder = "./Data/Languages";
+
 // The Latin font (loaded by the intro), the 48x48 and 16x16 Japanese fonts (loaded by the loading state).
 extern LibText_CFont goFontAscii;
 extern LibText_CFont goFontKanji;

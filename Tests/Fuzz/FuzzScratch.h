@@ -7,6 +7,7 @@
 #include <string>
 #include <filesystem>
 #include "LibGen_CFileSystem.h"
+#include "LibGen_Utils.h"
 
 // A temporary folder with a Data folder inside, made the file system's current directory for the
 // whole run; each input is written to a file below it before its loader reads it. Removed at exit.
@@ -43,6 +44,8 @@ private:
 			abort();
 		std::filesystem::create_directories(std::string(as_Root) + "/Data");
 		LibGen_CFileSystem::Instance()->SetCurrentDir(as_Root);
+		// Nearly every input is a broken file: its line would cost more than its load.
+		LibGen_SetReportStream(nullptr);
 		atexit([] { std::error_code o_Err; std::filesystem::remove_all(Root(), o_Err); });
 	}
 };

@@ -1,5 +1,6 @@
 #include "GfxTestFixture.h"
 #include "PngWriter.h"
+#include "ReportLines.h"
 
 #include "LibGfx_PictureLoader.h"
 
@@ -127,6 +128,7 @@ TEST_F(PictureLoader, RefusesPicturesWiderOrTallerThan2048)
 
 TEST_F(PictureLoader, MissingOrForeignFilesFail)
 {
+	ReportLines oReport;
 	mo_Pic.eFormat = ke_PixelFormat_8888;
 	EXPECT_FALSE(LoadPng("absent.png", &mo_Pic));
 	ASSERT_TRUE(WriteFileBytes(Scratch("short.png"), {0x89, 'P', 'N', 'G'}));
@@ -134,6 +136,12 @@ TEST_F(PictureLoader, MissingOrForeignFilesFail)
 	ASSERT_TRUE(WriteFileBytes(Scratch("text.png"), std::vector<unsigned char>(64, 'x')));
 	EXPECT_FALSE(LoadPng("text.png", &mo_Pic));
 	EXPECT_EQ(nullptr, mo_Pic.pData);
+	// libpng's own reason, on the file's one line (and none of its warnings).
+	EXPECT_FALSE(Load(Spec(3000, PNG_COLOR_TYPE_GRAY, 8, std::vector<unsigned char>(3000, 7)), ke_PixelFormat_8888));
+	EXPECT_EQ(oReport.Take(), (std::vector<std::string>{"Fudemaru: absent.png: cannot be opened (No such file or directory)",
+		"Fudemaru: short.png: is no PNG picture: it does not start with the PNG signature",
+		"Fudemaru: text.png: is no PNG picture: it does not start with the PNG signature",
+		"Fudemaru: pic.png: is a corrupt PNG picture (Invalid IHDR data)"}));
 }
 
 TEST_F(PictureLoader, TruncatedOrCorruptFilesFailCleanly)
