@@ -70,4 +70,9 @@ void Fudemaru_Start(const char* as_Folder, unsigned int au_Seed);
 // anything once the quit flag is set.
 bool Fudemaru_Frame();
 
+// Ends a run driven by a tool or a test, while its drawing context is still current: every state
+// is removed, the top one first, then the shared data and services are unloaded, so that the run
+// leaves nothing allocated. The game itself exits with its states in place.
+void Fudemaru_Stop();
+
 #endif
