@@ -6,7 +6,7 @@
 # on each screen.
 # Usage: run-soak.sh SOAK REPLAY random SEED FRAMES   or   run-soak.sh SOAK REPLAY tour ROUNDS
 set -u
-soak=$1; replay=$2; shift 2
+soak=$(realpath "$1"); replay=$(realpath "$2"); shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -14,13 +14,15 @@ namespace
 	};
 	const u32 ku32_ButtonTotal = sizeof(cao_Button) / sizeof(cao_Button[0]);
 
-	// Circle leaves one mode or one menu level at a time: the deepest stack (a kana chart over a
-	// quiz round, or three menu levels) gives way to six, each waited out.
-	const u32 ku32_RestCircles = 6;
+	// Circle leaves one mode or one menu level at a time: after random buttons the deepest stack
+	// (a kana chart over a quiz round, or three menu levels) gives way to six; the tour knows
+	// that three are enough.
+	const u32 ku32_RandomCircles = 6;
+	const u32 ku32_TourCircles = 3;
 	const u32 ku32_RestWait = 45;
 	// The menu's slide-out and the camera's way back to the cards, before the memory is read.
 	const u32 ku32_RestSettle = 90;
-	const u32 ku32_RestFrames = ku32_RestCircles * (1 + ku32_RestWait) + ku32_RestSettle;
+	const u32 ku32_RestFrames = ku32_RandomCircles * (1 + ku32_RestWait) + ku32_RestSettle;
 	// The intro's window slides in, Cross leaves it, the loading ends and the cards settle.
 	const u32 ku32_IntroFrames = 45 + 1 + 60;
 	// One rest every so many events on average: long walks between, many rests over a soak.
@@ -63,7 +65,7 @@ void CSoakScript::Intro()
 	Line("print");
 }
 
-void CSoakScript::Rest()
+void CSoakScript::Rest(u32 au32_Circles)
 {
 	if (mu32_Held != 0)
 	{
@@ -74,7 +76,7 @@ void CSoakScript::Rest()
 		Line(sUp);
 		mu32_Held = 0;
 	}
-	for (u32 i = 0; i < ku32_RestCircles; ++i)
+	for (u32 i = 0; i < au32_Circles; ++i)
 		Tap("Circle", ku32_RestWait);
 	Frames(ku32_RestSettle);
 	Line("print");
@@ -141,11 +143,11 @@ std::string CSoakScript::Random(u32 au32_Seed, u32 au32_Frames)
 	{
 		RandomEvent();
 		if (Pick(ku32_RestEvery) == 0 && mu32_Frames + 21 + 2 * ku32_RestFrames < au32_Frames)
-			Rest();
+			Rest(ku32_RandomCircles);
 	}
 	const u32 u32_Left = au32_Frames > mu32_Frames + ku32_RestFrames ? au32_Frames - mu32_Frames - ku32_RestFrames : 0;
 	Frames(u32_Left);
-	Rest();
+	Rest(ku32_RandomCircles);
 	return ms_Text;
 }
 
@@ -177,7 +179,7 @@ std::string CSoakScript::Tour(u32 au32_Rounds)
 			Tap("Cross", 60);
 			Tap("Right", 15);
 			Tap("Cross", 30);
-			Rest();
+			Rest(ku32_TourCircles);
 		}
 		// The first kana quiz (the quiz menu's third entry, its first family), an answer, and out.
 		Tap("Triangle", 45);
@@ -187,7 +189,7 @@ std::string CSoakScript::Tour(u32 au32_Rounds)
 		Tap("Cross", 45);
 		Tap("Cross", 40);
 		Tap("Cross", 10);
-		Rest();
+		Rest(ku32_TourCircles);
 	}
 	return ms_Text;
 }

@@ -28,8 +28,9 @@ private:
 	void Frames(u32 au32_Count);
 	void Tap(const char* as_Button, u32 au32_Wait);
 	void Line(const std::string& as_Line);
-	// Up with every button held, then Circle until nothing is left over the cards; a print.
-	void Rest();
+	// Up with every button held, then Circle as many times as modes and menu levels may be open
+	// over the cards, each waited out; a print.
+	void Rest(u32 au32_Circles);
 	void Intro();
 	void RandomEvent();
 	u32 Pick(u32 au32_Total);
