@@ -4,6 +4,7 @@
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <string>
 #include <filesystem>
 #include "LibGen_CFileSystem.h"
@@ -17,7 +18,7 @@ public:
 	static std::string Root()
 	{
 		// A plain array: it outlives the exit handler that removes the folder.
-		static char s_Root[32] = "";
+		static char s_Root[64] = "";
 		if (s_Root[0] == 0)
 			Create(s_Root, sizeof(s_Root));
 		return s_Root;
@@ -39,7 +40,11 @@ public:
 private:
 	static void Create(char* as_Root, size_t au_Size)
 	{
-		snprintf(as_Root, au_Size, "/tmp/fudemaru-fuzz-XXXXXX");
+		// NOTE: in memory where the system has such a folder: ext4 flushes a file rewritten from
+		// empty when it is closed, and every input is such a file; on disk most of a run is waiting.
+		struct stat o_Shm;
+		const bool b_Shm = stat("/dev/shm", &o_Shm) == 0 && S_ISDIR(o_Shm.st_mode);
+		snprintf(as_Root, au_Size, "%s/fudemaru-fuzz-XXXXXX", b_Shm ? "/dev/shm" : "/tmp");
 		if (mkdtemp(as_Root) == nullptr)
 			abort();
 		std::filesystem::create_directories(std::string(as_Root) + "/Data");

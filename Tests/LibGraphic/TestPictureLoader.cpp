@@ -86,6 +86,26 @@ TEST_F(PictureLoader, PalettedPicturesExpandWithTheirTransparency)
 	EXPECT_EQ(0xff090909u, Rgba(3));
 }
 
+// Every colour type in every depth, with and without transparency, decodes whole; an interlaced
+// picture gives the pixels of its plain twin.
+TEST_F(PictureLoader, EveryKindDecodesAndInterlacingChangesNoPixel)
+{
+	std::vector<unsigned char> oPlain;
+	for (const std::pair<std::string, SPngSpec>& oEntry : PngVariety())
+	{
+		SCOPED_TRACE(oEntry.first);
+		ASSERT_TRUE(Load(oEntry.second, ke_PixelFormat_8888));
+		ASSERT_EQ(oEntry.second.u_Width, mo_Pic.uWidth);
+		ASSERT_EQ(oEntry.second.u_Height, mo_Pic.uHeight);
+		const std::vector<unsigned char> oPixels(mo_Pic.pData, mo_Pic.pData + 4 * mo_Pic.uWidth * mo_Pic.uHeight);
+		if (oEntry.second.b_Interlace)
+		{
+			EXPECT_EQ(oPlain, oPixels);
+		}
+		oPlain = oPixels;
+	}
+}
+
 TEST_F(PictureLoader, SixteenBitFormatsKeepTheTopBits)
 {
 	const std::vector<unsigned char> oRow = {0xF0, 0x80, 0x18, 0xC0, 0x00, 0xFF, 0x08, 0x7F};
