@@ -187,11 +187,12 @@ namespace
 void Fudemaru_Stop()
 {
 	LibGen_CState::RemoveAll();
+	// The plug-in manager only links its plug-ins, the menu's slide among them: it goes first.
 	// The services that hold display objects go before the textures their texts lock.
+	DeleteInstance<LibGen_CManagerPlugin>();
 	DeleteInstance<LibGfx_CManagerTooltip>();
 	DeleteInstance<LibGfx_CManagerMenu>();
 	DeleteInstance<LibGfx_CManagerCamera>();
-	DeleteInstance<LibGen_CManagerPlugin>();
 	DeleteInstance<LibInput_ManagerKey>();
 	DeleteInstance<LibText_CManagerString>();
 	DeleteInstance<LibGfx_CEngine>();
