@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build run test bench fuzz windows screenshots clean
+.PHONY: all setup configure build run test bench fuzz windows screenshots test-sanitize sanitize-build soak soak-rounds clean
 
 all: build
 
@@ -35,6 +35,42 @@ screenshots: build
 bench: build
 	@for b in $(BUILD)/Bench/bench-*; do [ -x "$$b" ] && "$$b"; done
 
+# AddressSanitizer and UndefinedBehaviorSanitizer over the whole game, its tools and its tests, in a
+# build folder of their own. The first report stops the program that makes it; every report is also
+# written to build-sanitize/reports, which must stay empty. Leaks are checked at each program's
+# exit, Mesa's own allocations left out (Tests/Sanitize/lsan.supp).
+SANITIZE_BUILD := build-sanitize
+SANITIZE_REPORTS := $(CURDIR)/$(SANITIZE_BUILD)/reports
+SANITIZE_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:halt_on_error=1:detect_leaks=1:log_path=$(SANITIZE_REPORTS)/asan \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(SANITIZE_REPORTS)/ubsan \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/Tests/Sanitize/lsan.supp:print_suppressions=0
+
+sanitize-build: setup
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFUDEMARU_WERROR=$(WERROR) -DFUDEMARU_SANITIZE=ON >/dev/null
+	@rm -rf $(SANITIZE_REPORTS) && mkdir -p $(SANITIZE_REPORTS)
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitize: sanitize-build
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS); rc=$$?; \
+	  n=$$(ls $(SANITIZE_REPORTS) | wc -l); echo "sanitizer reports: $$n"; \
+	  [ $$n -eq 0 ] || { cat $(SANITIZE_REPORTS)/*; exit 1; }; exit $$rc
+
+# A random soak under the sanitizers: SOAK_FRAMES frames from SOAK_SEED; prints the frames, the
+# final stack, the memory held (peak included) and the frames spent on each screen.
+SOAK_SEED   ?= 1
+SOAK_FRAMES ?= 100000
+soak: sanitize-build
+	@$(SANITIZE_ENV) bash Tests/Soak/run-soak.sh $(SANITIZE_BUILD)/fudemaru-soak $(SANITIZE_BUILD)/fudemaru-replay \
+	  random $(SOAK_SEED) $(SOAK_FRAMES); rc=$$?; \
+	  n=$$(ls $(SANITIZE_REPORTS) | wc -l); echo "sanitizer reports: $$n"; \
+	  [ $$n -eq 0 ] || { cat $(SANITIZE_REPORTS)/*; exit 1; }; exit $$rc
+
+# Every mode entered and left SOAK_ROUNDS times on the normal build: the memory lines at the first
+# and the last rest on the cards show whether anything grows.
+SOAK_ROUNDS ?= 2000
+soak-rounds: build
+	@bash Tests/Soak/run-soak.sh $(BUILD)/fudemaru-soak $(BUILD)/fudemaru-replay tour $(SOAK_ROUNDS)
+
 # The loaders' fuzzers: their own clang build, seeded from the Data folder, each run FUZZ_SECONDS.
 # A fault stops the loop; its reproducer is left in build-fuzz/crashes.
 FUZZ_BUILD   := build-fuzz
@@ -44,7 +80,7 @@ FUZZERS      := dictionary stroke kanjilist font-bdf font-bin strings png config
 fuzz: build
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DFUDEMARU_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@bash Tests/Fuzz/seed-corpora.sh $(BUILD)/Data $(FUZZ_BUILD)/corpus
+	@bash Tests/Fuzz/seed-corpora.sh $(BUILD)/Data $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/fuzz/png-seeds
 	@mkdir -p $(FUZZ_BUILD)/crashes
 	@for f in $(FUZZERS); do \
 	  echo "fuzz-$$f: $(FUZZ_SECONDS) s"; \

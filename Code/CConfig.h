@@ -8,16 +8,25 @@
 class CConfig
 {
 public:
+	enum
+	{
+		ku_Language_Total = 3,   // English, French, Italian: Language00.bin to Language02.bin
+	};
+
 	CConfig();
 
 	// Reads "<folder>/Data/config.xml". False when the file cannot be parsed or has no Config
-	// element; the members then keep their defaults (language 0, no list, card count 0).
-	bool Load(const char* as_Folder);
+	// element; the members then keep their defaults (language 0, no list, card count 0). With
+	// ab_Report each problem of the file is reported on its line (LibGen_ReportData): the game
+	// reads the file twice and says what is wrong with it once.
+	bool Load(const char* as_Folder, bool ab_Report = true);
+	// Loads every kanji list named StartupList, in list order; reports a name that no list has.
+	void LoadStartupList() const;
 
 	u8   mu8_Language;          // 0 English, 1 French ("Fr"), 2 Italian ("It"), either case
 	bool mb_HasStartupList;
 	char ms_StartupList[256];
-	u8   mu8_QuizCardCount;     // 2..32 once loaded; 10 when the attribute is missing or not a number
+	u8   mu8_QuizCardCount;     // 2..32 once loaded; 10 when the attribute is missing or not a whole number
 };
 
 #endif

@@ -5,7 +5,17 @@
 #include "LibGen_CManagerBase.h"
 #include "LibGen_CState.h"
 #include "LibGen_Utils.h"
+#include "LibGen_CManagerPlugin.h"
 #include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerCamera.h"
+#include "LibGfx_CManagerMenu.h"
+#include "LibGfx_CManagerTexture.h"
+#include "LibGfx_CManagerTooltip.h"
+#include "LibInput_ManagerKey.h"
+#include "LibKanji_CDictionary.h"
+#include "LibKanji_CKanjiList.h"
+#include "LibKanji_CStroke.h"
+#include "LibText_CManagerString.h"
 
 #include <cstdlib>
 
@@ -139,4 +149,36 @@ bool Fudemaru_Frame()
 	}
 	FrameRate();
 	return true;
+}
+
+namespace
+{
+	// A service's destructor unloads it; the next Instance() would build a new one.
+	template <class T>
+	void DeleteInstance()
+	{
+		delete T::sp_instance;
+		T::sp_instance = nullptr;
+	}
+}
+
+void Fudemaru_Stop()
+{
+	LibGen_CState::RemoveAll();
+	// The plug-in manager only links its plug-ins, the menu's slide among them: it goes first.
+	// The services that hold display objects go before the textures their texts lock.
+	DeleteInstance<LibGen_CManagerPlugin>();
+	DeleteInstance<LibGfx_CManagerTooltip>();
+	DeleteInstance<LibGfx_CManagerMenu>();
+	DeleteInstance<LibGfx_CManagerCamera>();
+	DeleteInstance<LibInput_ManagerKey>();
+	DeleteInstance<LibText_CManagerString>();
+	DeleteInstance<LibGfx_CEngine>();
+	DeleteInstance<LibKanji_CKanjiList>();
+	DeleteInstance<LibKanji_CStroke>();
+	DeleteInstance<LibKanji_CDictionary>();
+	goFontAscii.UnloadFont();
+	goFontKanji.UnloadFont();
+	goFontKanji16.UnloadFont();
+	DeleteInstance<LibGfx_CManagerTexture>();
 }

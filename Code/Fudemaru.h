@@ -9,6 +9,11 @@ extern bool gb_QuitProgram;
 // Cards dealt per quiz round, 2..32 once the configuration has been read.
 extern u8 gu8_QuizCardCount;
 
+// The Latin fonts' files and the string tables' folder, read by the intro.
+const char* const ks_FontAsciiFile = "./Data/Fonts/xtal-14.bdf";
+const char* const ks_FontAsciiSmallFile = "./Data/Fonts/xtal-12.bdf";
+const char* const ks_LanguageFolder = "./Data/Languages";
+
 // The Latin font (loaded by the intro), the 48x48 and 16x16 Japanese fonts (loaded by the loading state).
 extern LibText_CFont goFontAscii;
 // The tooltip bar's smaller Latin font.
@@ -67,5 +72,10 @@ void Fudemaru_Start(const char* as_Folder, unsigned int au_Seed);
 // One frame: managers, then the current state, then the drawing. Returns false without doing
 // anything once the quit flag is set.
 bool Fudemaru_Frame();
+
+// Ends a run driven by a tool or a test, while its drawing context is still current: every state
+// is removed, the top one first, then the shared data and services are unloaded, so that the run
+// leaves nothing allocated. The game itself exits with its states in place.
+void Fudemaru_Stop();
 
 #endif

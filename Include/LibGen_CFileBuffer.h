@@ -15,7 +15,8 @@ public:
 	LibGen_CFileBuffer(const LibGen_CFileBuffer&) = delete;
 	LibGen_CFileBuffer& operator=(const LibGen_CFileBuffer&) = delete;
 
-	// False when the file cannot be opened, is larger than the limit or cannot be read in full.
+	// False when the file cannot be opened, is larger than the limit or cannot be read in full;
+	// the problem is then reported on its line (LibGen_ReportData).
 	bool Load(const char* as_Path, u32 au32_SizeMax = ku_Size_Max);
 	void Free();
 	// Hands the block over to the caller, who frees it with delete[]; the buffer is empty afterwards.

@@ -36,6 +36,8 @@ public:
 	// True when GetMem with the same request would find room: loaders ask before they take.
 	bool       CanGetMem(unsigned int au32_Size, unsigned char au8_Align);
 	void       Print();
+	// Bytes of the pieces handed out and not given back, over every block.
+	uintptr_t  GetUsedSize() const;
 
 	// The handle-based mode is not provided.
 	uintptr_t GetMemDyn(unsigned int au32_Size, unsigned char au8_Align);

@@ -31,6 +31,7 @@ public:
 	bool State_IsCurrent() const;
 
 	static void Execute();
+	// Removes every state, the top one first, and drops a pending request; for whoever ends a run.
 	static void RemoveAll();
 	// The stack, bottom first; for tools and tests that show it.
 	static const std::list<LibGen_CState*>& GetStateList() { return spo_StateList; }

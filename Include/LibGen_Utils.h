@@ -2,6 +2,7 @@
 #define LIBGEN_UTILS_H
 
 #include <stddef.h>
+#include <stdio.h>
 #include "LibGen_DataTypes.h"
 
 // The value of one hexadecimal digit of either case, or -1 when ac is not one.
@@ -25,6 +26,19 @@ bool XmlDepthWithin(const char* as_Text, u32 au32_DepthMax);
 
 // The program's only diagnostic channel: formatted into 512 bytes, written to standard output.
 void DebugOutput(const char* as_Format, ...) __attribute__((format(printf, 1, 2)));
+
+// A data file that failed to load, or loaded only in part: one line on standard error,
+// "Fudemaru: FILE: WHAT", the file named without its leading "./". Every loader reports through
+// here and nothing else writes there, so a run on sound data prints nothing.
+void LibGen_ReportData(const char* as_File, const char* as_Format, ...) __attribute__((format(printf, 2, 3)));
+// The same for a file that an XML parser refused: the row and column it gives (when it knows
+// them, from 1) and its own words.
+void LibGen_ReportXmlError(const char* as_File, int ai_Row, int ai_Column, const char* as_Error);
+// The number of problems LibGen_ReportData has been given since the program started.
+u32 LibGen_GetReportCount();
+// Where the lines go, standard error unless set; null only counts them (the fuzzers, which try
+// millions of broken files).
+void LibGen_SetReportStream(FILE* ap_Stream);
 
 // Per-frame hook of the main loop.
 void FrameRate();

@@ -43,6 +43,8 @@ public:
 	// Closes every menu at once, those closed before included: each leaves its face, hidden,
 	// and the stack forgets it.
 	void MenuRemAll();
+	// Every slot that holds the menu forgets it: the menu is being destroyed.
+	void MenuForget(LibGfx_CMenu* ap_Menu);
 
 	LibGfx_CPolyQuad mo_BandQuad[3];   // the band and its top and bottom lines
 	LibGfx_CObjBase mo_Prism;
@@ -51,13 +53,15 @@ public:
 	float mf_Angle;    // roll of the prism, radians
 	float mf_Speed;    // roll per frame, 0 at rest
 	LibGfx_Plugin_CObjSlide mo_Slide;
-	LibGfx_CMenu* mpo_Menu[ku_Menu_Max];
+	LibGfx_CMenu* mpo_Menu[ku_Menu_Max];   // null where a menu was destroyed while held
 	u8 mu8_MenuCount;
 	u8 mu8_MenuRemoved;   // index of the menu being rolled away, 0 when none
 
 private:
 	// Ends a roll that has reached the face of the top menu.
 	void EndRoll();
+	// Shows or hides the menu of a slot, if it still holds one.
+	void SetMenuVisible(u8 au8_Index, bool ab_Visible);
 };
 
 #endif

@@ -14,7 +14,8 @@ class LibGfx_CObjWndBase;
 class LibGfx_CManagerWnd : public LibGen_CManagerBase
 {
 public:
-	enum enumState
+	// NOTE: a fixed type: any value may be stored; others keep the current handler.
+	enum enumState : u32
 	{
 		ke_WndState_Normal = 0,
 		ke_WndState_GoNext,

@@ -18,7 +18,8 @@ public:
 
 	// Shown, aligned to its face's left and top, empty.
 	LibGfx_CMenu();
-	virtual ~LibGfx_CMenu() {}
+	// A menu that goes while the manager still holds it leaves the manager's stack.
+	virtual ~LibGfx_CMenu();
 	// Navigation and input, for the menu on top of the stack.
 	virtual void Update();
 

@@ -13,7 +13,8 @@ class LibText_CFont;
 class LibGfx_CObjIcon : public LibGfx_CObjBase
 {
 public:
-	enum enumTextPos
+	// NOTE: a fixed type: any value may be stored; others leave the label where it is.
+	enum enumTextPos : u32
 	{
 		ke_TextPos_Left = 0,
 		ke_TextPos_Top = 1,

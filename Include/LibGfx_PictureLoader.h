@@ -4,7 +4,8 @@
 #include "LibGen_DataTypes.h"
 
 // Pixel layouts of pictures and textures, as stored.
-enum enumPixelFormat
+// A 32-bit value; any other value may be stored and is refused where a format is needed.
+enum enumPixelFormat : u32
 {
 	ke_PixelFormat_Auto = 0,   // only as a request to LoadPng: choose from the file
 	ke_PixelFormat_4444 = 1,   // u16: red bits 0-3, green 4-7, blue 8-11, alpha 12-15

@@ -2,6 +2,7 @@
 #define LIBGFX_PLUGIN_COBJSLIDE_H
 
 #include "LibGen_CManagerPlugin.h"
+#include "LibGen_DataTypes.h"
 
 class LibGfx_CObjBase;
 
@@ -10,7 +11,8 @@ class LibGfx_CObjBase;
 class LibGfx_Plugin_CObjSlide : public LibGen_CPlugin
 {
 public:
-	enum enumSlideType
+	// NOTE: a fixed type: any value may be stored, and values other than these move nothing.
+	enum enumSlideType : u32
 	{
 		ke_Slide_In = 0,   // from x = 480 to the object's rest place
 		ke_Slide_Out,      // from x = 0 out to the right, then hidden

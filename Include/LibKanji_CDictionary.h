@@ -122,7 +122,8 @@ private:
 	static void CommitPending(SKanjiData* ap_Kanji, SPending& ao_Pending);
 	static void FreePending(SPending& ao_Pending);
 	bool FindRange(const u8* ap_Data, u32 au32_Size, u32& au32_FirstLine);
-	void Parse(const u8* ap_Data, u32 au32_Size, u32 au32_FirstLine);
+	// Returns the number of lines skipped because they start no record.
+	u32 Parse(const u8* ap_Data, u32 au32_Size, u32 au32_FirstLine);
 	// The record of a line starting with the two kanji bytes; null when the line is to be skipped.
 	SKanjiData* StartLine(const char* as_Token, const u8* ap_Data, u32 au32_Size, u32& au32_Pos);
 

@@ -1,6 +1,7 @@
 #ifndef LIBKANJI_CKANJILIST_H
 #define LIBKANJI_CKANJILIST_H
 
+#include <string>
 #include <vector>
 #include "LibGen_DataTypes.h"
 #include "LibGen_CSingleton.h"
@@ -59,12 +60,14 @@ private:
 		bool mb_Descending;
 	};
 
-	void AddList(const char* as_File, const char* as_Name, u8 au8_Type);
+	// A list past the table's end is not kept: its name is added to as_LeftOut.
+	void AddList(const char* as_File, const char* as_Name, u8 au8_Type, std::string& as_LeftOut);
 	bool LoadList(SListInfo* ap_List);
 	bool LoadText(const SListInfo* ap_List);
 	bool LoadXml(const SListInfo* ap_List);
 	void FillStartSet(const TiXmlElement* ap_Element, const SListInfo* ap_List);
-	void ApplyFilter(const TiXmlElement* ap_Filter);
+	void ApplyFilter(const TiXmlElement* ap_Filter, const SListInfo* ap_List);
+	static void ReportUnknownField(const TiXmlElement* ap_Element, const char* as_Kind, const SListInfo* ap_List);
 	void SortBy(const std::vector<SSortKey>& ao_Keys);
 	void KeepRange(const TiXmlElement* ap_Element);
 

@@ -27,7 +27,8 @@ private:
 	LibText_CManagerString(const LibText_CManagerString&) = delete;
 	LibText_CManagerString& operator=(const LibText_CManagerString&) = delete;
 
-	bool IsTableSound(u32 au32_Size) const;
+	// Reports what is wrong with the table just read, if anything; true when it is sound.
+	bool IsTableSound(const char* as_Path, u32 au32_Size) const;
 	u32  ReadU32(u32 au32_Offset) const;
 
 	char* ms_Pathname;

@@ -12,7 +12,8 @@
 class LibText_CTextBase
 {
 public:
-	enum enumTxtType
+	// NOTE: a fixed type: any value may be stored; others draw no glyph, one byte a character.
+	enum enumTxtType : u32
 	{
 		ke_TxtType_Ascii = 0,  // every byte is a character of the first font
 		ke_TxtType_Euc   = 1,  // a byte of 0x80 or above and the next are one character of the second font

@@ -66,8 +66,8 @@ void CState_Intro::LoadOnce()
 	CConfig oConfig;
 	oConfig.Load(LibGen_CFileSystem::Instance()->GetCurrentDir());
 
-	goFontAscii.LoadBdf("./Data/Fonts/xtal-14.bdf");
-	goFontAsciiSmall.LoadBdf("./Data/Fonts/xtal-12.bdf");
+	goFontAscii.LoadBdf(ks_FontAsciiFile);
+	goFontAsciiSmall.LoadBdf(ks_FontAsciiSmallFile);
 	CreateTextPalettes();
 	LibGfx_CManagerTexture::Instance()->LoadBaseTextures();
 	LibInput_ManagerKey::Instance()->Load();
@@ -82,7 +82,7 @@ void CState_Intro::LoadOnce()
 	LibGfx_CManagerTooltip::Instance()->Start();
 
 	LibText_CManagerString* pStrings = LibText_CManagerString::Instance();
-	pStrings->SetLanguagePath("./Data/Languages");
+	pStrings->SetLanguagePath(ks_LanguageFolder);
 	pStrings->Load(oConfig.mu8_Language);
 
 	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();

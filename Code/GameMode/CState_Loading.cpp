@@ -4,7 +4,6 @@
 #include "Fudemaru.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiList.h"
 #include "LibGen_CFileSystem.h"
-#include "LibGen_Utils.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerTooltip.h"
 #include "LibKanji_CDictionary.h"
@@ -12,44 +11,19 @@
 #include "LibKanji_CStroke.h"
 #include "StringIds.h"
 
-#include <cstdio>
-
 namespace
 {
 	// The progress message of each step; the configuration step is too quick to announce.
 	const u32 cu32_StepString[CState_Loading::ke_Step__Total] = {ke_String_LoadDictionary, ke_String_LoadStrokes, ke_String_FindLists, ke_String_LoadFonts, 0};
 
-	// The game goes on with no list; the player who edited config.xml learns why, on one line.
-	void ReportMissingList(const char* as_Name)
-	{
-		LibKanji_CKanjiList* pLists = LibKanji_CKanjiList::Instance();
-		fprintf(stderr, "Fudemaru: Data/config.xml: StartupList \"%s\" names no kanji list; the lists are:", as_Name);
-		for (u8 i = 0; i < pLists->GetListCount(); ++i)
-			fprintf(stderr, "%s \"%s\"", i ? "," : "", pLists->GetListInfo(i)->mp_Name);
-		fputs(pLists->GetListCount() ? "\n" : " none\n", stderr);
-	}
-
 	void ApplyConfig()
 	{
 		CConfig oConfig;
-		// A missing or broken file loads no list and leaves the card count at 0.
-		if (!oConfig.Load(LibGen_CFileSystem::Instance()->GetCurrentDir()))
+		// A missing or broken file loads no list and leaves the card count at 0; the intro, which
+		// read the file first, has said what is wrong with it.
+		if (!oConfig.Load(LibGen_CFileSystem::Instance()->GetCurrentDir(), false))
 			return;
-		LibKanji_CKanjiList* pLists = LibKanji_CKanjiList::Instance();
-		if (oConfig.mb_HasStartupList)
-		{
-			bool bFound = false;
-			for (u8 i = 0; i < pLists->GetListCount(); ++i)
-			{
-				if (IsSameString(pLists->GetListInfo(i)->mp_Name, oConfig.ms_StartupList, true))
-				{
-					pLists->Load_KanjiList(i);
-					bFound = true;
-				}
-			}
-			if (!bFound)
-				ReportMissingList(oConfig.ms_StartupList);
-		}
+		oConfig.LoadStartupList();
 		gu8_QuizCardCount = oConfig.mu8_QuizCardCount;
 	}
 }

@@ -1,3 +1,4 @@
+#include <errno.h>
 #include <string.h>
 #include "LibGen_CFileSystem.h"
 #include "LibGen_Utils.h"
@@ -15,7 +16,10 @@ FILE* LibGen_CFileSystem::OpenFile(const char* as_FileName, const char* as_Mode)
 	const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s/%s", ms_DirCurrent, as_FileName);
 	// A cut path would name another file.
 	if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))
+	{
+		errno = ENAMETOOLONG;
 		return nullptr;
+	}
 	return fopen(s_Path, as_Mode);
 }
 

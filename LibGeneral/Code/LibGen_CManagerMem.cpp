@@ -158,6 +158,15 @@ void LibGen_CManagerMem::FreeMem(void* ap_Mem)
 	}
 }
 
+uintptr_t LibGen_CManagerMem::GetUsedSize() const
+{
+	uintptr_t u_Used = 0;
+	for (int i = 0; i < mu8_MemBlocTotal; ++i)
+		for (const SMemSpace* p_Space : mo_ListUsed[i])
+			u_Used += p_Space->u32_EndAdr - p_Space->u32_StartAdr;
+	return u_Used;
+}
+
 void LibGen_CManagerMem::Print()
 {
 	static const char ks_Separator[] = "--------------------------------------------------\n";

@@ -109,10 +109,19 @@ void LibGen_CState::Execute()
 
 void LibGen_CState::RemoveAll()
 {
+	// A state requested but never pushed was never loaded either.
+	delete spo_StateNext;
+	spo_StateNext = nullptr;
+	sb_StateRemove = sb_TransOut = sb_TransIn = false;
+	// Each goes as if removed in turn: only the top one is current, the ones below had their
+	// UnloadAlways when they were covered.
+	bool b_Current = true;
 	while (!spo_StateList.empty())
 	{
 		LibGen_CState* p_State = spo_StateList.back();
-		p_State->UnloadAlways();
+		if (b_Current)
+			p_State->UnloadAlways();
+		b_Current = false;
 		p_State->UnloadOnce();
 		spo_StateList.pop_back();
 		delete p_State;

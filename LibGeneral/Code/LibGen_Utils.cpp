@@ -1,6 +1,8 @@
 #include <ctype.h>
+#include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
+#include <vector>
 #include "LibGen_Utils.h"
 
 int LibGen_HexDigit(unsigned char ac)
@@ -104,6 +106,51 @@ bool XmlDepthWithin(const char* as_Text, u32 au32_DepthMax)
 		}
 	}
 	return true;
+}
+
+static u32 su32_ReportCount = 0;
+static FILE* sp_ReportStream = stderr;
+
+void LibGen_ReportData(const char* as_File, const char* as_Format, ...)
+{
+	++su32_ReportCount;
+	if (sp_ReportStream == nullptr)
+		return;
+	if (strncmp(as_File, "./", 2) == 0)
+		as_File += 2;
+	// The line is measured, then written whole with one call: lines of two reports never mix.
+	va_list o_Args;
+	va_start(o_Args, as_Format);
+	const int i_Len = vsnprintf(nullptr, 0, as_Format, o_Args);
+	va_end(o_Args);
+	if (i_Len < 0)
+		return;
+	std::vector<char> o_What((size_t)i_Len + 1);
+	va_start(o_Args, as_Format);
+	vsnprintf(o_What.data(), o_What.size(), as_Format, o_Args);
+	va_end(o_Args);
+	fprintf(sp_ReportStream, "Fudemaru: %s: %s\n", as_File, o_What.data());
+}
+
+void LibGen_ReportXmlError(const char* as_File, int ai_Row, int ai_Column, const char* as_Error)
+{
+	// Some of TinyXML's errors come without words.
+	if (as_Error == nullptr || as_Error[0] == 0)
+		as_Error = "not well-formed XML";
+	if (ai_Row > 0)
+		LibGen_ReportData(as_File, "line %d, column %d: %s", ai_Row, ai_Column, as_Error);
+	else
+		LibGen_ReportData(as_File, "%s", as_Error);
+}
+
+void LibGen_SetReportStream(FILE* ap_Stream)
+{
+	sp_ReportStream = ap_Stream;
+}
+
+u32 LibGen_GetReportCount()
+{
+	return su32_ReportCount;
 }
 
 void FrameRate()

@@ -102,7 +102,7 @@ void LibGfx_CManagerMenu::MenuAdd(LibGfx_CMenu* ap_Menu)
 	++mu8_MenuCount;
 	// The menu three levels down had this face.
 	if (mu8_MenuCount > ku_Face_Total)
-		mpo_Menu[mu8_MenuCount - 1 - ku_Face_Total]->mo_Obj.SetVisible(false);
+		SetMenuVisible(mu8_MenuCount - 1 - ku_Face_Total, false);
 }
 
 u8 LibGfx_CManagerMenu::MenuRemCurrent()
@@ -135,6 +135,19 @@ void LibGfx_CManagerMenu::MenuRemAll()
 	mf_Speed = 0.0f;
 }
 
+void LibGfx_CManagerMenu::MenuForget(LibGfx_CMenu* ap_Menu)
+{
+	for (LibGfx_CMenu*& pMenu : mpo_Menu)
+		if (pMenu == ap_Menu)
+			pMenu = nullptr;
+}
+
+void LibGfx_CManagerMenu::SetMenuVisible(u8 au8_Index, bool ab_Visible)
+{
+	if (mpo_Menu[au8_Index] != nullptr)
+		mpo_Menu[au8_Index]->mo_Obj.SetVisible(ab_Visible);
+}
+
 void LibGfx_CManagerMenu::EndRoll()
 {
 	const float fTarget = static_cast<float>((1 - mu8_MenuCount) * kd_FaceAngle);
@@ -146,9 +159,9 @@ void LibGfx_CManagerMenu::EndRoll()
 	{
 		// The menu rolled away goes; the one that shares its face comes back.
 		if (mu8_MenuCount == mu8_MenuRemoved)
-			mpo_Menu[mu8_MenuCount]->mo_Obj.SetVisible(false);
+			SetMenuVisible(mu8_MenuCount, false);
 		if (mu8_MenuCount >= ku_Face_Total)
-			mpo_Menu[mu8_MenuCount - ku_Face_Total]->mo_Obj.SetVisible(true);
+			SetMenuVisible(mu8_MenuCount - ku_Face_Total, true);
 		mu8_MenuRemoved = 0;
 	}
 	mf_Speed = 0.0f;
@@ -164,7 +177,7 @@ void LibGfx_CManagerMenu::Update()
 	}
 	mo_Prism.mo_RotLocal.x = mf_Angle;
 	mo_Prism.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
-	if (mu8_MenuCount > 0)
+	if (mu8_MenuCount > 0 && mpo_Menu[mu8_MenuCount - 1] != nullptr)
 		mpo_Menu[mu8_MenuCount - 1]->Update();
 	if (LibInput_ManagerKey::Instance()->KeyReleaseAny(ke_Key_Circle))
 	{

@@ -91,6 +91,8 @@ bool LibGfx_CManagerTexture::LoadTexture(u16 ae_TextureId, const char* as_Path, 
 	const bool bFits = gManagerVRam.CanGetMem(LibGfx_CTexture::GetReserveSize(oPic), LibGfx_CTexture::ku8_VRamAlign);
 	if (bFits)
 		pTexture->Init(oPic, ab_Flag);
+	else
+		LibGen_ReportData(as_Path, "its %ux%u pixels do not fit the video memory left", oPic.uWidth, oPic.uHeight);
 	delete[] oPic.pData;
 	return bFits;
 }

@@ -124,9 +124,14 @@ void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const char* as_Text)
 void LibGfx_CManagerTooltip::SetTxtKey(enumKeysId ae_Key, const u32& au32_TextId)
 {
 	LIBGEN_ASSERT(ae_Key < ke_KeyId_Total);
+	LibGfx_CObjIcon& oIcon = mo_KeyIcon[ae_Key];
 	if (au32_TextId != 0)
-		mo_KeyIcon[ae_Key].SetTextId(au32_TextId);
-	mo_KeyIcon[ae_Key].SetVisible(au32_TextId != 0);
+	{
+		oIcon.Reload();
+		oIcon.SetTextId(au32_TextId);
+	}
+	else
+		oIcon.Unload();
 	LayoutKeys();
 }
 
@@ -157,8 +162,10 @@ void LibGfx_CManagerTooltip::LayoutKeys()
 
 void LibGfx_CManagerTooltip::ClearTxtAll()
 {
+	// NOTE: a hidden hint gives its label's texture back, so that the screens hold the textures
+	// of the hints they show and no more: the hints that other modes showed leave nothing behind.
 	for (LibGfx_CObjIcon& oIcon : mo_KeyIcon)
-		oIcon.SetVisible(false);
+		oIcon.Unload();
 	for (LibGfx_CObjText& oLine : mo_TxtLine)
 		oLine.SetVisible(false);
 }

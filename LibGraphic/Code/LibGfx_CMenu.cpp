@@ -2,6 +2,7 @@
 
 #include "LibGen_Utils.h"
 #include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerMenu.h"
 #include "LibGfx_CManagerTooltip.h"
 #include "LibGfx_CMenuItemBase.h"
 #include "LibInput_ManagerKey.h"
@@ -20,6 +21,13 @@ LibGfx_CMenu::LibGfx_CMenu()
 {
 	mo_Obj.SetVisible(true);
 	mo_Obj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+}
+
+LibGfx_CMenu::~LibGfx_CMenu()
+{
+	// The manager only links its menus: without this it would read a destroyed one next frame.
+	if (LibGfx_CManagerMenu::sp_instance != nullptr)
+		LibGfx_CManagerMenu::sp_instance->MenuForget(this);
 }
 
 void LibGfx_CMenu::ShowTooltip() const

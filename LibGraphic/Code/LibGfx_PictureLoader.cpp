@@ -1,9 +1,12 @@
 #include "LibGfx_PictureLoader.h"
 
 #include "LibGen_CFileSystem.h"
+#include "LibGen_Utils.h"
 
 #include <png.h>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -16,6 +19,24 @@ namespace
 	{
 		u8 r, g, b, a;
 	};
+
+	// libpng's own message for the line that reports the file; its warnings change nothing
+	// in the picture and are left unsaid.
+	struct SPngError
+	{
+		char ms_Text[128];
+	};
+
+	void OnPngError(png_structp ap_Png, png_const_charp as_Message)
+	{
+		SPngError* pError = static_cast<SPngError*>(png_get_error_ptr(ap_Png));
+		snprintf(pError->ms_Text, sizeof(pError->ms_Text), "%s", as_Message);
+		png_longjmp(ap_Png, 1);
+	}
+
+	void OnPngWarning(png_structp, png_const_charp)
+	{
+	}
 
 	// libpng ends its errors with a jump back here: no local is changed between the two.
 	bool DecodeAll(png_structp ap_Png, png_infop ap_Info, FILE* ap_File)
@@ -120,16 +141,23 @@ bool LoadPng(const char* as_Path, SPicInfo* ap_Pic)
 
 	FILE* pFile = LibGen_CFileSystem::Instance()->OpenFile(as_Path, "rb");
 	if (pFile == nullptr)
+	{
+		LibGen_ReportData(as_Path, "cannot be opened (%s)", strerror(errno));
 		return false;
+	}
 	if (!HasPngSignature(pFile))
 	{
+		LibGen_ReportData(as_Path, "is no PNG picture: it does not start with the PNG signature");
 		fclose(pFile);
 		return false;
 	}
 
-	png_structp pPng = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+	SPngError oError = {"out of memory"};
+	png_structp pPng = png_create_read_struct(PNG_LIBPNG_VER_STRING, &oError, OnPngError, OnPngWarning);
 	png_infop pInfo = pPng ? png_create_info_struct(pPng) : nullptr;
-	if (pInfo != nullptr && DecodeAll(pPng, pInfo, pFile))
+	if (pInfo == nullptr || !DecodeAll(pPng, pInfo, pFile))
+		LibGen_ReportData(as_Path, "is a corrupt PNG picture (%s)", oError.ms_Text);
+	else
 	{
 		if (ap_Pic->eFormat == ke_PixelFormat_Auto)
 			ap_Pic->eFormat = ChooseFormat(pPng, pInfo);

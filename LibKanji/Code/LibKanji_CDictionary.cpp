@@ -120,10 +120,20 @@ bool LibKanji_CDictionary::Load(const char* as_Path)
 		return false;
 	u32 u32_FirstLine = 0;
 	if (!FindRange(o_File.GetData(), o_File.GetSize(), u32_FirstLine))
+	{
+		if (o_File.GetSize() == 0)
+			LibGen_ReportData(as_Path, "is empty");
+		else
+			LibGen_ReportData(as_Path, "is no KANJIDIC file: the line after the first and the last line must "
+				"begin with EUC-JP kanji, the first one's code the lower");
 		return false;
+	}
 	mu16_KanjiTotal = (u16)(mu16_IndexLast - mu16_IndexFirst + 1);
 	mp_Kanji = new SKanjiData[mu16_KanjiTotal]();
-	Parse(o_File.GetData(), o_File.GetSize(), u32_FirstLine);
+	const u32 u32_Skipped = Parse(o_File.GetData(), o_File.GetSize(), u32_FirstLine);
+	if (u32_Skipped != 0)
+		LibGen_ReportData(as_Path, "%u lines skipped: they begin with no kanji between the first and the last "
+			"line's, or with one already read", u32_Skipped);
 	return true;
 }
 
@@ -181,8 +191,9 @@ u32 LibKanji_CDictionary::GetToken(const u8* ap_Data, u32 au32_Size, u32 au32_Po
 	return au32_Pos;
 }
 
-void LibKanji_CDictionary::Parse(const u8* ap_Data, u32 au32_Size, u32 au32_FirstLine)
+u32 LibKanji_CDictionary::Parse(const u8* ap_Data, u32 au32_Size, u32 au32_FirstLine)
 {
+	u32 u32_Skipped = 0;
 	SPending o_Pending;
 	memset(&o_Pending, 0, sizeof(o_Pending));
 	SKanjiData* p_Kanji = nullptr;
@@ -195,6 +206,9 @@ void LibKanji_CDictionary::Parse(const u8* ap_Data, u32 au32_Size, u32 au32_Firs
 		{
 			CommitPending(p_Kanji, o_Pending);
 			p_Kanji = StartLine(s_Token, ap_Data, au32_Size, u32_Pos);
+			// The file's final line feed starts no line.
+			if (p_Kanji == nullptr && s_Token[1] != 0)
+				++u32_Skipped;
 			continue;
 		}
 		// Tokens of a skipped line are dropped.
@@ -232,6 +246,7 @@ void LibKanji_CDictionary::Parse(const u8* ap_Data, u32 au32_Size, u32 au32_Firs
 	}
 	CommitPending(p_Kanji, o_Pending);
 	FreePending(o_Pending);
+	return u32_Skipped;
 }
 
 SKanjiData* LibKanji_CDictionary::StartLine(const char* as_Token, const u8* ap_Data, u32 au32_Size, u32& au32_Pos)

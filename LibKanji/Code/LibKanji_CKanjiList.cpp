@@ -1,5 +1,6 @@
 #include <stdio.h>
 #include <string.h>
+#include <string>
 #include <tinyxml.h>
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CDictionary.h"
@@ -28,10 +29,26 @@ namespace
 	bool LoadXmlFile(const char* as_Path, TiXmlDocument& ao_Doc)
 	{
 		LibGen_CFileBuffer o_File;
-		if (!o_File.Load(as_Path) || !XmlDepthWithin((const char*)o_File.GetData(), ku_Xml_Depth_Max))
+		if (!o_File.Load(as_Path))
 			return false;
+		if (!XmlDepthWithin((const char*)o_File.GetData(), ku_Xml_Depth_Max))
+		{
+			LibGen_ReportData(as_Path, "its elements nest more than %d deep", (int)ku_Xml_Depth_Max);
+			return false;
+		}
 		ao_Doc.Parse((const char*)o_File.GetData());
+		if (ao_Doc.Error())
+			LibGen_ReportXmlError(as_Path, ao_Doc.ErrorRow(), ao_Doc.ErrorCol(), ao_Doc.ErrorDesc());
 		return !ao_Doc.Error();
+	}
+
+	// The file of an entry of the folder, joined without doubling a slash; false when it does not fit.
+	bool JoinPath(char (&as_Path)[ku_Path_Size], const char* as_Directory, const char* as_Name)
+	{
+		const size_t u_Len = strlen(as_Directory);
+		const char* s_Slash = (u_Len > 0 && as_Directory[u_Len - 1] == '/') ? "" : "/";
+		const int i_Len = snprintf(as_Path, sizeof(as_Path), "%s%s%s", as_Directory, s_Slash, as_Name);
+		return i_Len >= 0 && i_Len < (int)sizeof(as_Path);
 	}
 
 	int IntAttribute(const TiXmlElement* ap_Element, const char* as_Name, int ai_Default)
@@ -53,10 +70,15 @@ LibKanji_CKanjiList::~LibKanji_CKanjiList()
 	Unload();
 }
 
-void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 au8_Type)
+void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 au8_Type, std::string& as_LeftOut)
 {
 	if (mu_ListCount >= ku_List_Max)
+	{
+		as_LeftOut += as_LeftOut.empty() ? "\"" : ", \"";
+		as_LeftOut += as_Name;
+		as_LeftOut += "\"";
 		return;
+	}
 	SListInfo& o_List = ma_ListInfo[mu_ListCount++];
 	o_List.mp_File = LibGen_StrDup(as_File);
 	o_List.mp_Name = LibGen_StrDup(as_Name);
@@ -69,10 +91,12 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory)
 	LibGen_CFileSystem* p_Fs = LibGen_CFileSystem::Instance();
 	p_Fs->LoadDirEntry(as_Directory, 1);
 	char s_Path[ku_Path_Size];
+	// The names of the lists past the table's end, for the line that says which ones are left out.
+	std::string s_LeftOut;
+	u32 u32_Found = 0;
 	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
 	{
-		const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s/%s", as_Directory, p_Fs->GetDirEntry(i));
-		if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))
+		if (!JoinPath(s_Path, as_Directory, p_Fs->GetDirEntry(i)))
 			continue;
 		FILE* p_File = p_Fs->OpenFile(s_Path, "rb");
 		if (p_File == nullptr)
@@ -85,14 +109,14 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory)
 			continue;
 		char s_Name[ku_ListName_Size];
 		LibGen_CFileSystem::ExtractNameFile(p_Fs->GetDirEntry(i), s_Name, sizeof(s_Name));
-		AddList(s_Path, s_Name, ke_Type_Text);
+		AddList(s_Path, s_Name, ke_Type_Text, s_LeftOut);
+		++u32_Found;
 	}
 	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
 	{
 		char s_Ext[10];
 		LibGen_CFileSystem::ExtractNameExt(p_Fs->GetDirEntry(i), s_Ext, sizeof(s_Ext));
-		const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s/%s", as_Directory, p_Fs->GetDirEntry(i));
-		if (!IsSameString(s_Ext, "xml", true) || i_Len < 0 || i_Len >= (int)sizeof(s_Path))
+		if (!IsSameString(s_Ext, "xml", true) || !JoinPath(s_Path, as_Directory, p_Fs->GetDirEntry(i)))
 			continue;
 		TiXmlDocument o_Doc;
 		if (!LoadXmlFile(s_Path, o_Doc))
@@ -102,9 +126,17 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory)
 		{
 			const char* s_Name = p_Element->Attribute("Name");
 			if (s_Name != nullptr)
-				AddList(s_Path, s_Name, ke_Type_Xml);
+			{
+				AddList(s_Path, s_Name, ke_Type_Xml, s_LeftOut);
+				++u32_Found;
+			}
 		}
 	}
+	if (mu_ListCount == 0)
+		LibGen_ReportData(as_Directory, "holds no kanji list: no UTF-16 text list and no KanjiList element with a Name");
+	else if (!s_LeftOut.empty())
+		LibGen_ReportData(as_Directory, "%u lists found, only the first %d are kept: text lists first, then the XML "
+			"lists in file order; left out: %s", u32_Found, (int)ku_List_Max, s_LeftOut.c_str());
 }
 
 LibKanji_CKanjiList::SListInfo* LibKanji_CKanjiList::GetListInfo(u8 auListIndex)
@@ -192,7 +224,10 @@ bool LibKanji_CKanjiList::LoadXml(const SListInfo* ap_List)
 		p_Element = p_Element->NextSiblingElement();
 	}
 	if (p_Element == nullptr)
+	{
+		LibGen_ReportData(ap_List->mp_File, "holds no KanjiList element named \"%s\" any more", ap_List->mp_Name);
 		return false;
+	}
 
 	const size_t u_Index = (size_t)(ap_List - ma_ListInfo);
 	const bool b_InTable = u_Index < mu_ListCount;
@@ -206,7 +241,7 @@ bool LibKanji_CKanjiList::LoadXml(const SListInfo* ap_List)
 
 	for (const TiXmlElement* p_Filter = p_Element->FirstChildElement("Filter"); p_Filter != nullptr;
 			p_Filter = p_Filter->NextSiblingElement())
-		ApplyFilter(p_Filter);
+		ApplyFilter(p_Filter, ap_List);
 
 	std::vector<SSortKey> o_Keys;
 	for (const TiXmlElement* p_Sort = p_Element->FirstChildElement("Sort"); p_Sort != nullptr;
@@ -214,7 +249,10 @@ bool LibKanji_CKanjiList::LoadXml(const SListInfo* ap_List)
 	{
 		const u8 u8_Info = FindField(p_Sort->Attribute("Index"));
 		if (u8_Info == SKanjiData::ke_Info_Total)
+		{
+			ReportUnknownField(p_Sort, "Sort", ap_List);
 			continue;
+		}
 		const char* s_Order = p_Sort->Attribute("Order");
 		o_Keys.push_back(SSortKey{ u8_Info, IsSameString(s_Order, "Desc", true) });
 	}
@@ -229,11 +267,16 @@ void LibKanji_CKanjiList::FillStartSet(const TiXmlElement* ap_Element, const SLi
 {
 	const char* s_Source = ap_Element->Attribute("Source");
 	SListInfo* p_Source = (s_Source != nullptr) ? GetListInfo(s_Source) : nullptr;
+	if (s_Source != nullptr && p_Source == nullptr)
+		LibGen_ReportData(ap_List->mp_File, "list \"%s\": its Source \"%s\" names no list; it starts from the "
+			"whole dictionary", ap_List->mp_Name, s_Source);
 	if (p_Source != nullptr)
 	{
 		const size_t u_Index = (size_t)(p_Source - ma_ListInfo);
 		if (p_Source == ap_List || mb_Loading[u_Index])
 		{
+			LibGen_ReportData(ap_List->mp_File, "list \"%s\": its Source \"%s\" leads back to a list it is loaded "
+				"for; the list stays empty", ap_List->mp_Name, s_Source);
 			mb_Cycle = true;
 			return;
 		}
@@ -248,11 +291,14 @@ void LibKanji_CKanjiList::FillStartSet(const TiXmlElement* ap_Element, const SLi
 }
 
 // A kanji that fails is replaced by the current last one, and that place is examined again.
-void LibKanji_CKanjiList::ApplyFilter(const TiXmlElement* ap_Filter)
+void LibKanji_CKanjiList::ApplyFilter(const TiXmlElement* ap_Filter, const SListInfo* ap_List)
 {
 	const u8 u8_Info = FindField(ap_Filter->Attribute("Index"));
 	if (u8_Info == SKanjiData::ke_Info_Total)
+	{
+		ReportUnknownField(ap_Filter, "Filter", ap_List);
 		return;
+	}
 	int i_Min = 0;
 	int i_Max = 0;
 	if (ap_Filter->QueryIntAttribute("Value", &i_Min) == TIXML_SUCCESS)
@@ -277,6 +323,16 @@ void LibKanji_CKanjiList::ApplyFilter(const TiXmlElement* ap_Filter)
 			mo_KanjiCode[i] = mo_KanjiCode[--u_Total];
 	}
 	mo_KanjiCode.resize(u_Total);
+}
+
+// A Filter or Sort element (not the other kind, which its walk also meets) whose Index names no field.
+void LibKanji_CKanjiList::ReportUnknownField(const TiXmlElement* ap_Element, const char* as_Kind, const SListInfo* ap_List)
+{
+	if (strcmp(ap_Element->Value(), as_Kind) != 0)
+		return;
+	const char* s_Index = ap_Element->Attribute("Index");
+	LibGen_ReportData(ap_List->mp_File, "list \"%s\": line %d: %s Index \"%s\" names no field; it is ignored",
+		ap_List->mp_Name, ap_Element->Row(), as_Kind, s_Index ? s_Index : "");
 }
 
 // Each key reorders, by exchange sort, the runs of neighbours that the earlier keys leave equal.

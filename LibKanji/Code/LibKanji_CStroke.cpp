@@ -152,22 +152,33 @@ bool LibKanji_CStroke::Load(const char* as_Path)
 			b_Ok = b_Ok && o_Read.U16(o_Key.mu16_Key) && o_Read.U16(o_Key.mu16_Id);
 		b_Ok = b_Ok && o_Read.Skip(4) && o_Read.U16(u16_ElementCount);
 	}
+	if (!b_Ok || u16_KeyCount == 0 || u16_ElementCount == 0)
+	{
+		LibGen_ReportData(as_Path, b_Ok ? "announces no keys or no elements" : "is cut short in its key table");
+		Unload();
+		return false;
+	}
 	mo_Element.reserve(u16_ElementCount);
+	bool b_More = false;
 	while (b_Ok && o_Read.mu32_Left > 0)
 	{
 		if (o_Read.mu32_Left >= 4 && o_Read.mo_Read.PeekU32() == 0xFFFFFFFF)
 			break;
 		// More records than announced would be as wrong as fewer.
-		if (mo_Element.size() >= u16_ElementCount)
-			b_Ok = false;
-		else
-		{
-			mo_Element.emplace_back();
-			b_Ok = ReadElement(o_Read, mo_Element.back());
-		}
+		b_More = mo_Element.size() >= u16_ElementCount;
+		if (b_More)
+			break;
+		mo_Element.emplace_back();
+		b_Ok = ReadElement(o_Read, mo_Element.back());
 	}
-	if (!b_Ok || mo_Element.size() != u16_ElementCount || u16_KeyCount == 0 || u16_ElementCount == 0)
+	if (!b_Ok || b_More || mo_Element.size() != u16_ElementCount)
 	{
+		if (!b_Ok)
+			LibGen_ReportData(as_Path, "element record %u of %u is cut short or has more than %u parts",
+				(unsigned)mo_Element.size(), u16_ElementCount, (unsigned)ku_Part_Max);
+		else
+			LibGen_ReportData(as_Path, "holds %s element records than the %u its header announces",
+				b_More ? "more" : "fewer", u16_ElementCount);
 		Unload();
 		return false;
 	}

@@ -25,6 +25,7 @@ LibText_CBdfReader::LibText_CBdfReader(const char* as_Text)
 {
 	ms_Keyword[0] = 0;
 	ms_Value[0] = 0;
+	ms_Error[0] = 0;
 }
 
 // Copies characters up to a stop character (or the end) into a field; the ones past its
@@ -102,7 +103,7 @@ bool LibText_CBdfReader::Measure()
 		{
 			if (ReadInts(al, 4) < 4 || al[0] < 0 || al[0] > 255 || al[1] < 0 || al[1] > 255 || al[3] < -128 || al[3] > 127)
 			{
-				fprintf(stderr, "Error: bad 'FONTBOUNDINGBOX' (%s)\n", ms_Value);
+				snprintf(ms_Error, sizeof(ms_Error), "Error: bad 'FONTBOUNDINGBOX' (%s)", ms_Value);
 				return false;
 			}
 			mu8_Width = (u8)al[0];
@@ -114,7 +115,7 @@ bool LibText_CBdfReader::Measure()
 			// Codes are 16-bit: GetCharInfo takes no other.
 			if (ReadInts(al, 1) < 1 || al[0] < 0 || al[0] > kl_CodeMax)
 			{
-				fprintf(stderr, "Error: bad 'ENCODING' (%s)\n", ms_Value);
+				snprintf(ms_Error, sizeof(ms_Error), "Error: bad 'ENCODING' (%s)", ms_Value);
 				return false;
 			}
 			l_Code = al[0];
@@ -128,7 +129,7 @@ bool LibText_CBdfReader::Measure()
 		{
 			if (ReadInts(al, 1) < 1 || al[0] < 0 || al[0] > 255)
 			{
-				fprintf(stderr, "Error: bad 'DWIDTH' (%s)\n", ms_Value);
+				snprintf(ms_Error, sizeof(ms_Error), "Error: bad 'DWIDTH' (%s)", ms_Value);
 				return false;
 			}
 			b_HasDWidth = true;
@@ -139,7 +140,7 @@ bool LibText_CBdfReader::Measure()
 			if (ReadInts(al, 4) < 4 || al[0] < 0 || al[0] > 255 || al[1] < 0 || al[1] > 255 ||
 				al[2] < -128 || al[2] > 127 || al[3] < -128 || al[3] > 128)
 			{
-				fprintf(stderr, "Error: bad 'BBX' (%s)\n", ms_Value);
+				snprintf(ms_Error, sizeof(ms_Error), "Error: bad 'BBX' (%s)", ms_Value);
 				return false;
 			}
 			u_Bitmap += (unsigned long long)al[1] * RowBytes((u32)al[0]);
@@ -149,7 +150,7 @@ bool LibText_CBdfReader::Measure()
 		{
 			if (!b_HasDWidth || !b_HasBbx)
 			{
-				fprintf(stderr, "Error: Missing Info for Character : %i\n", (int)l_Code);
+				snprintf(ms_Error, sizeof(ms_Error), "Error: Missing Info for Character : %i", (int)l_Code);
 				return false;
 			}
 			b_InChar = false;
@@ -157,12 +158,16 @@ bool LibText_CBdfReader::Measure()
 	}
 	if (mu8_Height == 0)
 	{
-		fprintf(stderr, "Error: Missing Info for Font (FONTBOUNDINGBOX)\n");
+		snprintf(ms_Error, sizeof(ms_Error), "Error: Missing Info for Font (FONTBOUNDINGBOX)");
 		return false;
 	}
 	// Two hex digits per byte: a block larger than the text could hold is a corrupt count.
 	if (!b_AnyCode || u_Bitmap > mu_TextSize)
+	{
+		snprintf(ms_Error, sizeof(ms_Error), b_AnyCode ? "its BBX lines call for more bitmap bytes than the file holds"
+			: "has no ENCODING line: no character");
 		return false;
+	}
 	mb_Jis = mu_CodeLow > ku_JisCodeMin;
 	mu_BitmapSize = (u32)u_Bitmap;
 	return true;

@@ -4,7 +4,7 @@
 #include "LibText_CFont.h"
 
 // Reads the BDF subset of the Latin font in two passes over zero-terminated text: Measure checks
-// the font and sizes its two blocks (reporting faults on standard error), Fill writes them.
+// the font and sizes its two blocks (keeping what it found wrong for GetError), Fill writes them.
 // Every line is a keyword and a value, each kept to its first 254 characters.
 class LibText_CBdfReader
 {
@@ -12,6 +12,8 @@ public:
 	explicit LibText_CBdfReader(const char* as_Text);
 
 	bool Measure();
+	// What Measure found wrong, such as "Error: bad 'BBX' (8 8 0)"; empty when nothing.
+	const char* GetError() const { return ms_Error; }
 	// ap_CharInfo holds GetCodeCount() zeroed entries, ap_Bitmap GetBitmapSize() bytes.
 	bool Fill(LibText_CFont::SCharInf* ap_CharInfo, u8* ap_Bitmap);
 
@@ -39,6 +41,7 @@ private:
 	const char* mp_Cur;
 	char ms_Keyword[ku_Field_Max + 1];
 	char ms_Value[ku_Field_Max + 1];
+	char ms_Error[ku_Field_Max + 64];
 	u32  mu_TextSize;
 
 	u32  mu_CodeLow;

@@ -3,6 +3,7 @@
 #include "LibText_CBdfReader.h"
 #include "LibText_Utils.h"
 #include "LibGen_CFileBuffer.h"
+#include "LibGen_Utils.h"
 
 namespace
 {
@@ -67,16 +68,17 @@ bool LibText_CFont::LoadBdf(const char* as_Path)
 		return false;
 
 	LibText_CBdfReader o_Reader((const char*)o_File.GetData());
-	bool b_Ok = o_Reader.Measure();
-	if (b_Ok)
+	if (!o_Reader.Measure())
 	{
-		// One byte at least, so that a font of empty glyphs still counts as loaded.
-		mp_Data = new u8[o_Reader.GetBitmapSize() + 1];
-		mp_CharInfo = new SCharInf[o_Reader.GetCodeCount()]();
-		b_Ok = o_Reader.Fill(mp_CharInfo, mp_Data);
+		LibGen_ReportData(as_Path, "%s", o_Reader.GetError());
+		return false;
 	}
-	if (!b_Ok)
+	// One byte at least, so that a font of empty glyphs still counts as loaded.
+	mp_Data = new u8[o_Reader.GetBitmapSize() + 1];
+	mp_CharInfo = new SCharInf[o_Reader.GetCodeCount()]();
+	if (!o_Reader.Fill(mp_CharInfo, mp_Data))
 	{
+		LibGen_ReportData(as_Path, "a character's BITMAP rows do not fill its BBX exactly, or come before its ENCODING");
 		UnloadFont();
 		return false;
 	}
@@ -100,6 +102,7 @@ bool LibText_CFont::LoadBinFixed(const SBinFontInf& ao_Info)
 	mu8_Height = ao_Info.mu8_Height;
 	ms8_Descent = 0;
 	const u32 u_GlyphSize = (ao_Info.mu8_Width + 7) / 8 * ao_Info.mu8_Height;
+	// A cell of no pixels is the caller's description, not the file.
 	if (u_GlyphSize == 0)
 		return false;
 
@@ -110,7 +113,11 @@ bool LibText_CFont::LoadBinFixed(const SBinFontInf& ao_Info)
 	const u32 u_Size = o_File.GetSize();
 	const u32 u_Count = u_Size / u_GlyphSize;
 	if (u_Count == 0 || u_Size % u_GlyphSize != 0 || ao_Info.mu16_CodeFirst + u_Count - 1 > 0xFFFF)
+	{
+		LibGen_ReportData(ao_Info.mp_Path, "is %u bytes long: no whole number of %ux%u glyphs of %u bytes, "
+			"or more than 16-bit codes reach", u_Size, ao_Info.mu8_Width, ao_Info.mu8_Height, u_GlyphSize);
 		return false;
+	}
 	u8* p_File = o_File.Release();
 	if (ao_Info.mb_BitSwap)
 		for (u32 i = 0; i < u_Size; ++i)

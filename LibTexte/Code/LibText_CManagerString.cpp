@@ -36,23 +36,30 @@ u32 LibText_CManagerString::ReadU32(u32 au32_Offset) const
 }
 
 // The count and every offset must lie inside the file, and every text must end before it.
-bool LibText_CManagerString::IsTableSound(u32 au32_Size) const
+bool LibText_CManagerString::IsTableSound(const char* as_Path, u32 au32_Size) const
 {
 	if (au32_Size < 4)
+	{
+		LibGen_ReportData(as_Path, "is %u bytes long: too short for the count of its strings", au32_Size);
 		return false;
+	}
 	const u32 u_Count = ReadU32(0);
 	if (4 + 4 * (unsigned long long)u_Count > au32_Size)
+	{
+		LibGen_ReportData(as_Path, "is cut short: %u bytes cannot hold the offsets of its %u strings", au32_Size, u_Count);
 		return false;
+	}
 	// A text starting at or before the last NUL of the file ends inside it.
 	u32 u_Limit = au32_Size;
 	while (u_Limit > 0 && mp_LanguageData[u_Limit - 1] != 0)
 		--u_Limit;
-	if (u_Limit == 0)
-		return u_Count == 0;
-	--u_Limit;
 	for (u32 i = 1; i <= u_Count; ++i)
-		if (ReadU32(4 * i) > u_Limit)
+		if (u_Limit == 0 || ReadU32(4 * i) > u_Limit - 1)
+		{
+			LibGen_ReportData(as_Path, "is cut or corrupt: string %u, at byte %u, does not end inside its %u bytes", i,
+				ReadU32(4 * i), au32_Size);
 			return false;
+		}
 	return true;
 }
 
@@ -70,7 +77,7 @@ bool LibText_CManagerString::Load(u8 au8_Language)
 		return false;
 	const u32 u_Size = o_File.GetSize();
 	mp_LanguageData = o_File.Release();
-	if (!IsTableSound(u_Size))
+	if (!IsTableSound(s_Path, u_Size))
 	{
 		Unload();
 		return false;

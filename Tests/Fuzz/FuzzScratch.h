@@ -4,9 +4,11 @@
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <string>
 #include <filesystem>
 #include "LibGen_CFileSystem.h"
+#include "LibGen_Utils.h"
 
 // A temporary folder with a Data folder inside, made the file system's current directory for the
 // whole run; each input is written to a file below it before its loader reads it. Removed at exit.
@@ -16,7 +18,7 @@ public:
 	static std::string Root()
 	{
 		// A plain array: it outlives the exit handler that removes the folder.
-		static char s_Root[32] = "";
+		static char s_Root[64] = "";
 		if (s_Root[0] == 0)
 			Create(s_Root, sizeof(s_Root));
 		return s_Root;
@@ -38,11 +40,17 @@ public:
 private:
 	static void Create(char* as_Root, size_t au_Size)
 	{
-		snprintf(as_Root, au_Size, "/tmp/fudemaru-fuzz-XXXXXX");
+		// NOTE: in memory where the system has such a folder: ext4 flushes a file rewritten from
+		// empty when it is closed, and every input is such a file; on disk most of a run is waiting.
+		struct stat o_Shm;
+		const bool b_Shm = stat("/dev/shm", &o_Shm) == 0 && S_ISDIR(o_Shm.st_mode);
+		snprintf(as_Root, au_Size, "%s/fudemaru-fuzz-XXXXXX", b_Shm ? "/dev/shm" : "/tmp");
 		if (mkdtemp(as_Root) == nullptr)
 			abort();
 		std::filesystem::create_directories(std::string(as_Root) + "/Data");
 		LibGen_CFileSystem::Instance()->SetCurrentDir(as_Root);
+		// Nearly every input is a broken file: its line would cost more than its load.
+		LibGen_SetReportStream(nullptr);
 		atexit([] { std::error_code o_Err; std::filesystem::remove_all(Root(), o_Err); });
 	}
 };

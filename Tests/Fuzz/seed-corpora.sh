@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Fills OUT/<harness>/ with seed inputs: the real files of the Data folder (cut where they are
-# large) and small fixtures written here. Existing corpora are kept: the fuzzers add to them.
-# Usage: seed-corpora.sh DATA_DIR OUT_DIR
+# large), small fixtures written here, and the PNG seeds PNG_SEEDS writes. Existing corpora are
+# kept: the fuzzers add to them.
+# Usage: seed-corpora.sh DATA_DIR OUT_DIR PNG_SEEDS
 set -euo pipefail
 data=$1
 out=$2
+png_seeds=$3
 for h in dictionary stroke kanjilist font-bdf font-bin strings png config; do mkdir -p "$out/$h"; done
 
-# Dictionary: the comment line, the first kanji lines and the last one (which bounds the records).
+# Dictionary: short runs of real records behind the comment line. The first and the last kanji
+# bound the records the loader makes: runs of neighbours keep each try small and quick.
 if [ -f "$data/kanjidic" ]; then
-  { head -n 40 "$data/kanjidic"; tail -n 1 "$data/kanjidic"; } > "$out/dictionary/head"
+  for start in 2 700 2000 4500; do
+    sed -n "1p; ${start},$((start + 7))p" "$data/kanjidic" > "$out/dictionary/run$start"
+  done
 fi
 printf '# x\n\xb0\xa1 3021 U4e9c N43 B1 C7 G8 S7 F1509 P4-7-1 DB4.3 \xa5\xa2 \xa4\xa2.\xa4\xb8 {Asia} {rank next}\n\xb0\xa2 3022 U5516 B30 S12 \xa5\xa2\n' \
   > "$out/dictionary/two"
@@ -43,8 +48,10 @@ fi
 [ -d "$data/Languages" ] && cp "$data/Languages/"*.bin "$out/strings/"
 printf '\x02\x00\x00\x00\x0c\x00\x00\x00\x0e\x00\x00\x00A\x00B\x00' > "$out/strings/two"
 
-# Pictures: the small theme pieces (the backgrounds are too large to mutate quickly).
+# Pictures: the small theme pieces (the backgrounds are too large to mutate quickly), and a small
+# picture of every colour type, depth, transparency and interlacing.
 [ -d "$data/Themes" ] && find "$data/Themes" -name '*.png' -size -4k -exec cp -t "$out/png/" {} +
+"$png_seeds" "$out/png"
 
 [ -f "$data/config.xml" ] && cp "$data/config.xml" "$out/config/"
 printf '<Config Lang="fr" StartupList="Grade 1" QuizCardCount="300"/>' > "$out/config/short.xml"

@@ -1,5 +1,6 @@
 #include "CConfig.h"
 
+#include "ReportLines.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +48,42 @@ TEST_F(ConfigFile, QuizCardCountKeepsItsLowByteWithin2To32)
 	EXPECT_EQ(12, CardCount("QuizCardCount=\"12\""));
 	EXPECT_EQ(10, CardCount("QuizCardCount=\"many\""));
 	EXPECT_EQ(10, CardCount(""));
+	// The whole value must be a whole decimal number that an int holds; a sign is allowed.
+	EXPECT_EQ(10, CardCount("QuizCardCount=\"12abc\""));
+	EXPECT_EQ(10, CardCount("QuizCardCount=\"1e1\""));
+	EXPECT_EQ(10, CardCount("QuizCardCount=\"2147483648\""));
+	EXPECT_EQ(10, CardCount("QuizCardCount=\" 12\""));
+	EXPECT_EQ(10, CardCount("QuizCardCount=\"\""));
+	EXPECT_EQ(10, CardCount("QuizCardCount=\"-\""));
+	EXPECT_EQ(32, CardCount("QuizCardCount=\"2147483647\""));   // low byte 255
+	EXPECT_EQ(32, CardCount("QuizCardCount=\"-1\""));
+	EXPECT_EQ(5, CardCount("QuizCardCount=\"+5\""));
+}
+
+// Each problem of the file is one line naming it; the game's second reading says nothing.
+TEST_F(ConfigFile, ProblemsAreReportedOnceEach)
+{
+	ReportLines oReport;
+	Read("<Config Lang=\"De\" QuizCardCount=\"12abc\"/>");
+	Read("\x89\x01garbage\xff<<");
+	Read("<Config Lang=\"Fr\">\n</Confi>");
+	Read("<Settings/>");
+	CConfig oMissing;
+	oMissing.Load("/nonexistent/folder");
+	const std::string sFile = "Fudemaru: Data/config.xml: ";
+	EXPECT_EQ(oReport.Take(), (std::vector<std::string>{
+		sFile + "Lang \"De\" is none of En, Fr and It; the game speaks English",
+		sFile + "QuizCardCount \"12abc\" is no whole number; a quiz round deals 10 cards",
+		sFile + "Error document empty.",
+		sFile + "line 2, column 1: Error reading end tag.",
+		sFile + "has no Config element",
+		sFile + "cannot be opened (No such file or directory); the game speaks English, opens no list and deals no quiz cards"}));
+
+	Write("Data/config.xml", "<Config Lang=\"De\"/>");
+	CConfig oSecond;
+	EXPECT_TRUE(oSecond.Load(ms_Root.c_str(), false));
+	Read("<Config Lang=\"en\" StartupList=\"Grade 1\" QuizCardCount=\"12\"/>");
+	EXPECT_TRUE(oReport.Take().empty());
 }
 
 TEST_F(ConfigFile, StartupListNamedOrAbsent)

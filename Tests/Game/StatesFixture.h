@@ -81,8 +81,21 @@ protected:
 		return static_cast<CObjWndKanji*>(Browser()->mo_ManagerWnd.GetWindowCurrent(as8_Offset))->mu16_Kanji;
 	}
 
+	// After the last test, while the offscreen frame is still current, the run ends as a tool's
+	// does: nothing of the game is left for the leak checker.
+	class CEnd : public ::testing::Environment
+	{
+		void TearDown() override
+		{
+			if (sb_Booted)
+				Fudemaru_Stop();
+			sb_Booted = false;
+		}
+	};
+
 	static inline LibGfx_COffscreen so_Screen;
 	static inline bool sb_Booted = false;
+	static inline ::testing::Environment* const sp_End = ::testing::AddGlobalTestEnvironment(new CEnd());
 };
 
 #endif

@@ -3,7 +3,9 @@
 #include <set>
 #include <string>
 #include <gtest/gtest.h>
+#include "LibGen_CFileBuffer.h"
 #include "LibGen_CFileSystem.h"
+#include "ReportLines.h"
 #include "ScratchFolder.h"
 #include "TestAssert.h"
 
@@ -52,6 +54,28 @@ TEST_F(FileSystemTest, OpenFileJoinsTheCurrentDirectoryAndRefusesOverlongPaths)
 	p_File = FS::Instance()->OpenFile("./Data/kanjidic", "rb");
 	ASSERT_NE(p_File, nullptr);
 	fclose(p_File);
+}
+
+// A whole-file read that fails says so on one line that names the file; one that succeeds says nothing.
+TEST_F(FileSystemTest, FileBufferReportsWhyAReadFails)
+{
+	ReportLines o_Report;
+	const u32 u32_Before = LibGen_GetReportCount();
+	LibGen_CFileBuffer o_File;
+	Write("Data/big", std::string(100, 'x'));
+	EXPECT_FALSE(o_File.Load("./Data/absent"));
+	EXPECT_FALSE(o_File.Load("./Data/big", 99));
+	EXPECT_FALSE(o_File.Load("./Data"));
+	EXPECT_TRUE(o_File.Load("./Data/big", 100));
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{ "Fudemaru: Data/absent: cannot be opened (No such file or directory)",
+		"Fudemaru: Data/big: is 100 bytes long, more than the 99 a file of its kind may be",
+		"Fudemaru: Data: is no file but a folder or a device" }));
+	EXPECT_EQ(LibGen_GetReportCount(), u32_Before + 3);
+
+	LibGen_ReportXmlError("./Data/a.xml", 2, 7, "Error reading end tag.");
+	LibGen_ReportXmlError("./Data/a.xml", 0, 0, "");
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{ "Fudemaru: Data/a.xml: line 2, column 7: Error reading end tag.",
+		"Fudemaru: Data/a.xml: not well-formed XML" }));
 }
 
 TEST_F(FileSystemTest, ListingIsCappedAndFilteredByKind)

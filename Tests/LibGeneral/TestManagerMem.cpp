@@ -55,12 +55,14 @@ TEST_F(ManagerMemTest, SplitsAroundAlignmentGapsAndMergesBack)
 		"+Start[0x10001014] End[0x10001020] Size[00000012]\n"
 		"-Start[0x10001000] End[0x10001014] Size[00000020]\n" + ks_Sep +
 		"MEMORY (Free: 216  Used: 40 BiggestBloc: 204) \n" + ks_Sep);
+	EXPECT_EQ(40u, o_Mem.GetUsedSize());
 
 	o_Mem.FreeMem((void*)B);  // joins the gap after it
 	EXPECT_NE(Print(o_Mem).find("+Start[0x10001000] End[0x10001020] Size[00000032]\n"), std::string::npos);
 	o_Mem.FreeMem((void*)(B + 0x20));  // joins both neighbours
 	EXPECT_NE(Print(o_Mem).find(std::string(ks_Sep) + "+Start[0x10001000] End[0x10001100] Size[00000256]\n" + ks_Sep),
 	          std::string::npos);
+	EXPECT_EQ(0u, o_Mem.GetUsedSize());
 }
 
 TEST_F(ManagerMemTest, BestFitWithinTheFirstBlockWhoseMinimumIsBelowTheNeed)

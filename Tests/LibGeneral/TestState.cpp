@@ -64,6 +64,22 @@ TEST_F(StateTest, PushAndRemoveFollowTheProtocol)
 	EXPECT_EQ(Frame(), (Calls{"A.Main"}));
 }
 
+// Whoever ends a run removes every state as if one by one: only the current one was loaded
+// always; a request never pushed is simply deleted.
+TEST_F(StateTest, RemoveAllUnloadsFromTheTopAndDropsARequest)
+{
+	(new CLogState("A"))->State_Add();
+	Frame();
+	(new CLogState("B"))->State_Add();
+	Frame();
+	(new CLogState("C"))->State_Add();
+	gLog.clear();
+	LibGen_CState::RemoveAll();
+	EXPECT_EQ(gLog, (Calls{"C.delete", "B.UnloadAlways", "B.UnloadOnce", "B.delete", "A.UnloadOnce", "A.delete"}));
+	EXPECT_TRUE(Stack().empty());
+	EXPECT_EQ(Frame(), Calls{});
+}
+
 TEST_F(StateTest, ReplaceLeavesTheStateBelowAlone)
 {
 	CLogState* A = new CLogState("A");

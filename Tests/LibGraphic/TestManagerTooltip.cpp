@@ -53,6 +53,17 @@ TEST_F(ManagerTooltip, HintsStandFromTheRightEdgeAndCloseUp)
 	EXPECT_FALSE(Shown(Tooltip()->mo_KeyIcon[TT::ke_KeyId_Triangle]));
 	EXPECT_EQ(372, HintX(TT::ke_KeyId_Cross));
 	EXPECT_EQ(436, HintX(TT::ke_KeyId_Circle));
+
+	// A hidden hint holds no texture: after every mode's hints the bar holds what it shows.
+	const u16 u16_Label = Tooltip()->mo_KeyIcon[TT::ke_KeyId_Triangle].mo_Text.mu16_TextureId;
+	EXPECT_EQ(ke_Tex_None, u16_Label);
+	Tooltip()->ClearTxtAll();
+	for (const LibGfx_CObjIcon& oIcon : Tooltip()->mo_KeyIcon)
+		EXPECT_EQ(ke_Tex_None, oIcon.mo_Text.mu16_TextureId);
+	// Shown again, it draws its label as before.
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 1);
+	EXPECT_NE(ke_Tex_None, Tooltip()->mo_KeyIcon[TT::ke_KeyId_Cross].mo_Text.mu16_TextureId);
+	EXPECT_EQ(480 - 4 - 60, HintX(TT::ke_KeyId_Cross));
 }
 
 TEST_F(ManagerTooltip, LinesHideKeepingTheirTextAndFormatIntoTheirBuffer)

@@ -273,6 +273,32 @@ TEST_F(MenuManager, StoppingAgainChangesNothingAndNoClosedMenuStaysOnAFace)
 		EXPECT_FALSE(Visible(mo_Menu[i].mo_Obj));
 }
 
+// A menu destroyed while open leaves the stack: the rolls, the top menu's input and the final
+// Stop no longer reach it (under AddressSanitizer they read the freed menu).
+TEST_F(MenuManager, AMenuDestroyedWhileOpenLeavesTheStack)
+{
+	Manager()->Start();
+	Open(1);
+	{
+		LibGfx_CMenu oGone;
+		SItem oItem(true);
+		oGone.AddMenuItem(&oItem);
+		Manager()->MenuAdd(&oGone);
+		Updates(10);
+	}
+	EXPECT_EQ(nullptr, Manager()->mpo_Menu[1]);
+	EXPECT_TRUE(Manager()->mo_Face[1].mo_ChildList.empty());
+	Updates(32);
+	Release(ke_Key_Right | ke_Key_Cross);
+	Manager()->Update();
+	Release(ke_Key_Circle);
+	Manager()->Update();
+	NoKeys();
+	Updates(42);
+	EXPECT_EQ(1, Manager()->mu8_MenuCount);
+	EXPECT_TRUE(Visible(mo_Menu[0].mo_Obj));
+}
+
 namespace
 {
 	class MenuRender : public GfxTest
@@ -327,6 +353,5 @@ TEST_F(MenuRender, TheBandCrossesTheScreen)
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(-20.5f), ScreenY(0)));
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(20.5f), ScreenY(0)));
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(0), ScreenY(30.5f)));
-	// The manager lets go of the menu before the menu goes.
-	pManager->Stop();
+	// The menu goes before the fixture stops the manager: it has left the manager's stack.
 }

@@ -53,6 +53,10 @@ TEST_F(ObjIcon, LabelSitsJustOutsideThePictureOnItsSide)
 		EXPECT_EQ(0xffffffffu, At(c.o_Out.x, c.o_Out.y));
 		EXPECT_EQ(0xff000000u, At(c.o_Out.x * 4, c.o_Out.y * 4)) << "the label ends where it should";
 	}
+	// Any other position leaves the label where it was, its width the label's own.
+	oIcon.Load(ku16_Picture, 1, &mo_Font, mu8_Palette, static_cast<LibGfx_CObjIcon::enumTextPos>(7));
+	EXPECT_EQ(0x12u, oIcon.mo_Text.mu32_Align);
+	EXPECT_EQ(24, oIcon.GetWidth());
 	// Without a font only the picture shows.
 	oIcon.Load(ku16_Picture, 1, nullptr, mu8_Palette, LibGfx_CObjIcon::ke_TextPos_Right);
 	EXPECT_EQ(0, oIcon.mo_Text.mu16_TextureId);

@@ -1,5 +1,6 @@
 #include "GfxTestFixture.h"
 #include "PngWriter.h"
+#include "ReportLines.h"
 
 #include "LibGfx_PictureLoader.h"
 
@@ -85,6 +86,26 @@ TEST_F(PictureLoader, PalettedPicturesExpandWithTheirTransparency)
 	EXPECT_EQ(0xff090909u, Rgba(3));
 }
 
+// Every colour type in every depth, with and without transparency, decodes whole; an interlaced
+// picture gives the pixels of its plain twin.
+TEST_F(PictureLoader, EveryKindDecodesAndInterlacingChangesNoPixel)
+{
+	std::vector<unsigned char> oPlain;
+	for (const std::pair<std::string, SPngSpec>& oEntry : PngVariety())
+	{
+		SCOPED_TRACE(oEntry.first);
+		ASSERT_TRUE(Load(oEntry.second, ke_PixelFormat_8888));
+		ASSERT_EQ(oEntry.second.u_Width, mo_Pic.uWidth);
+		ASSERT_EQ(oEntry.second.u_Height, mo_Pic.uHeight);
+		const std::vector<unsigned char> oPixels(mo_Pic.pData, mo_Pic.pData + 4 * mo_Pic.uWidth * mo_Pic.uHeight);
+		if (oEntry.second.b_Interlace)
+		{
+			EXPECT_EQ(oPlain, oPixels);
+		}
+		oPlain = oPixels;
+	}
+}
+
 TEST_F(PictureLoader, SixteenBitFormatsKeepTheTopBits)
 {
 	const std::vector<unsigned char> oRow = {0xF0, 0x80, 0x18, 0xC0, 0x00, 0xFF, 0x08, 0x7F};
@@ -127,6 +148,7 @@ TEST_F(PictureLoader, RefusesPicturesWiderOrTallerThan2048)
 
 TEST_F(PictureLoader, MissingOrForeignFilesFail)
 {
+	ReportLines oReport;
 	mo_Pic.eFormat = ke_PixelFormat_8888;
 	EXPECT_FALSE(LoadPng("absent.png", &mo_Pic));
 	ASSERT_TRUE(WriteFileBytes(Scratch("short.png"), {0x89, 'P', 'N', 'G'}));
@@ -134,6 +156,12 @@ TEST_F(PictureLoader, MissingOrForeignFilesFail)
 	ASSERT_TRUE(WriteFileBytes(Scratch("text.png"), std::vector<unsigned char>(64, 'x')));
 	EXPECT_FALSE(LoadPng("text.png", &mo_Pic));
 	EXPECT_EQ(nullptr, mo_Pic.pData);
+	// libpng's own reason, on the file's one line (and none of its warnings).
+	EXPECT_FALSE(Load(Spec(3000, PNG_COLOR_TYPE_GRAY, 8, std::vector<unsigned char>(3000, 7)), ke_PixelFormat_8888));
+	EXPECT_EQ(oReport.Take(), (std::vector<std::string>{"Fudemaru: absent.png: cannot be opened (No such file or directory)",
+		"Fudemaru: short.png: is no PNG picture: it does not start with the PNG signature",
+		"Fudemaru: text.png: is no PNG picture: it does not start with the PNG signature",
+		"Fudemaru: pic.png: is a corrupt PNG picture (Invalid IHDR data)"}));
 }
 
 TEST_F(PictureLoader, TruncatedOrCorruptFilesFailCleanly)

@@ -95,6 +95,17 @@ TEST_F(Carousel, OneGoNextTurnsInTwentyFramesThenRests)
 	ExpectInFront(1);
 }
 
+// A state outside the enumeration is stored and keeps the turn's handler (a fixed type holds it).
+TEST_F(Carousel, AnOtherStateKeepsTheHandler)
+{
+	Fill(4);
+	mo_Wnd.GoNext();
+	mo_Wnd.SetState(static_cast<LibGfx_CManagerWnd::enumState>(9));
+	EXPECT_EQ(9u, static_cast<u32>(mo_Wnd.GetState()));
+	Updates(20);
+	EXPECT_EQ(1, mo_Wnd.GetWindowCurrentId());
+}
+
 TEST_F(Carousel, HeldGoNextChainsTurnsWithoutStopping)
 {
 	Fill(4);

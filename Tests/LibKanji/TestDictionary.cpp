@@ -1,5 +1,6 @@
 #include <string.h>
 #include "KanjiTestFiles.h"
+#include "ReportLines.h"
 #include "LibKanji_CDictionary.h"
 #include "../LibGeneral/TestAssert.h"
 
@@ -194,6 +195,10 @@ TEST_F(DictionaryTest, Lookups)
 
 TEST_F(DictionaryTest, CorruptFilesAreRefusedOrReadSafely)
 {
+	// Each refusal, and each line left out, is said on one line that names the file.
+	ReportLines o_Report;
+	const std::string s_NoKanjidic = "Fudemaru: Data/kanjidic: is no KANJIDIC file: the line after the first and the "
+		"last line must begin with EUC-JP kanji, the first one's code the lower";
 	EXPECT_FALSE(mo_Dict.Load("./Data/missing"));
 	EXPECT_FALSE(Load(""));
 	EXPECT_FALSE(Load("no newline at all"));
@@ -201,6 +206,12 @@ TEST_F(DictionaryTest, CorruptFilesAreRefusedOrReadSafely)
 	EXPECT_FALSE(Load(kHeader + "ab 3021 {not a kanji}\n"));
 	EXPECT_FALSE(mo_Dict.IsLoaded());
 	EXPECT_EQ(mo_Dict.GetKanjiFromEuc(0xB0A1), nullptr);
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{
+		"Fudemaru: Data/missing: cannot be opened (No such file or directory)", "Fudemaru: Data/kanjidic: is empty",
+		s_NoKanjidic, s_NoKanjidic, s_NoKanjidic }));
+	ASSERT_TRUE(Load(kHeader + kAb + " 3022 \n" + kAa + " 3021 \nxy 3021 \n" + kAb + " 3022 \n" + kAd + " 3024 \n"));
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{ "Fudemaru: Data/kanjidic: 3 lines skipped: they begin with "
+		"no kanji between the first and the last line's, or with one already read" }));
 
 	// Every cut of a good file loads without reading past its end (checked under the sanitizers too).
 	const std::string s_Good = kHeader + kAa + " 3021 U4e9c B1 C7 DB3.12 {Asia} " + kKataA + " \n" +

@@ -1,5 +1,6 @@
 #include <vector>
 #include "KanjiTestFiles.h"
+#include "ReportLines.h"
 #include "LibKanji_CDictionary.h"
 #include "LibKanji_CKanjiList.h"
 #include "../LibGeneral/TestAssert.h"
@@ -191,6 +192,45 @@ TEST_F(KanjiListTest, DeeplyNestedListFilesAreRefused)
 	EXPECT_EQ(mp_Lists->GetListInfo("Deep"), nullptr);
 	ASSERT_NE(mp_Lists->GetListInfo("Fine"), nullptr);
 	EXPECT_TRUE(mp_Lists->Load_KanjiList(mp_Lists->GetListInfo("Fine")));
+}
+
+// Each list problem is one line that names the file and says what is wrong.
+TEST_F(KanjiListTest, ProblemsAreReportedOneLineEach)
+{
+	ReportLines o_Report;
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{ "Fudemaru: Data/KanjiList/: holds no kanji list: no UTF-16 "
+		"text list and no KanjiList element with a Name" }));
+
+	// TinyXML's row and column of a syntax error; the lists of that file are gone.
+	WriteXml("<KanjiList Name=\"A\">\n  <Filter Index=\"G\" Value=\"1\">\n</KanjiList>\n");
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{
+		"Fudemaru: Data/KanjiList/Lists.xml: line 4, column 1: Error reading end tag.",
+		"Fudemaru: Data/KanjiList/: holds no kanji list: no UTF-16 text list and no KanjiList element with a Name" }));
+
+	// A Source that names no list, one that leads back, a field that does not exist.
+	WriteXml("<KanjiList Name=\"Typo\" Source=\"Nothing\"><Filter Index=\"Gr\" Value=\"1\"/><Sort Index=\"S\"/></KanjiList>\n"
+		"<KanjiList Name=\"Ping\" Source=\"Pong\"/><KanjiList Name=\"Pong\" Source=\"Ping\"/>");
+	Codes("Typo");
+	Codes("Ping", false);
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{
+		"Fudemaru: Data/KanjiList/Lists.xml: list \"Typo\": its Source \"Nothing\" names no list; it starts from the whole dictionary",
+		"Fudemaru: Data/KanjiList/Lists.xml: list \"Typo\": line 2: Filter Index \"Gr\" names no field; it is ignored",
+		"Fudemaru: Data/KanjiList/Lists.xml: list \"Pong\": its Source \"Ping\" leads back to a list it is loaded for; the list stays empty" }));
+
+	// Past 64 lists: which ones are left out. Text lists take the first places.
+	std::string s_Many;
+	for (int i = 0; i < 65; ++i)
+		s_Many += "<KanjiList Name=\"L" + std::to_string(i) + "\"/>";
+	Write("Data/KanjiList/Text.txt", Utf16({ 0x4e9c }, false, false));
+	WriteXml(s_Many);
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{ "Fudemaru: Data/KanjiList/: 66 lists found, only the first 64 "
+		"are kept: text lists first, then the XML lists in file order; left out: \"L63\", \"L64\"" }));
+	// Sound lists say nothing.
+	EXPECT_TRUE(mp_Lists->Load_KanjiList(mp_Lists->GetListInfo("L0")));
+	EXPECT_TRUE(o_Report.Take().empty());
 }
 
 TEST_F(KanjiListTest, RealLists)

@@ -1,5 +1,6 @@
 #include <vector>
 #include "KanjiTestFiles.h"
+#include "ReportLines.h"
 #include "LibKanji_CStroke.h"
 #include "LibKanji_CDictionary.h"
 #include "../LibGeneral/TestAssert.h"
@@ -176,6 +177,8 @@ TEST_F(StrokeTest, TruncatedOrMiscountedFilesAreRefused)
 	}
 	EXPECT_TRUE(Load(s_Good.substr(0, s_Good.size() - 4)));
 
+	// Each refusal is one line that names the file and says what is wrong.
+	ReportLines o_Report;
 	CDbWriter o_Fewer;
 	o_Fewer.Header({ { 0xB0A1, 1 } }, 3);
 	EXPECT_FALSE(Load(TwoSingles(o_Fewer).End().ms_Bytes));
@@ -188,7 +191,16 @@ TEST_F(StrokeTest, TruncatedOrMiscountedFilesAreRefused)
 	CDbWriter o_TooManyParts;
 	o_TooManyParts.Header({ { 0xB0A1, 1 } }, 1).Element(1, 0, { 1, 1, 1, 1, 1 });
 	EXPECT_FALSE(Load(o_TooManyParts.End().ms_Bytes));
+	EXPECT_FALSE(Load(s_Good.substr(0, 3)));
 	EXPECT_FALSE(mo_Stroke.Load("./Data/missing.db"));
+	const std::string s_File = "Fudemaru: Data/FudemaruStroke.db: ";
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{
+		s_File + "holds fewer element records than the 3 its header announces",
+		s_File + "holds more element records than the 1 its header announces",
+		s_File + "announces no keys or no elements",
+		s_File + "element record 1 of 1 is cut short or has more than 4 parts",
+		s_File + "is cut short in its key table",
+		"Fudemaru: Data/missing.db: cannot be opened (No such file or directory)" }));
 
 	// Nothing loaded: no strokes, the glyph is shown instead.
 	EXPECT_EQ(Segments(0xB0A1, 96), 0);

@@ -83,11 +83,12 @@ TEST_F(FontTest, MeasuringPassReportsWhatIsWrong)
 		{ BdfFont("8 8 0 0", "ENCODING 65\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n"), "Error: Missing Info for Character : 65\n" },
 		{ "STARTFONT 2.1\n" + s_A, "Error: Missing Info for Font (FONTBOUNDINGBOX)\n" },
 	};
+	// One line, naming the file, then the reader's own words.
 	for (const auto& o_Case : ao_Cases)
-		EXPECT_EQ(o_Case.ms_Message, LoadBdfText(o_Case.ms_Text, false));
+		EXPECT_EQ(std::string("Fudemaru: f.bdf: ") + o_Case.ms_Message, LoadBdfText(o_Case.ms_Text, false));
 }
 
-TEST_F(FontTest, FillingPassRefusesBadBitmapsSilently)
+TEST_F(FontTest, FillingPassRefusesBadBitmapsWithOneLine)
 {
 	const std::string as_Bad[] = {
 		BdfFont("8 8 0 0", BdfChar(65, 8, "8 2 0 0", "8\n0\n")),           // odd row
@@ -101,7 +102,8 @@ TEST_F(FontTest, FillingPassRefusesBadBitmapsSilently)
 			BdfChar(0x2221, 8, "1 1 0 0", "80\n")),
 	};
 	for (const std::string& s_Text : as_Bad)
-		EXPECT_EQ("", LoadBdfText(s_Text, false)) << s_Text;
+		EXPECT_EQ("Fudemaru: f.bdf: a character's BITMAP rows do not fill its BBX exactly, or come before its ENCODING\n",
+			LoadBdfText(s_Text, false)) << s_Text;
 }
 
 TEST_F(FontTest, OverlongLinesAreCutWithoutSpillingIntoTheNextRead)

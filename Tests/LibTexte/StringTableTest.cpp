@@ -1,6 +1,7 @@
 #include <string>
 #include <gtest/gtest.h>
 #include "LibText_CManagerString.h"
+#include "ReportLines.h"
 #include "TestAssert.h"
 #include "TextFixture.h"
 
@@ -63,12 +64,21 @@ TEST_F(StringTableTest, InconsistentTablesAreRefused)
 		U32(2) + U32(12) + U32(16) + std::string("one\0two", 7),            // the last text has no NUL
 		U32(0x40000000) + U32(12),                                          // a count that overflows 32 bits
 	};
+	ReportLines o_Report;
 	for (const std::string& s_Bad : as_Bad)
 	{
 		Write("Lang/Language00.bin", s_Bad);
 		EXPECT_FALSE(mp_Strings->Load(0));
 		EXPECT_STREQ("", mp_Strings->GetString(1));
 	}
+	// One line each, naming the file: all the interface texts of that language are blank.
+	const std::string s_File = "Fudemaru: Lang/Language00.bin: ";
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{
+		s_File + "is 2 bytes long: too short for the count of its strings",
+		s_File + "is cut or corrupt: string 2, at byte 20, does not end inside its 20 bytes",
+		s_File + "is cut or corrupt: string 2, at byte 99, does not end inside its 20 bytes",
+		s_File + "is cut or corrupt: string 2, at byte 16, does not end inside its 19 bytes",
+		s_File + "is cut short: 8 bytes cannot hold the offsets of its 1073741824 strings" }));
 	// A loaded table is let go when the next load fails.
 	Write("Lang/Language01.bin", ks_Table);
 	ASSERT_TRUE(mp_Strings->Load(1));

@@ -91,6 +91,10 @@ TEST_F(TextBaseTest, TwoByteTextBreaksBetweenCharacters)
 	// A lead byte with nothing after it is one byte without a glyph.
 	Layout(40, "a\xB0");
 	EXPECT_EQ("0-1:8", Lines(mo_Text));
+	// Any other type: every byte a character without a glyph.
+	mo_Text.TxtSetTextType(static_cast<TB::enumTxtType>(5));
+	Layout(40, "a\xB0\xA1");
+	EXPECT_EQ("0-2:0", Lines(mo_Text));
 }
 
 TEST_F(TextBaseTest, TextIsCutAt512Lines)

@@ -1,7 +1,15 @@
 // Reads the Data folder with the game's own loaders and prints what they found as JSON.
+#include "CConfig.h"
 #include "CDataFolder.h"
 #include "CTextConvert.h"
+#include "Fudemaru.h"
+#include "GameMode/CState_Loading.h"
+#include "GameMode/GameView.h"
 #include "LibGen_CFileSystem.h"
+#include "LibGen_Utils.h"
+#include "LibGfx_CEngine.h"
+#include "LibGfx_CManagerTexture.h"
+#include "LibGfx_COffscreen.h"
 #include "LibKanji_CDictionary.h"
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CStroke.h"
@@ -19,7 +27,7 @@ namespace
 
 	int Usage()
 	{
-		fprintf(stderr, "usage: %s [--data DIR] kanji C | lists | list NAME | strokes C | strings LANG\n", kProgram);
+		fprintf(stderr, "usage: %s [--data DIR] kanji C | lists | list NAME | strokes C | strings LANG | check\n", kProgram);
 		return 2;
 	}
 
@@ -177,7 +185,7 @@ namespace
 		char* p_End = nullptr;
 		const unsigned long u_Lang = strtoul(as_Arg, &p_End, 10);
 		LibText_CManagerString* p_Strings = LibText_CManagerString::Instance();
-		p_Strings->SetLanguagePath("./Data/Languages");
+		p_Strings->SetLanguagePath(ks_LanguageFolder);
 		if (as_Arg[0] < '0' || as_Arg[0] > '9' || *p_End != 0 || u_Lang > 99 || !p_Strings->Load((u8)u_Lang))
 			return Fail("no language", as_Arg);
 		std::string s_Strings;
@@ -192,6 +200,43 @@ namespace
 		}
 		printf("{\"count\":%u,\"strings\":{%s}}\n", u_Total, s_Strings.c_str());
 		return 0;
+	}
+
+	// The whole Data folder through the game's loaders, with the game's paths: each problem is
+	// the game's own line on standard error; {"problems":N} closes the run, exit 1 when N > 0.
+	int Check(const char* as_Folder)
+	{
+		CConfig o_Config;
+		o_Config.Load(as_Folder);
+		goFontAscii.LoadBdf(ks_FontAsciiFile);
+		goFontAsciiSmall.LoadBdf(ks_FontAsciiSmallFile);
+		LibText_CManagerString* p_Strings = LibText_CManagerString::Instance();
+		p_Strings->SetLanguagePath(ks_LanguageFolder);
+		for (u8 u8_Lang = 0; u8_Lang < CConfig::ku_Language_Total; ++u8_Lang)
+			p_Strings->Load(u8_Lang);
+		// The pictures become textures as in the game, so that one too large for the video
+		// memory is found too.
+		LibGfx_COffscreen o_Screen;
+		if (o_Screen.Create(ku16_Screen_Width, ku16_Screen_Height))
+		{
+			LibGfx_CEngine::Instance()->Load();
+			LibGfx_CManagerTexture::Instance()->LoadBaseTextures();
+			LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundIntro);
+			LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundScreen);
+			LibGfx_CManagerTexture::Instance()->FreeAllTexture();
+			LibGfx_CEngine::Instance()->Unload();
+		}
+		else
+			fprintf(stderr, "%s: no offscreen frame: the theme pictures are not checked\n", kProgram);
+		for (int e = 0; e < CState_Loading::ke_Step__Total; ++e)
+			CState_Loading::LoadStep(static_cast<CState_Loading::enumStep>(e));
+		// Every list, as the chooser would load it: a Source loop or an unknown field shows here.
+		LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+		for (u8 i = 0; i < p_Lists->GetListCount(); ++i)
+			p_Lists->Load_KanjiList(i);
+		const u32 u32_Problems = LibGen_GetReportCount();
+		printf("{\"problems\":%u}\n", u32_Problems);
+		return u32_Problems != 0 ? 1 : 0;
 	}
 }
 
@@ -210,7 +255,7 @@ int main(int argc, char** argv)
 		return Usage();
 	const std::string s_Command = o_Args[0];
 	const bool b_Arg = o_Args.size() == 2;
-	if (!((s_Command == "lists" && o_Args.size() == 1) ||
+	if (!(((s_Command == "lists" || s_Command == "check") && o_Args.size() == 1) ||
 			((s_Command == "kanji" || s_Command == "list" || s_Command == "strokes" || s_Command == "strings") && b_Arg)))
 		return Usage();
 
@@ -218,6 +263,8 @@ int main(int argc, char** argv)
 	if (!o_Folder.Find(argv[0], s_Data))
 		return Fail("no data folder at", s_Data.c_str());
 	LibGen_CFileSystem::Instance()->SetCurrentDir(o_Folder.Get());
+	if (s_Command == "check")
+		return Check(o_Folder.Get());
 	if (s_Command == "strings")
 		return PrintStrings(o_Args[1]);
 

@@ -6,6 +6,8 @@
 #include "Fudemaru.h"
 #include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
+#include "LibGen_CManagerMem.h"
+#include "LibGfx_CManagerTexture.h"
 #include "LibGfx_CManagerTooltip.h"
 #include "LibGfx_COffscreen.h"
 #include "LibInput_ManagerKey_Headless.h"
@@ -13,12 +15,18 @@
 
 #include <GL/gl.h>
 #include <cxxabi.h>
+#include <malloc.h>
+#include <sys/resource.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <list>
 #include <sstream>
 #include <string>
+#include <typeindex>
 #include <typeinfo>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -28,12 +36,13 @@ namespace
 		int mi_Width = 480;
 		int mi_Height = 272;
 		unsigned int mu_Seed = 1;
+		bool mb_KeepRunning = false;
 		std::string ms_Script;
 	};
 
 	int Usage()
 	{
-		fprintf(stderr, "usage: fudemaru-replay [--data DIR] [--size WxH] [--seed N] SCRIPT\n");
+		fprintf(stderr, "usage: fudemaru-replay [--data DIR] [--size WxH] [--seed N] [--keep-running] SCRIPT\n");
 		return 2;
 	}
 
@@ -54,6 +63,8 @@ namespace
 			}
 			else if (sArg == "--seed" && bHasValue)
 				ao_Options.mu_Seed = static_cast<unsigned int>(strtoul(argv[++i], nullptr, 10));
+			else if (sArg == "--keep-running")
+				ao_Options.mb_KeepRunning = true;
 			else if (sArg.size() > 1 && sArg[0] == '-')
 				return false;
 			else if (ao_Options.ms_Script.empty())
@@ -116,12 +127,66 @@ namespace
 		return oProblems.empty();
 	}
 
-	void PrintSummary(unsigned long au_Frames, bool ab_Quit)
+	// What the screens hold of the fixed texture budget: custom texture slots and palettes locked,
+	// and the bytes of the video-memory pool handed out.
+	void PrintMemory()
+	{
+		const LibGfx_CManagerTexture* pTextures = LibGfx_CManagerTexture::Instance();
+		int iTextures = 0;
+		for (u16 u = ke__Custom_Start; u <= ke__Custom_End; ++u)
+			iTextures += pTextures->mb_TextureUsed[u];
+		int iPalettes = 0;
+		for (bool bUsed : pTextures->mb_PaletteUsed)
+			iPalettes += bUsed;
+		// The process's heap in use and its peak resident size, for soaks that watch for growth.
+		rusage oUsage = {};
+		getrusage(RUSAGE_SELF, &oUsage);
+		printf("memory: textures %d, palettes %d, vram %lu, heap %zu, peak %ld kB\n", iTextures, iPalettes,
+			static_cast<unsigned long>(gManagerVRam.GetUsedSize()), mallinfo2().uordblks, oUsage.ru_maxrss);
+	}
+
+	// The frames each kind of state spent on top of the stack, in the order first seen.
+	class CScreenFrames
+	{
+	public:
+		void Count()
+		{
+			const std::list<LibGen_CState*>& oStack = LibGen_CState::GetStateList();
+			if (oStack.empty())
+				return;
+			const std::type_index oType(typeid(*oStack.back()));
+			for (std::pair<std::type_index, unsigned long>& oEntry : mo_Frames)
+				if (oEntry.first == oType)
+				{
+					++oEntry.second;
+					return;
+				}
+			mo_Frames.emplace_back(oType, 1);
+			mo_Names.push_back(ClassName(oStack.back()));
+		}
+		void Print() const
+		{
+			printf("screens:");
+			for (size_t i = 0; i < mo_Frames.size(); ++i)
+				printf("%s %s %lu", i ? "," : "", mo_Names[i].c_str(), mo_Frames[i].second);
+			printf("\n");
+		}
+
+	private:
+		std::vector<std::pair<std::type_index, unsigned long>> mo_Frames;
+		std::vector<std::string> mo_Names;
+	};
+
+	void PrintSummary(unsigned long au_Frames, bool ab_Quit, unsigned long au_Quits, const CScreenFrames& ao_Screens)
 	{
 		printf("frames: %lu\n", au_Frames);
 		PrintStack();
 		printf("quit: %s\n", ab_Quit ? "yes" : "no");
+		if (au_Quits != 0)
+			printf("quits kept running: %lu\n", au_Quits);
 		PrintScreen();
+		PrintMemory();
+		ao_Screens.Print();
 	}
 }
 
@@ -166,13 +231,25 @@ int main(int argc, char** argv)
 	Fudemaru_Start(oData.Get(), oOptions.mu_Seed);
 
 	unsigned long uFrames = 0;
+	unsigned long uQuits = 0;
 	bool bQuit = false;
 	bool bInkClean = true;
+	CScreenFrames oScreens;
 	auto RunFrames = [&](u32 au32_Count) {
-		for (u32 i = 0; i < au32_Count && !bQuit; ++i)
+		for (u32 i = 0; i < au32_Count && !bQuit;)
 		{
 			if (Fudemaru_Frame())
+			{
 				++uFrames;
+				++i;
+				oScreens.Count();
+			}
+			else if (oOptions.mb_KeepRunning)
+			{
+				// A soak goes on through the menu's quit entry: the request is counted and dropped.
+				gb_QuitProgram = false;
+				++uQuits;
+			}
 			else
 				bQuit = true;
 		}
@@ -200,18 +277,23 @@ int main(int argc, char** argv)
 				if (!oScreen.SavePng(oStep.ms_File.c_str()))
 				{
 					fprintf(stderr, "fudemaru-replay: line %d: cannot write %s\n", oStep.mi_Line, oStep.ms_File.c_str());
+					Fudemaru_Stop();
 					return 1;
 				}
 				break;
 			case CReplayScript::ke_Print:
 				PrintStack();
 				PrintScreen();
+				PrintMemory();
 				break;
 			case CReplayScript::ke_Ink:
 				bInkClean = CheckInk(oStep.mi_Line) && bInkClean;
 				break;
 		}
 	}
-	PrintSummary(uFrames, bQuit);
+	PrintSummary(uFrames, bQuit, uQuits, oScreens);
+	// The summary is out before a leak checker, if any, reports at exit.
+	fflush(stdout);
+	Fudemaru_Stop();
 	return bInkClean ? 0 : 1;
 }

@@ -1,11 +1,12 @@
 # Fetches the KanjiVG npm package into CACHE_DIR, checks its sha512 integrity and unpacks it.
-# Run with -DCACHE_DIR=... -DPACKAGE=name@version -DINTEGRITY=sha512-... -DMARKER=file.
-# A cache whose marker exists is used as it is; the marker is only touched so the build sees it
-# as current.
+# Run with -DCACHE_DIR=... -DPACKAGE=name@version -DINTEGRITY=sha512-... -DMARKER=file -DSTAMP=file.
+# A cache whose marker exists is used as it is. The cache is shared by every build tree, the
+# stamp is the calling tree's own: a second tree (a sanitizer or fuzz build) stamps itself and
+# leaves the marker alone, so the first tree's stroke database stays current.
 cmake_minimum_required(VERSION 3.25)
 
 if(EXISTS "${MARKER}")
-  file(TOUCH "${MARKER}")
+  file(TOUCH "${STAMP}")
   return()
 endif()
 
@@ -69,3 +70,4 @@ if(NOT rc EQUAL 0 OR NOT IS_DIRECTORY "${CACHE_DIR}/package/dist/orig/main")
 endif()
 file(RENAME "${CACHE_DIR}/package" "${unpacked}")
 file(WRITE "${MARKER}" "${PACKAGE} sha512 ${actual}\n")
+file(TOUCH "${STAMP}")

@@ -1,4 +1,5 @@
 #include "CReplayScript.h"
+#include "CSoakScript.h"
 
 #include "LibInput_ManagerKey.h"
 
@@ -40,4 +41,52 @@ TEST(ReplayScript, WrongLinesAreNamed)
 		EXPECT_FALSE(oScript.Parse(c.text)) << c.text;
 		EXPECT_EQ(c.error, oScript.GetError());
 	}
+}
+
+// A random soak is a valid script, the same for a seed, of exactly the frames asked: every button
+// goes down, up and is tapped, several at once, 1 to 20 frames apart, with prints on the way.
+TEST(SoakScript, RandomScriptsFromASeed)
+{
+	CSoakScript oSoak;
+	const std::string sText = oSoak.Random(5, 20000);
+	EXPECT_EQ(20000u, oSoak.GetFrames());
+	EXPECT_EQ(sText, CSoakScript().Random(5, 20000));
+	EXPECT_NE(sText, CSoakScript().Random(6, 20000));
+	CReplayScript oScript;
+	ASSERT_TRUE(oScript.Parse(sText)) << oScript.GetError();
+
+	u32 u32_Frames = 0, u32_Tapped = 0, u32_Down = 0, u32_Up = 0, u32_Prints = 0;
+	bool bSeveral = false;
+	for (const CReplayScript::SStep& oStep : oScript.GetSteps())
+	{
+		switch (oStep.me_Command)
+		{
+			case CReplayScript::ke_Frames:
+				EXPECT_GE(oStep.mu32_Value, 1u);
+				u32_Frames += oStep.mu32_Value;
+				break;
+			case CReplayScript::ke_Tap: u32_Tapped |= oStep.mu32_Value; ++u32_Frames; break;
+			case CReplayScript::ke_Down:
+				u32_Down |= oStep.mu32_Value;
+				bSeveral = bSeveral || (oStep.mu32_Value & (oStep.mu32_Value - 1)) != 0;
+				break;
+			case CReplayScript::ke_Up: u32_Up |= oStep.mu32_Value; break;
+			case CReplayScript::ke_Print: ++u32_Prints; break;
+			case CReplayScript::ke_Shot: ADD_FAILURE() << "a soak saves no picture"; break;
+			case CReplayScript::ke_Ink: ADD_FAILURE() << "a soak checks no ink"; break;
+		}
+	}
+	EXPECT_EQ(20000u, u32_Frames);
+	u32 u32_All = 0;
+	for (u32 u32_Key : {ke_Key_Select, ke_Key_Start, ke_Key_Up, ke_Key_Right, ke_Key_Down, ke_Key_Left, ke_Key_L, ke_Key_R,
+			ke_Key_Triangle, ke_Key_Circle, ke_Key_Cross, ke_Key_Square, ke_Key_Home, ke_Key_Hold, ke_Key_Note})
+		u32_All |= u32_Key & ku_Key_BitMask;
+	EXPECT_EQ(u32_All, u32_Tapped);
+	EXPECT_EQ(u32_Tapped, u32_Down);
+	EXPECT_EQ(u32_Down, u32_Up);
+	EXPECT_TRUE(bSeveral);
+	EXPECT_GT(u32_Prints, 10u);
+
+	// The tour is a valid script too.
+	EXPECT_TRUE(oScript.Parse(CSoakScript().Tour(2))) << oScript.GetError();
 }
