@@ -30,7 +30,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
 now() { date +%s.%N; }
-bar_at() { cp "$work/fb/Xvfb_screen0" "$work/s.xwd"; "$pixels" none "$work/s.xwd" $(($1 + 4)) $(($2 + 250)) 64 16 6A66BF >/dev/null; [ $? -eq 1 ]; }
+bar_at() { cp "$work/fb/Xvfb_screen0" "$work/s.xwd"; "$pixels" none "$work/s.xwd" $(($1 + 4)) $(($2 + 250)) 64 16 3634C6 >/dev/null; [ $? -eq 1 ]; }
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/{x=$4} /Absolute upper-left Y:/{y=$4} END{print x, y}'; }
 
 # Seconds from the start to the first frame of one run; $1 the title, then the command.
