@@ -11,6 +11,7 @@ set -u
 src=$(pwd); out=$src/build-win; host=$src/build
 pixels=$host/Tests/bin/scenario-pixels
 work=$(mktemp -d)
+source "$src/Tests/Window/xvfb.sh"
 xvfb_pid=""; game_pid=""
 export WINEPREFIX=$out/wineprefix WINEDLLOVERRIDES="mscoree,mshtml="
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
@@ -23,11 +24,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkdir "$work/fb"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$work/fb" -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb || { echo "Xvfb did not start"; exit 1; }
 
 now() { date +%s.%N; }
 bar_at() { cp "$work/fb/Xvfb_screen0" "$work/s.xwd"; "$pixels" none "$work/s.xwd" $(($1 + 4)) $(($2 + 250)) 64 16 3634C6 >/dev/null; [ $? -eq 1 ]; }

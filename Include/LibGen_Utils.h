@@ -24,8 +24,10 @@ inline int LibGen_EucToJisIndex(u8 au8_High, u8 au8_Low)
 // declarations are skipped; quoted attribute values may hold '>'.
 bool XmlDepthWithin(const char* as_Text, u32 au32_DepthMax);
 
-// The program's only diagnostic channel: formatted into 512 bytes, written to standard output.
+// The program's only diagnostic channel: formatted into 512 bytes (longer texts are cut), then
+// written by the platform's side: standard output, or the debugger's output on Windows.
 void DebugOutput(const char* as_Format, ...) __attribute__((format(printf, 1, 2)));
+void LibGen_DebugWrite(const char* as_Text);
 
 // A data file that failed to load, or loaded only in part: one line on standard error,
 // "Fudemaru: FILE: WHAT", the file named without its leading "./". Every loader reports through

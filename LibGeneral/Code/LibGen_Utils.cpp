@@ -153,6 +153,16 @@ u32 LibGen_GetReportCount()
 	return su32_ReportCount;
 }
 
+void DebugOutput(const char* as_Format, ...)
+{
+	char s_Text[512];
+	va_list o_Args;
+	va_start(o_Args, as_Format);
+	vsnprintf(s_Text, sizeof(s_Text), as_Format, o_Args);
+	va_end(o_Args);
+	LibGen_DebugWrite(s_Text);
+}
+
 void FrameRate()
 {
 }

@@ -1,6 +1,5 @@
 #include <windows.h>
 #include <assert.h>
-#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include "LibGen_Utils.h"
@@ -8,15 +7,9 @@
 
 HWND gp_Window = nullptr;
 
-void DebugOutput(const char* as_Format, ...)
+void LibGen_DebugWrite(const char* as_Text)
 {
-	// Longer texts are cut to the buffer.
-	char s_Text[512];
-	va_list o_Args;
-	va_start(o_Args, as_Format);
-	vsnprintf(s_Text, sizeof(s_Text), as_Format, o_Args);
-	va_end(o_Args);
-	OutputDebugStringA(s_Text);
+	OutputDebugStringA(as_Text);
 }
 
 void LibGen_AssertFail(const char* as_Cond, int ai_Line, const char* as_File, const char*)

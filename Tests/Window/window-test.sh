@@ -6,6 +6,7 @@
 set -u
 program=$1; pixels=$2
 work=$(mktemp -d)
+source "$(dirname "$0")/xvfb.sh"
 xvfb_pid=""; game_pid=""
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
@@ -15,12 +16,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-mkdir "$work/fb"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$work/fb" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb || fail "Xvfb did not start"
 
 # The game exits from its frame with its states in place, as it is meant to: under the leak
 # checker that exit is left unchecked here; the replay, which plays the same states, ends them.

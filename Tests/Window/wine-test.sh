@@ -9,6 +9,7 @@ set -u
 src=$1; host=$2; glut=$3; pixels=$4; werror=${5:-OFF}
 out=$src/build-win
 work=$(mktemp -d)
+source "$(dirname "$0")/xvfb.sh"
 xvfb_pid=""; game_pid=""
 export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
@@ -29,12 +30,7 @@ bash "$src/Tools/Windows/build.sh" "$src" "$out" "$host/Data" "$werror" >"$work/
   { tail -n 30 "$work/build.log"; fail "the Windows build failed"; }
 echo "Fudemaru.exe: $(stat -c %s "$out/Fudemaru.exe") bytes"
 
-mkdir "$work/fb"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$work/fb" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb || fail "Xvfb did not start"
 
 # The prefix is made once and kept in the build folder; Wine is slow to start the first time.
 booted=no
