@@ -1,5 +1,7 @@
 #include "CConfig.h"
 
+#include "CPlayerFolder.h"
+
 #include "LibGen_Utils.h"
 #include "LibKanji_CKanjiList.h"
 
@@ -11,6 +13,7 @@
 #include <cstring>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 #include <tinyxml.h>
 
 namespace
@@ -23,17 +26,17 @@ namespace
 
 	// One line about the file, unless this is the game's second reading of it. Attribute values
 	// may be long: the line keeps its first 512 bytes.
-	void Report(bool ab_Report, const char* as_Format, ...) __attribute__((format(printf, 2, 3)));
-	void Report(bool ab_Report, const char* as_Format, ...)
+	void Report(bool ab_Report, const char* as_File, const char* as_Format, ...) __attribute__((format(printf, 3, 4)));
+	void Report(bool ab_Report, const char* as_File, const char* as_Format, ...)
 	{
 		if (!ab_Report)
 			return;
-		char sWhat[512];
-		va_list oArgs;
-		va_start(oArgs, as_Format);
-		vsnprintf(sWhat, sizeof(sWhat), as_Format, oArgs);
-		va_end(oArgs);
-		LibGen_ReportData(ks_ConfigName, "%s", sWhat);
+		char s_What[512];
+		va_list o_Args;
+		va_start(o_Args, as_Format);
+		vsnprintf(s_What, sizeof(s_What), as_Format, o_Args);
+		va_end(o_Args);
+		LibGen_ReportData(as_File, "%s", s_What);
 	}
 
 	// The whole text as a decimal integer that an int holds, with an optional sign: "12abc",
@@ -59,77 +62,98 @@ CConfig::CConfig()
 	: mu8_Language(0), mb_HasStartupList(false), mu8_QuizCardCount(0)
 {
 	ms_StartupList[0] = '\0';
+	snprintf(ms_StartupFile, sizeof(ms_StartupFile), "%s", ks_ConfigName);
 }
 
 bool CConfig::Load(const char* as_Folder, bool ab_Report)
 {
-	char sPath[1100];
-	if (snprintf(sPath, sizeof(sPath), "%s/%s", as_Folder, ks_ConfigName) >= static_cast<int>(sizeof(sPath)))
-		return false;
+	char s_Path[1100];
+	bool b_Loaded = false;
+	if (snprintf(s_Path, sizeof(s_Path), "%s/%s", as_Folder, ks_ConfigName) < static_cast<int>(sizeof(s_Path)))
+		b_Loaded = LoadFile(s_Path, ks_ConfigName, ab_Report, true);
+	// The player's file is theirs to write or not: a missing one is no problem.
+	struct stat o_Stat;
+	if (CPlayerFolder::GetConfigFile(s_Path, sizeof(s_Path)) && stat(s_Path, &o_Stat) == 0)
+		b_Loaded = LoadFile(s_Path, s_Path, ab_Report, false) || b_Loaded;
+	return b_Loaded;
+}
 
+bool CConfig::LoadFile(const char* as_Path, const char* as_Name, bool ab_Report, bool ab_Shipped)
+{
 	// The file is measured before TinyXML, which would recurse once per level of a hostile nesting.
-	FILE* pFile = fopen(sPath, "rb");
-	if (pFile == nullptr)
+	FILE* p_File = fopen(as_Path, "rb");
+	if (p_File == nullptr)
 	{
-		Report(ab_Report, "cannot be opened (%s); the game speaks English, opens no list and deals no quiz cards", strerror(errno));
+		Report(ab_Report, as_Name, "cannot be opened (%s); the game speaks English, opens no list and deals no quiz cards", strerror(errno));
 		return false;
 	}
-	std::vector<char> oText(kConfigSizeMax + 1);
-	const size_t uSize = fread(oText.data(), 1, oText.size(), pFile);
-	fclose(pFile);
-	if (uSize > kConfigSizeMax)
+	std::vector<char> o_Text(kConfigSizeMax + 1);
+	const size_t u_Size = fread(o_Text.data(), 1, o_Text.size(), p_File);
+	fclose(p_File);
+	if (u_Size > kConfigSizeMax)
 	{
-		Report(ab_Report, "is more than %u bytes long: no configuration", static_cast<unsigned>(kConfigSizeMax));
+		Report(ab_Report, as_Name, "is more than %u bytes long: no configuration", static_cast<unsigned>(kConfigSizeMax));
 		return false;
 	}
-	oText[uSize] = '\0';
-	if (!XmlDepthWithin(oText.data(), kConfigDepthMax))
+	o_Text[u_Size] = '\0';
+	if (!XmlDepthWithin(o_Text.data(), kConfigDepthMax))
 	{
-		Report(ab_Report, "its elements nest more than %u deep: no configuration", kConfigDepthMax);
+		Report(ab_Report, as_Name, "its elements nest more than %u deep: no configuration", kConfigDepthMax);
 		return false;
 	}
-	TiXmlDocument oDoc;
-	oDoc.Parse(oText.data());
-	if (oDoc.Error())
+	TiXmlDocument o_Doc;
+	o_Doc.Parse(o_Text.data());
+	if (o_Doc.Error())
 	{
 		if (ab_Report)
-			LibGen_ReportXmlError(ks_ConfigName, oDoc.ErrorRow(), oDoc.ErrorCol(), oDoc.ErrorDesc());
+			LibGen_ReportXmlError(as_Name, o_Doc.ErrorRow(), o_Doc.ErrorCol(), o_Doc.ErrorDesc());
 		return false;
 	}
-	const TiXmlElement* pConfig = oDoc.FirstChildElement("Config");
-	if (pConfig == nullptr)
+	const TiXmlElement* p_Config = o_Doc.FirstChildElement("Config");
+	if (p_Config == nullptr)
 	{
-		Report(ab_Report, "has no Config element");
+		Report(ab_Report, as_Name, "has no Config element");
 		return false;
 	}
 
-	const char* sLang = pConfig->Attribute("Lang");
-	if (IsSameString(sLang, "Fr", true))
+	const char* s_Lang = p_Config->Attribute("Lang");
+	if (IsSameString(s_Lang, "Fr", true))
 		mu8_Language = 1;
-	else if (IsSameString(sLang, "It", true))
+	else if (IsSameString(s_Lang, "It", true))
 		mu8_Language = 2;
+	else if (s_Lang == nullptr || IsSameString(s_Lang, "En", true))
+		mu8_Language = (s_Lang != nullptr || ab_Shipped) ? 0 : mu8_Language;
 	else
-		mu8_Language = 0;
-	if (sLang != nullptr && mu8_Language == 0 && !IsSameString(sLang, "En", true))
-		Report(ab_Report, "Lang \"%s\" is none of En, Fr and It; the game speaks English", sLang);
+	{
+		if (ab_Shipped)
+			mu8_Language = 0;
+		Report(ab_Report, as_Name, "Lang \"%s\" is none of En, Fr and It; the game speaks %s", s_Lang,
+			ab_Shipped ? "English" : "the shipped Data/config.xml's language");
+	}
 
-	const char* sList = pConfig->Attribute("StartupList");
-	mb_HasStartupList = (sList != nullptr);
-	snprintf(ms_StartupList, sizeof(ms_StartupList), "%s", sList ? sList : "");
+	const char* s_List = p_Config->Attribute("StartupList");
+	if (s_List != nullptr || ab_Shipped)
+	{
+		mb_HasStartupList = (s_List != nullptr);
+		snprintf(ms_StartupList, sizeof(ms_StartupList), "%s", s_List ? s_List : "");
+		snprintf(ms_StartupFile, sizeof(ms_StartupFile), "%s", as_Name);
+	}
 
-	const char* sCount = pConfig->Attribute("QuizCardCount");
-	int iCount = 0;
-	if (ParseWholeNumber(sCount, iCount))
+	const char* s_Count = p_Config->Attribute("QuizCardCount");
+	int i_Count = 0;
+	if (ParseWholeNumber(s_Count, i_Count))
 	{
 		// Only the low 8 bits count: 300 is 44, 256 is 0.
-		const u8 u8_Count = static_cast<u8>(iCount);
+		const u8 u8_Count = static_cast<u8>(i_Count);
 		mu8_QuizCardCount = u8_Count < 2 ? 2 : (u8_Count > 32 ? 32 : u8_Count);
 	}
-	else
+	else if (s_Count != nullptr || ab_Shipped)
 	{
-		mu8_QuizCardCount = 10;
-		if (sCount != nullptr)
-			Report(ab_Report, "QuizCardCount \"%s\" is no whole number; a quiz round deals 10 cards", sCount);
+		if (ab_Shipped)
+			mu8_QuizCardCount = 10;
+		if (s_Count != nullptr)
+			Report(ab_Report, as_Name, "QuizCardCount \"%s\" is no whole number; a quiz round deals %u cards", s_Count,
+				mu8_QuizCardCount);
 	}
 	return true;
 }
@@ -153,6 +177,6 @@ void CConfig::LoadStartupList() const
 	}
 	// The game goes on with no list; the player who edited the file learns why, and what to write.
 	if (!bFound)
-		LibGen_ReportData(ks_ConfigName, "StartupList \"%s\" names no kanji list; the lists are:%s", ms_StartupList,
+		LibGen_ReportData(ms_StartupFile, "StartupList \"%s\" names no kanji list; the lists are:%s", ms_StartupList,
 			sNames.empty() ? " none" : sNames.c_str());
 }

@@ -15,10 +15,12 @@ public:
 
 	CConfig();
 
-	// Reads "<folder>/Data/config.xml". False when the file cannot be parsed or has no Config
-	// element; the members then keep their defaults (language 0, no list, card count 0). With
-	// ab_Report each problem of the file is reported on its line (LibGen_ReportData): the game
-	// reads the file twice and says what is wrong with it once.
+	// Reads "<folder>/Data/config.xml", then the player's own config.xml (CPlayerFolder), whose
+	// attributes replace the shipped ones. False when neither file can be parsed with a Config
+	// element; the members then keep their defaults (language 0, no list, card count 0). A broken
+	// player's file, or a wrong value in it, leaves the shipped settings. With ab_Report each
+	// problem of a file is reported on its line (LibGen_ReportData): the game reads the files
+	// twice and says what is wrong with them once.
 	bool Load(const char* as_Folder, bool ab_Report = true);
 	// Loads every kanji list named StartupList, in list order; reports a name that no list has.
 	void LoadStartupList() const;
@@ -27,6 +29,12 @@ public:
 	bool mb_HasStartupList;
 	char ms_StartupList[256];
 	u8   mu8_QuizCardCount;     // 2..32 once loaded; 10 when the attribute is missing or not a whole number
+	char ms_StartupFile[1024];  // the file StartupList came from, for the report of a name no list has
+
+private:
+	// One file's Config element: with ab_Shipped a missing attribute gives its default, else it
+	// leaves the value read before.
+	bool LoadFile(const char* as_Path, const char* as_Name, bool ab_Report, bool ab_Shipped);
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "Fudemaru.h"
 
+#include "CProblemLog.h"
 #include "GameMode/CState_Intro.h"
 #include "LibGen_CFileSystem.h"
 #include "LibGen_CManagerBase.h"
@@ -17,7 +18,9 @@
 #include "LibKanji_CStroke.h"
 #include "LibText_CManagerString.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 bool gb_QuitProgram = false;
 u8 gu8_QuizCardCount = 0;
@@ -130,6 +133,7 @@ SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height)
 
 void Fudemaru_Start(const char* as_Folder, unsigned int au_Seed)
 {
+	CProblemLog::Start();
 	LibGen_CFileSystem::Instance()->SetCurrentDir(as_Folder);
 	srand(au_Seed);
 	(new CState_Intro())->State_Add();
@@ -181,4 +185,17 @@ void Fudemaru_Stop()
 	goFontKanji.UnloadFont();
 	goFontKanji16.UnloadFont();
 	DeleteInstance<LibGfx_CManagerTexture>();
+}
+
+bool Fudemaru_HasData(const char* as_Folder, char* as_Message, u16 au16_Size)
+{
+	char s_Data[LibGen_CFileSystem::ku_OpenFile_Path_Max];
+	snprintf(s_Data, sizeof(s_Data), "%s/Data", as_Folder);
+	struct stat o_Stat;
+	if (stat(s_Data, &o_Stat) == 0 && (o_Stat.st_mode & S_IFMT) == S_IFDIR)
+		return true;
+	snprintf(as_Message, au16_Size, "Fudemaru cannot start: it found no Data folder at %s.\n"
+		"The game's data lies beside the program: install the game again, or start the copy that has its Data "
+		"folder.", s_Data);
+	return false;
 }

@@ -66,6 +66,10 @@ SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height);
 // program path names one, else the folder of the running program.
 void Fudemaru_FindProgramFolder(const char* as_ProgramPath, char* as_Folder, u16 au16_Size);
 
+// Whether the folder holds the Data folder; if not, as_Message says so, naming the folder looked
+// in, for the platform to show before any window opens.
+bool Fudemaru_HasData(const char* as_Folder, char* as_Message, u16 au16_Size);
+
 // Makes the folder the data folder's parent, seeds the random generator and requests the intro.
 void Fudemaru_Start(const char* as_Folder, unsigned int au_Seed);
 

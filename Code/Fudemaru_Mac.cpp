@@ -1,12 +1,15 @@
 // Entry and window callbacks of the GLUT program.
 #include "Fudemaru.h"
 
+#include "CCommandLine.h"
+
 #include "LibGen_CBenchmark.h"
 #include "LibGfx_CEngine.h"
 #include "LibInput_ManagerKey_Mac.h"
 
 #include <GL/freeglut.h>
 #include <sys/time.h>
+#include <cstdio>
 #include <cstdlib>
 
 namespace
@@ -70,13 +73,23 @@ namespace
 
 int main(int argc, char** argv)
 {
-	Init(&argc, argv);
+	char s_Folder[1024];
+	Fudemaru_FindProgramFolder(argv[0], s_Folder, sizeof(s_Folder));
+	int i_Exit = 0;
+	if (CCommandLine::Answer(argc, argv, s_Folder, i_Exit))
+		return i_Exit;
+	// Without its data the game would show a black window: it says where it looked instead.
+	char s_Message[1400];
+	if (!Fudemaru_HasData(s_Folder, s_Message, sizeof(s_Message)))
+	{
+		fprintf(stderr, "%s\n", s_Message);
+		return 1;
+	}
 
-	char sFolder[1024];
-	Fudemaru_FindProgramFolder(argv[0], sFolder, sizeof(sFolder));
-	timeval oNow;
-	gettimeofday(&oNow, nullptr);
-	Fudemaru_Start(sFolder, static_cast<unsigned int>(oNow.tv_usec));
+	Init(&argc, argv);
+	timeval o_Now;
+	gettimeofday(&o_Now, nullptr);
+	Fudemaru_Start(s_Folder, static_cast<unsigned int>(o_Now.tv_usec));
 
 	// NOTE: freeglut's loop does not return; the program ends through the quit flag or the window's close.
 	glutMainLoop();

@@ -90,6 +90,13 @@ int WINAPI WinMain(HINSTANCE ap_Instance, HINSTANCE, LPSTR, int ai_Show)
 					"Fudemaru v2.2", MB_OK | MB_ICONERROR);
 		return 1;
 	}
+	// Without its data the game would show a black window: it says where it looked instead.
+	char s_Message[1400];
+	if (!Fudemaru_HasData(sFolder, s_Message, sizeof(s_Message)))
+	{
+		MessageBoxA(gp_Window, s_Message, "Fudemaru v2.2", MB_OK | MB_ICONERROR);
+		return 1;
+	}
 	LibGen_CFileSystem::Instance()->SetCurrentDir(sFolder);
 
 	ShowWindow(gp_Window, ai_Show);

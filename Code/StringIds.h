@@ -52,6 +52,13 @@ enum enumStringId : u32
 	ke_String_Katakana         = 69,
 	ke_String_HiraganaChart    = 70,
 	ke_String_KatakanaChart    = 71,
+	// The notice of the data problems found at start, and the chooser's mark of a player's list.
+	ke_String_ProblemsTitle    = 90,
+	ke_String_ProblemsCount    = 91,   // printf format: the number of problems
+	ke_String_ProblemsCheck    = 92,
+	ke_String_ProblemsLog      = 93,
+	ke_String_Continue         = 94,
+	ke_String_OwnListMark      = 95,
 };
 
 #endif

@@ -26,9 +26,15 @@ public:
 	void  SetCurrentDir(const char* as_DirName);
 	// Empty until SetCurrentDir succeeds.
 	const char* GetCurrentDir() const { return ms_DirCurrent; }
+	// Data names such as "./Data/kanjidic" lie below the current directory; an absolute name (the
+	// player's own folder) is opened as it stands.
 	FILE* OpenFile(const char* as_FileName, const char* as_Mode) const;
-	// Kind mask: 1 keeps regular files, 2 directories, 0 every entry.
+	// Kind mask: 1 keeps regular files, 2 directories, 0 every entry. A path as OpenFile takes it.
 	void  LoadDirEntry(const char* as_Path, unsigned char au8_Mask);
+	// The full path of a name as OpenFile opens it; false when it does not fit the buffer.
+	bool  MakePath(const char* as_Name, char* as_Out, size_t au_Size) const;
+	// Starts with a slash or a backslash, or with a drive letter and a colon.
+	static bool IsAbsolutePath(const char* as_Path);
 	const char* GetDirEntry(unsigned char au8_DirEntry) const;
 	u8    GetDirEntryTotal() const { return mu8_DirEntryTotal; }
 

@@ -41,6 +41,10 @@ u32 LibGen_GetReportCount();
 // Where the lines go, standard error unless set; null only counts them (the fuzzers, which try
 // millions of broken files).
 void LibGen_SetReportStream(FILE* ap_Stream);
+// Called with each problem's "FILE: WHAT" as well, even when the stream is null: the game keeps
+// the lines for the player who sees no terminal. Null, the default, calls nothing.
+typedef void (*LibGen_ReportHook)(const char* as_Line);
+void LibGen_SetReportHook(LibGen_ReportHook ap_Hook);
 
 // Per-frame hook of the main loop.
 void FrameRate();

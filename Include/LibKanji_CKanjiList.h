@@ -27,13 +27,16 @@ public:
 		char* mp_File;
 		char* mp_Name;
 		u8    mu8_Type;
+		bool  mb_Own;   // found in the player's own folder
 	};
 
 	LibKanji_CKanjiList();
 	virtual ~LibKanji_CKanjiList();
 
-	// Finds the lists of a folder: text lists first, then the XML lists in element order.
-	void Load_Lists(const char* as_Directory);
+	// Finds the lists of a folder: text lists first, then the XML lists in element order. With
+	// ab_Own, the player's own folder: its lists are added after those already found, marked
+	// mb_Own, and a folder that is missing or holds no list is no problem.
+	void Load_Lists(const char* as_Directory, bool ab_Own = false);
 	SListInfo* GetListInfo(u8 auListIndex);
 	// The first list of that name, ignoring case; null when none.
 	SListInfo* GetListInfo(const char* as_Name);
@@ -61,7 +64,7 @@ private:
 	};
 
 	// A list past the table's end is not kept: its name is added to as_LeftOut.
-	void AddList(const char* as_File, const char* as_Name, u8 au8_Type, std::string& as_LeftOut);
+	void AddList(const char* as_File, const char* as_Name, u8 au8_Type, bool ab_Own, std::string& as_LeftOut);
 	bool LoadList(SListInfo* ap_List);
 	bool LoadText(const SListInfo* ap_List);
 	bool LoadXml(const SListInfo* ap_List);

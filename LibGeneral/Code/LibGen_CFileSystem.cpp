@@ -1,3 +1,4 @@
+#include <ctype.h>
 #include <errno.h>
 #include <string.h>
 #include "LibGen_CFileSystem.h"
@@ -10,12 +11,25 @@ LibGen_CFileSystem::LibGen_CFileSystem()
 	ms_DirCurrent[0] = 0;
 }
 
+bool LibGen_CFileSystem::IsAbsolutePath(const char* as_Path)
+{
+	if (as_Path[0] == '/' || as_Path[0] == '\\')
+		return true;
+	return isalpha((unsigned char)as_Path[0]) && as_Path[1] == ':';
+}
+
+bool LibGen_CFileSystem::MakePath(const char* as_Name, char* as_Out, size_t au_Size) const
+{
+	const int i_Len = IsAbsolutePath(as_Name) ? snprintf(as_Out, au_Size, "%s", as_Name)
+	                                          : snprintf(as_Out, au_Size, "%s/%s", ms_DirCurrent, as_Name);
+	// A cut path would name another file.
+	return i_Len >= 0 && (size_t)i_Len < au_Size;
+}
+
 FILE* LibGen_CFileSystem::OpenFile(const char* as_FileName, const char* as_Mode) const
 {
 	char s_Path[ku_OpenFile_Path_Max];
-	const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s/%s", ms_DirCurrent, as_FileName);
-	// A cut path would name another file.
-	if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))
+	if (!MakePath(as_FileName, s_Path, sizeof(s_Path)))
 	{
 		errno = ENAMETOOLONG;
 		return nullptr;

@@ -21,8 +21,7 @@ void LibGen_CFileSystem::LoadDirEntry(const char* as_Path, unsigned char au8_Mas
 	char s_DirPart[ku_DirCurrent_Name_Lenght];
 	ExtractNameDir(as_Path, s_DirPart, sizeof(s_DirPart));
 	char s_Dir[2 * ku_DirCurrent_Name_Lenght];
-	int i_Len = snprintf(s_Dir, sizeof(s_Dir), "%s/%s", ms_DirCurrent, s_DirPart);
-	if (i_Len < 0 || i_Len >= (int)sizeof(s_Dir))
+	if (!MakePath(s_DirPart, s_Dir, sizeof(s_Dir)))
 		return;
 
 	DIR* p_Dir = opendir(s_Dir);
@@ -33,7 +32,7 @@ void LibGen_CFileSystem::LoadDirEntry(const char* as_Path, unsigned char au8_Mas
 	while (mu8_DirEntryTotal < ku_DirEntry_Max && (p_Entry = readdir(p_Dir)) != nullptr)
 	{
 		char s_EntryPath[sizeof(s_Dir) + 256];
-		i_Len = snprintf(s_EntryPath, sizeof(s_EntryPath), "%s/%s", s_Dir, p_Entry->d_name);
+		const int i_Len = snprintf(s_EntryPath, sizeof(s_EntryPath), "%s/%s", s_Dir, p_Entry->d_name);
 		struct stat o_Stat;
 		// A cut path would stat another file.
 		if (i_Len < 0 || i_Len >= (int)sizeof(s_EntryPath) || stat(s_EntryPath, &o_Stat) != 0)

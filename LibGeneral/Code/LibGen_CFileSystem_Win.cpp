@@ -42,10 +42,10 @@ void LibGen_CFileSystem::LoadDirEntry(const char* as_Path, unsigned char au8_Mas
 
 	char s_DirPart[ku_DirCurrent_Name_Lenght];
 	ExtractNameDir(as_Path, s_DirPart, sizeof(s_DirPart));
+	char s_Dir[2 * ku_DirCurrent_Name_Lenght];
 	char s_Pattern[2 * ku_DirCurrent_Name_Lenght + 8];
-	const int i_Len = snprintf(s_Pattern, sizeof(s_Pattern), "%s/%s/*.*", ms_DirCurrent, s_DirPart);
 	// A cut pattern would list another folder.
-	if (i_Len < 0 || i_Len >= (int)sizeof(s_Pattern))
+	if (!MakePath(s_DirPart, s_Dir, sizeof(s_Dir)) || snprintf(s_Pattern, sizeof(s_Pattern), "%s/*.*", s_Dir) >= (int)sizeof(s_Pattern))
 		return;
 
 	WIN32_FIND_DATAA o_Find;

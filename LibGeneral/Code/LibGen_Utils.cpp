@@ -2,6 +2,7 @@
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
+#include <string>
 #include <vector>
 #include "LibGen_Utils.h"
 
@@ -110,11 +111,12 @@ bool XmlDepthWithin(const char* as_Text, u32 au32_DepthMax)
 
 static u32 su32_ReportCount = 0;
 static FILE* sp_ReportStream = stderr;
+static LibGen_ReportHook sp_ReportHook = nullptr;
 
 void LibGen_ReportData(const char* as_File, const char* as_Format, ...)
 {
 	++su32_ReportCount;
-	if (sp_ReportStream == nullptr)
+	if (sp_ReportStream == nullptr && sp_ReportHook == nullptr)
 		return;
 	if (strncmp(as_File, "./", 2) == 0)
 		as_File += 2;
@@ -129,7 +131,13 @@ void LibGen_ReportData(const char* as_File, const char* as_Format, ...)
 	va_start(o_Args, as_Format);
 	vsnprintf(o_What.data(), o_What.size(), as_Format, o_Args);
 	va_end(o_Args);
-	fprintf(sp_ReportStream, "Fudemaru: %s: %s\n", as_File, o_What.data());
+	if (sp_ReportStream != nullptr)
+		fprintf(sp_ReportStream, "Fudemaru: %s: %s\n", as_File, o_What.data());
+	if (sp_ReportHook != nullptr)
+	{
+		const std::string s_Line = std::string(as_File) + ": " + o_What.data();
+		sp_ReportHook(s_Line.c_str());
+	}
 }
 
 void LibGen_ReportXmlError(const char* as_File, int ai_Row, int ai_Column, const char* as_Error)
@@ -146,6 +154,11 @@ void LibGen_ReportXmlError(const char* as_File, int ai_Row, int ai_Column, const
 void LibGen_SetReportStream(FILE* ap_Stream)
 {
 	sp_ReportStream = ap_Stream;
+}
+
+void LibGen_SetReportHook(LibGen_ReportHook ap_Hook)
+{
+	sp_ReportHook = ap_Hook;
 }
 
 u32 LibGen_GetReportCount()

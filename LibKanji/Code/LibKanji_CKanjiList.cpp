@@ -12,7 +12,7 @@ namespace
 {
 	enum
 	{
-		ku_Path_Size = 256,
+		ku_Path_Size = LibGen_CFileSystem::ku_OpenFile_Path_Max,
 		ku_Xml_Depth_Max = 32,  // a list is two levels deep; deeper nesting is a hostile file
 	};
 
@@ -46,7 +46,8 @@ namespace
 	bool JoinPath(char (&as_Path)[ku_Path_Size], const char* as_Directory, const char* as_Name)
 	{
 		const size_t u_Len = strlen(as_Directory);
-		const char* s_Slash = (u_Len > 0 && as_Directory[u_Len - 1] == '/') ? "" : "/";
+		const bool b_Slash = u_Len > 0 && (as_Directory[u_Len - 1] == '/' || as_Directory[u_Len - 1] == '\\');
+		const char* s_Slash = b_Slash ? "" : "/";
 		const int i_Len = snprintf(as_Path, sizeof(as_Path), "%s%s%s", as_Directory, s_Slash, as_Name);
 		return i_Len >= 0 && i_Len < (int)sizeof(as_Path);
 	}
@@ -70,7 +71,7 @@ LibKanji_CKanjiList::~LibKanji_CKanjiList()
 	Unload();
 }
 
-void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 au8_Type, std::string& as_LeftOut)
+void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 au8_Type, bool ab_Own, std::string& as_LeftOut)
 {
 	if (mu_ListCount >= ku_List_Max)
 	{
@@ -83,11 +84,14 @@ void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 a
 	o_List.mp_File = LibGen_StrDup(as_File);
 	o_List.mp_Name = LibGen_StrDup(as_Name);
 	o_List.mu8_Type = au8_Type;
+	o_List.mb_Own = ab_Own;
 }
 
-void LibKanji_CKanjiList::Load_Lists(const char* as_Directory)
+void LibKanji_CKanjiList::Load_Lists(const char* as_Directory, bool ab_Own)
 {
-	UnloadLists();
+	if (!ab_Own)
+		UnloadLists();
+	const u8 u8_Before = mu_ListCount;
 	LibGen_CFileSystem* p_Fs = LibGen_CFileSystem::Instance();
 	p_Fs->LoadDirEntry(as_Directory, 1);
 	char s_Path[ku_Path_Size];
@@ -109,7 +113,7 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory)
 			continue;
 		char s_Name[ku_ListName_Size];
 		LibGen_CFileSystem::ExtractNameFile(p_Fs->GetDirEntry(i), s_Name, sizeof(s_Name));
-		AddList(s_Path, s_Name, ke_Type_Text, s_LeftOut);
+		AddList(s_Path, s_Name, ke_Type_Text, ab_Own, s_LeftOut);
 		++u32_Found;
 	}
 	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
@@ -127,16 +131,16 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory)
 			const char* s_Name = p_Element->Attribute("Name");
 			if (s_Name != nullptr)
 			{
-				AddList(s_Path, s_Name, ke_Type_Xml, s_LeftOut);
+				AddList(s_Path, s_Name, ke_Type_Xml, ab_Own, s_LeftOut);
 				++u32_Found;
 			}
 		}
 	}
-	if (mu_ListCount == 0)
+	if (mu_ListCount == 0 && !ab_Own)
 		LibGen_ReportData(as_Directory, "holds no kanji list: no UTF-16 text list and no KanjiList element with a Name");
 	else if (!s_LeftOut.empty())
 		LibGen_ReportData(as_Directory, "%u lists found, only the first %d are kept: text lists first, then the XML "
-			"lists in file order; left out: %s", u32_Found, (int)ku_List_Max, s_LeftOut.c_str());
+			"lists in file order; left out: %s", u32_Found + u8_Before, (int)ku_List_Max, s_LeftOut.c_str());
 }
 
 LibKanji_CKanjiList::SListInfo* LibKanji_CKanjiList::GetListInfo(u8 auListIndex)

@@ -132,3 +132,57 @@ TEST_F(ConfigFile, OverlongFolderIsRefused)
 	CConfig oConfig;
 	EXPECT_FALSE(oConfig.Load(sFolder.c_str()));
 }
+
+// The player's config.xml, in their XDG folder: its attributes replace the shipped ones, the others
+// stay; a broken one is named by its full path, changes nothing and is left as it was.
+TEST_F(ConfigFile, PlayersFileOverridesTheShippedOne)
+{
+	MakeDir("config");
+	MakeDir("config/fudemaru");
+	const char* s_Saved = getenv("XDG_CONFIG_HOME");
+	const std::string s_Before = s_Saved ? s_Saved : "";
+	setenv("XDG_CONFIG_HOME", (ms_Root + "/config").c_str(), 1);
+	const std::string s_Own = ms_Root + "/config/fudemaru/config.xml";
+	ReportLines o_Report;
+
+	Write("config/fudemaru/config.xml", "<Config Lang=\"Fr\" QuizCardCount=\"6\"/>");
+	CConfig o_Config = Read("<Config Lang=\"It\" StartupList=\"Grade 2\" QuizCardCount=\"12\"/>");
+	EXPECT_EQ(1, o_Config.mu8_Language);
+	EXPECT_EQ(6, o_Config.mu8_QuizCardCount);
+	EXPECT_STREQ("Grade 2", o_Config.ms_StartupList);
+	EXPECT_STREQ("Data/config.xml", o_Config.ms_StartupFile);
+	// Without the shipped file, the player's settings stand over the defaults.
+	bool b_Loaded = false;
+	Write("config/fudemaru/config.xml", "<Config StartupList=\"Mine\"/>");
+	o_Config = Read("<Broken", &b_Loaded);
+	EXPECT_TRUE(b_Loaded);
+	EXPECT_STREQ("Mine", o_Config.ms_StartupList);
+	EXPECT_EQ(s_Own, o_Config.ms_StartupFile);
+	o_Report.Take();
+
+	const std::string s_Broken = "<Config Lang=\"Fr\"";
+	Write("config/fudemaru/config.xml", s_Broken);
+	o_Config = Read("<Config Lang=\"It\" QuizCardCount=\"12\"/>");
+	EXPECT_EQ(2, o_Config.mu8_Language);
+	EXPECT_EQ(12, o_Config.mu8_QuizCardCount);
+	const std::vector<std::string> o_Lines = o_Report.Take();
+	ASSERT_EQ(1u, o_Lines.size());
+	EXPECT_EQ(0u, o_Lines[0].find("Fudemaru: " + s_Own + ": ")) << o_Lines[0];
+	// A value that is wrong in the player's file leaves the shipped one.
+	Write("config/fudemaru/config.xml", "<Config Lang=\"De\" QuizCardCount=\"many\"/>");
+	o_Config = Read("<Config Lang=\"It\" QuizCardCount=\"12\"/>");
+	EXPECT_EQ(2, o_Config.mu8_Language);
+	EXPECT_EQ(12, o_Config.mu8_QuizCardCount);
+	EXPECT_EQ(2u, o_Report.Take().size());
+
+	FILE* p_File = fopen(s_Own.c_str(), "rb");
+	ASSERT_NE(p_File, nullptr);
+	char s_Text[64] = {};
+	fread(s_Text, 1, sizeof(s_Text) - 1, p_File);
+	fclose(p_File);
+	EXPECT_STREQ("<Config Lang=\"De\" QuizCardCount=\"many\"/>", s_Text);
+	if (s_Saved)
+		setenv("XDG_CONFIG_HOME", s_Before.c_str(), 1);
+	else
+		unsetenv("XDG_CONFIG_HOME");
+}

@@ -56,6 +56,35 @@ TEST_F(FileSystemTest, OpenFileJoinsTheCurrentDirectoryAndRefusesOverlongPaths)
 	fclose(p_File);
 }
 
+// The player's folder lies outside the current directory: an absolute name is opened and listed
+// as it stands, while data names stay below the current directory.
+TEST_F(FileSystemTest, AbsoluteNamesAreTakenAsTheyStand)
+{
+	MakeDir("Own");
+	Touch("Own/mine.xml");
+	Touch("Data/config.xml");
+	const std::string s_Own = ms_Root + "/Own/mine.xml";
+	FILE* p_File = FS::Instance()->OpenFile(s_Own.c_str(), "rb");
+	ASSERT_NE(p_File, nullptr);
+	fclose(p_File);
+	p_File = FS::Instance()->OpenFile("./Data/config.xml", "rb");
+	ASSERT_NE(p_File, nullptr);
+	fclose(p_File);
+	// A leading slash was not doubled into the current directory: "/Own" alone is no file.
+	EXPECT_EQ(FS::Instance()->OpenFile("/Own/mine.xml", "rb"), nullptr);
+
+	FS::Instance()->LoadDirEntry((ms_Root + "/Own/").c_str(), 1);
+	ASSERT_EQ(FS::Instance()->GetDirEntryTotal(), 1);
+	EXPECT_STREQ(FS::Instance()->GetDirEntry(0), "mine.xml");
+
+	EXPECT_TRUE(FS::IsAbsolutePath("/home/a"));
+	EXPECT_TRUE(FS::IsAbsolutePath("C:\\Users\\a"));
+	EXPECT_TRUE(FS::IsAbsolutePath("\\\\server\\a"));
+	EXPECT_FALSE(FS::IsAbsolutePath("./Data/kanjidic"));
+	EXPECT_FALSE(FS::IsAbsolutePath("Data"));
+	EXPECT_FALSE(FS::IsAbsolutePath(""));
+}
+
 // A whole-file read that fails says so on one line that names the file; one that succeeds says nothing.
 TEST_F(FileSystemTest, FileBufferReportsWhyAReadFails)
 {

@@ -233,6 +233,53 @@ TEST_F(KanjiListTest, ProblemsAreReportedOneLineEach)
 	EXPECT_TRUE(o_Report.Take().empty());
 }
 
+// The player's own folder comes after the shipped one: within the 64 places, shipped lists first;
+// a list named as a shipped one is kept beside it; a missing own folder is no problem.
+TEST_F(KanjiListTest, OwnListsFollowTheShippedOnes)
+{
+	ReportLines o_Report;
+	MakeDir("Own");
+	Write("Data/KanjiList/Grade1.txt", Utf16({ 0x4e9c }, false, false));
+	Write("Own/Grade1.txt", Utf16({ 0x5516, 0x5a03 }, true, false));
+	Write("Own/Mine.xml", "<KanjiList Name=\"Mine\" Source=\"grade1\"/>");
+	const std::string s_Own = ms_Root + "/Own/";
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	mp_Lists->Load_Lists(s_Own.c_str(), true);
+	ASSERT_EQ(mp_Lists->GetListCount(), 3);
+	EXPECT_FALSE(mp_Lists->GetListInfo((u8)0)->mb_Own);
+	EXPECT_STREQ(mp_Lists->GetListInfo((u8)1)->mp_Name, "Grade1");
+	EXPECT_TRUE(mp_Lists->GetListInfo((u8)1)->mb_Own);
+	EXPECT_EQ(mp_Lists->GetListInfo((u8)1)->mp_File, s_Own + "Grade1.txt");
+	EXPECT_STREQ(mp_Lists->GetListInfo((u8)2)->mp_Name, "Mine");
+	// A name finds the shipped list first, so does a Source; the player's own one loads by place.
+	EXPECT_EQ(mp_Lists->GetListInfo("Grade1"), mp_Lists->GetListInfo((u8)0));
+	ASSERT_TRUE(mp_Lists->Load_KanjiList(mp_Lists->GetListInfo("Mine")));
+	ASSERT_EQ(mp_Lists->mu_KanjiTotal, 1);
+	EXPECT_EQ(mp_Lists->GetKanji(0), kA1);
+	ASSERT_TRUE(mp_Lists->Load_KanjiList((u8)1));
+	EXPECT_EQ(mp_Lists->mu_KanjiTotal, 2);
+	EXPECT_TRUE(o_Report.Take().empty());
+
+	// No own folder, or an empty one: nothing to say.
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	mp_Lists->Load_Lists((ms_Root + "/Nowhere/").c_str(), true);
+	EXPECT_EQ(mp_Lists->GetListCount(), 1);
+	EXPECT_TRUE(o_Report.Take().empty());
+
+	// 64 places for both folders: the shipped lists keep theirs, the player's last ones are left out.
+	std::string s_Many;
+	for (int i = 0; i < 62; ++i)
+		s_Many += "<KanjiList Name=\"L" + std::to_string(i) + "\"/>";
+	WriteXml(s_Many);
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	mp_Lists->Load_Lists(s_Own.c_str(), true);
+	EXPECT_EQ(mp_Lists->GetListCount(), 64);
+	EXPECT_STREQ(mp_Lists->GetListInfo((u8)63)->mp_Name, "Grade1");
+	EXPECT_TRUE(mp_Lists->GetListInfo((u8)63)->mb_Own);
+	EXPECT_EQ(o_Report.Take(), (std::vector<std::string>{ "Fudemaru: " + s_Own + ": 65 lists found, only the first 64 "
+		"are kept: text lists first, then the XML lists in file order; left out: \"Mine\"" }));
+}
+
 TEST_F(KanjiListTest, RealLists)
 {
 	if (!UseRealData("kanjidic") || !UseRealData("KanjiList"))

@@ -278,6 +278,7 @@ int main(int argc, char** argv)
 			return Fail("cannot read", "./Data/FudemaruStroke.db");
 		return PrintStrokes(o_Args[1]);
 	}
-	LibKanji_CKanjiList::Instance()->Load_Lists("./Data/KanjiList/");
+	// The shipped lists, then the player's own, as the game finds them.
+	CState_Loading::LoadStep(CState_Loading::ke_Step_Lists);
 	return (s_Command == "lists") ? PrintLists() : PrintList(o_Args[1]);
 }

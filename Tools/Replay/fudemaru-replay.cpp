@@ -4,6 +4,7 @@
 #include "CReplayScript.h"
 #include "CTextConvert.h"
 #include "Fudemaru.h"
+#include "GameMode/CState_Loading.h"
 #include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
 #include "LibGen_CManagerMem.h"
@@ -92,6 +93,19 @@ namespace
 		printf("\n");
 	}
 
+	// The notice of the data problems found at start, while it is shown, its lines joined by " / ".
+	void PrintNotice()
+	{
+		const std::list<LibGen_CState*>& o_Stack = LibGen_CState::GetStateList();
+		const CState_Loading* p_Loading = o_Stack.empty() ? nullptr : dynamic_cast<const CState_Loading*>(o_Stack.back());
+		if (p_Loading == nullptr || !p_Loading->mb_Notice)
+			return;
+		std::string s_Text = CTextConvert::Convert("UTF-8", "ISO-8859-1", p_Loading->mo_Text.TxtGetText());
+		for (size_t u_At = s_Text.find('\n'); u_At != std::string::npos; u_At = s_Text.find('\n', u_At))
+			s_Text.replace(u_At, 1, " / ");
+		printf("notice: %s\n", s_Text.c_str());
+	}
+
 	// The current list's name and size, and the tooltip bar's two lines as the player reads
 	// them (a hidden line is empty), in UTF-8.
 	void PrintScreen()
@@ -111,6 +125,7 @@ namespace
 				sLines[i] = CTextConvert::Convert("UTF-8", "ISO-8859-1", oLine.TxtGetText());
 		}
 		printf("tooltip: %s | %s\n", sLines[0].c_str(), sLines[1].c_str());
+		PrintNotice();
 	}
 
 	// The texts of the last frame, checked as the player reads them: one line for each problem

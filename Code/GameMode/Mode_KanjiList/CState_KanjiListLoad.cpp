@@ -4,6 +4,7 @@
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTooltip.h"
 #include "LibInput_ManagerKey.h"
+#include "LibText_CManagerString.h"
 #include "StringIds.h"
 
 namespace
@@ -18,21 +19,33 @@ CState_KanjiListLoad::CState_KanjiListLoad()
 
 void CState_KanjiListLoad::LoadAlways()
 {
-	LibKanji_CKanjiList* pLists = LibKanji_CKanjiList::Instance();
-	const u8 u8_Count = pLists->GetListCount() < ku_ListName_Max ? pLists->GetListCount() : static_cast<u8>(ku_ListName_Max);
+	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+	const u8 u8_Count = p_Lists->GetListCount() < ku_ListName_Max ? p_Lists->GetListCount() : static_cast<u8>(ku_ListName_Max);
 	for (u8 i = 0; i < u8_Count; ++i)
-		map_ListName[i] = pLists->GetListInfo(i)->mp_Name;
+		map_ListName[i] = Label(i);
 
 	mo_WndList.SetParent(nullptr);
 	mo_WndList.Set(ko_WindowSize, LibGfx_CObjWndThemed::ke_WinTheme_Alt);
 	mo_WndList.Load(map_ListName, u8_Count);
 
-	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->ClearTxtAll();
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	p_Tooltip->ClearTxtAll();
 	// The screen says what it is, as every other one does: the menu entry's own label.
-	pTooltip->SetTxtMain(0, ke_String_MenuKanjiLists);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Choose);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuBack);
+	p_Tooltip->SetTxtMain(0, ke_String_MenuKanjiLists);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Choose);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuBack);
+}
+
+const char* CState_KanjiListLoad::Label(u8 au8_List)
+{
+	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+	const LibKanji_CKanjiList::SListInfo* p_Info = p_Lists->GetListInfo(au8_List);
+	// A player's list named as a list before it is kept, and marked as theirs.
+	if (!p_Info->mb_Own || p_Lists->GetListInfo(p_Info->mp_Name) == p_Info)
+		return p_Info->mp_Name;
+	mo_Label[au8_List] = std::string(p_Info->mp_Name) + " " +
+		LibText_CManagerString::Instance()->GetString(ke_String_OwnListMark);
+	return mo_Label[au8_List].c_str();
 }
 
 void CState_KanjiListLoad::Leave()
