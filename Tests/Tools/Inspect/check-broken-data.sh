@@ -107,4 +107,22 @@ ln -s "$data/Themes/Default/Background/FondIntro.png" "$work/Data/Themes/Default
 printf 'not a picture' > "$work/Data/Themes/Default/Background/FondEcran.png"
 check "a background that is no PNG" "Data/Themes/Default/Background/FondEcran.png: is no PNG picture"
 
+# The player's own folder, in a scratch home: lists shows their lists with their own file, check
+# reads their config.xml and their lists too and names a broken one by its full path.
+export XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
+mkdir -p "$XDG_CONFIG_HOME/fudemaru" "$XDG_DATA_HOME/fudemaru/KanjiList"
+fresh
+printf '<KanjiList Name="Mine" Source="Grade 1" Max="2"/>\n' > "$XDG_DATA_HOME/fudemaru/KanjiList/Mine.xml"
+printf '<Config Lang="Fr"/>\n' > "$XDG_CONFIG_HOME/fudemaru/config.xml"
+last=$("$inspect" --data "$work/Data" lists | tail -n1)
+case $last in
+  *'"name":"Mine","type":1,"file":"'"$XDG_DATA_HOME"'/fudemaru/KanjiList/Mine.xml"}') echo "ok: lists shows the player's list" ;;
+  *) echo "FAIL: lists ends with $last"; failed=1 ;;
+esac
+check "the player's sound files"
+printf '<KanjiList Name="Mine" Source="Grade 1"\n' > "$XDG_DATA_HOME/fudemaru/KanjiList/Mine.xml"
+printf '<Config Lang="Fr" QuizCardCount="many"/>\n' > "$XDG_CONFIG_HOME/fudemaru/config.xml"
+check "the player's broken files" "$XDG_DATA_HOME/fudemaru/KanjiList/Mine.xml: line 1, column" \
+  "$XDG_CONFIG_HOME/fudemaru/config.xml: QuizCardCount \"many\" is no whole number; a quiz round deals 10 cards"
+
 exit $failed
