@@ -162,21 +162,21 @@ void CConfig::LoadStartupList() const
 {
 	if (!mb_HasStartupList)
 		return;
-	LibKanji_CKanjiList* pLists = LibKanji_CKanjiList::Instance();
-	std::string sNames;
-	bool bFound = false;
-	for (u8 i = 0; i < pLists->GetListCount(); ++i)
+	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+	std::string s_Names;
+	bool b_Found = false;
+	for (u8 i = 0; i < p_Lists->GetListCount(); ++i)
 	{
-		const char* sName = pLists->GetListInfo(i)->mp_Name;
-		if (IsSameString(sName, ms_StartupList, true))
+		const char* s_Name = p_Lists->GetListInfo(i)->mp_Name;
+		if (IsSameString(s_Name, ms_StartupList, true))
 		{
-			pLists->Load_KanjiList(i);
-			bFound = true;
+			p_Lists->Load_KanjiList(i);
+			b_Found = true;
 		}
-		sNames += std::string(i ? ", \"" : " \"") + sName + "\"";
+		s_Names += std::string(i ? ", \"" : " \"") + s_Name + "\"";
 	}
 	// The game goes on with no list; the player who edited the file learns why, and what to write.
-	if (!bFound)
+	if (!b_Found)
 		LibGen_ReportData(ms_StartupFile, "StartupList \"%s\" names no kanji list; the lists are:%s", ms_StartupList,
-			sNames.empty() ? " none" : sNames.c_str());
+			s_Names.empty() ? " none" : s_Names.c_str());
 }

@@ -110,21 +110,21 @@ namespace
 	// them (a hidden line is empty), in UTF-8.
 	void PrintScreen()
 	{
-		const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
-		const char* sName = pList->mp_ListLoaded ? pList->mp_ListLoaded->mp_Name : "";
-		printf("list: %s (%u)\n", CTextConvert::Convert("UTF-8", "ISO-8859-1", sName).c_str(), pList->mu_KanjiTotal);
+		const LibKanji_CKanjiList* p_List = LibKanji_CKanjiList::Instance();
+		const char* s_Name = p_List->mp_ListLoaded ? p_List->mp_ListLoaded->mp_Name : "";
+		printf("list: %s (%u)\n", CTextConvert::Convert("UTF-8", "ISO-8859-1", s_Name).c_str(), p_List->mu_KanjiTotal);
 
-		std::string sLines[LibGfx_CManagerTooltip::ku_Tooltip_Line];
-		const LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
+		std::string s_Lines[LibGfx_CManagerTooltip::ku_Tooltip_Line];
+		const LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
 		for (int i = 0; i < LibGfx_CManagerTooltip::ku_Tooltip_Line; ++i)
 		{
-			const LibGfx_CObjText& oLine = pTooltip->mo_TxtLine[i];
-			const bool bShown = (pTooltip->mo_Bar.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) &&
-			                    (oLine.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) && oLine.TxtGetText();
-			if (bShown)
-				sLines[i] = CTextConvert::Convert("UTF-8", "ISO-8859-1", oLine.TxtGetText());
+			const LibGfx_CObjText& o_Line = p_Tooltip->mo_TxtLine[i];
+			const bool b_Shown = (p_Tooltip->mo_Bar.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) &&
+			                    (o_Line.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) && o_Line.TxtGetText();
+			if (b_Shown)
+				s_Lines[i] = CTextConvert::Convert("UTF-8", "ISO-8859-1", o_Line.TxtGetText());
 		}
-		printf("tooltip: %s | %s\n", sLines[0].c_str(), sLines[1].c_str());
+		printf("tooltip: %s | %s\n", s_Lines[0].c_str(), s_Lines[1].c_str());
 		PrintNotice();
 	}
 
