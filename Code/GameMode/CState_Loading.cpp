@@ -8,9 +8,9 @@
 #include "LibGen_CFileSystem.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerTooltip.h"
+#include "LibInput_ManagerKey.h"
 #include "LibKanji_CDictionary.h"
 #include "LibKanji_CKanjiList.h"
-#include "LibInput_ManagerKey.h"
 #include "LibKanji_CStroke.h"
 #include "LibText_CManagerString.h"
 #include "StringIds.h"
@@ -25,6 +25,7 @@ namespace
 
 	// The notice's client area: the first problem, a hint and the log's path on up to 12 lines.
 	const CVector2d<float> ko_NoticeSize(400.0f, 180.0f);
+	const size_t ku_FirstMax = 800;
 
 	// The Latin font draws ISO-8859-1: a problem line is UTF-8, as the paths and texts it quotes.
 	std::string ToLatin1(const std::string& as_Utf8)
@@ -147,15 +148,20 @@ void CState_Loading::ShowProblems()
 	char s_Log[1024];
 	if (CPlayerFolder::GetLogFile(s_Log, sizeof(s_Log)))
 		s_After += std::string(p_Strings->GetString(ke_String_ProblemsLog)) + "\n" + ToLatin1(s_Log);
-	// A long first line is cut, with an ellipsis, to the lines the box has left.
+	// A long first line is cut, with an ellipsis, to the lines the box has left; past ku_FirstMax
+	// characters, more than the box holds, at once.
 	std::string s_First = ToLatin1(CProblemLog::GetFirst());
-	for (bool b_Cut = false;; b_Cut = true)
+	bool b_Cut = s_First.size() > ku_FirstMax;
+	if (b_Cut)
+		s_First.resize(ku_FirstMax);
+	while (true)
 	{
 		mo_Text.TxtSetText((std::string(s_Count) + "\n" + s_First + (b_Cut ? "..." : "") + s_After).c_str(), true);
 		mo_Text.TxtParseString();
 		if (mo_Text.TxtGetLineCount() <= mo_Text.TxtGetLineCapacity() || s_First.empty())
 			break;
 		s_First.pop_back();
+		b_Cut = true;
 	}
 
 	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
