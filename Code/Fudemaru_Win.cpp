@@ -12,6 +12,7 @@
 namespace
 {
 	const char* const ks_ClassName = "Fudemaru";
+	const char* const ks_Title = "Fudemaru v2.2";
 	const DWORD ku32_WindowStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
 	static_assert(ku32_WindowStyle == 0x10C80000, "window style");
 	// Frames start at least this many milliseconds apart; the loop sleeps in steps of 2 between.
@@ -32,6 +33,27 @@ namespace
 			break;
 		}
 		return DefWindowProcA(ap_Window, au_Message, au_WParam, au_LParam);
+	}
+
+	// The current folder, which must hold the Data folder; false once a message box has said what
+	// is wrong.
+	bool FindDataFolder(char* as_Folder, DWORD au32_Size)
+	{
+		// WARNING: a longer path leaves the buffer unfilled: refused here, before the file
+		// system's own limit stops the program.
+		const DWORD u32_Length = GetCurrentDirectoryA(au32_Size, as_Folder);
+		if (u32_Length == 0 || u32_Length >= au32_Size)
+		{
+			MessageBoxA(nullptr, "Fudemaru cannot start from this folder: its path is longer than 1023 characters.\n"
+								 "Move the Fudemaru folder (the program and its Data folder) to a shorter path.",
+						ks_Title, MB_OK | MB_ICONERROR);
+			return false;
+		}
+		char s_Message[1400];
+		if (Fudemaru_HasData(as_Folder, s_Message, sizeof(s_Message)))
+			return true;
+		MessageBoxA(nullptr, s_Message, ks_Title, MB_OK | MB_ICONERROR);
+		return false;
 	}
 
 	// The message loop: messages first, then a frame once the period has passed.
@@ -61,49 +83,36 @@ namespace
 
 int WINAPI WinMain(HINSTANCE ap_Instance, HINSTANCE, LPSTR, int ai_Show)
 {
-	WNDCLASSEXA oClass = {};
-	oClass.cbSize = sizeof(oClass);
-	oClass.style = CS_CLASSDC;
-	oClass.lpfnWndProc = WindowProc;
-	oClass.hInstance = ap_Instance;
-	oClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-	oClass.lpszClassName = ks_ClassName;
-	RegisterClassExA(&oClass);
+	// The folder is checked before any window opens: without its data the game would show a
+	// black window, so a message box says where it looked instead.
+	char s_Folder[LibGen_CFileSystem::ku_DirCurrent_Name_Lenght];
+	if (!FindDataFolder(s_Folder, sizeof(s_Folder)))
+		return 1;
 
-	RECT oRect = {0, 0, ku16_Screen_Width, ku16_Screen_Height};
-	AdjustWindowRectEx(&oRect, ku32_WindowStyle, FALSE, 0);
-	gp_Window = CreateWindowExA(0, ks_ClassName, "Fudemaru v2.2", ku32_WindowStyle, 0, 0, oRect.right - oRect.left,
-								oRect.bottom - oRect.top, nullptr, nullptr, ap_Instance, nullptr);
+	WNDCLASSEXA o_Class = {};
+	o_Class.cbSize = sizeof(o_Class);
+	o_Class.style = CS_CLASSDC;
+	o_Class.lpfnWndProc = WindowProc;
+	o_Class.hInstance = ap_Instance;
+	o_Class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+	o_Class.lpszClassName = ks_ClassName;
+	RegisterClassExA(&o_Class);
+
+	RECT o_Rect = {0, 0, ku16_Screen_Width, ku16_Screen_Height};
+	AdjustWindowRectEx(&o_Rect, ku32_WindowStyle, FALSE, 0);
+	gp_Window = CreateWindowExA(0, ks_ClassName, ks_Title, ku32_WindowStyle, 0, 0, o_Rect.right - o_Rect.left,
+								o_Rect.bottom - o_Rect.top, nullptr, nullptr, ap_Instance, nullptr);
 
 	srand(GetTickCount());
-	CState_Intro* pIntro = new CState_Intro();
-	pIntro->State_Add();
-
-	// WARNING: a longer path leaves the buffer unfilled: refused here, before the file
-	// system's own limit stops the program.
-	char sFolder[LibGen_CFileSystem::ku_DirCurrent_Name_Lenght];
-	const DWORD u32_Length = GetCurrentDirectoryA(sizeof(sFolder), sFolder);
-	if (u32_Length == 0 || u32_Length >= sizeof(sFolder))
-	{
-		MessageBoxA(gp_Window, "Fudemaru cannot start from this folder: its path is longer than 1023 characters.\n"
-							   "Move the Fudemaru folder (the program and its Data folder) to a shorter path.",
-					"Fudemaru v2.2", MB_OK | MB_ICONERROR);
-		return 1;
-	}
-	// Without its data the game would show a black window: it says where it looked instead.
-	char s_Message[1400];
-	if (!Fudemaru_HasData(sFolder, s_Message, sizeof(s_Message)))
-	{
-		MessageBoxA(gp_Window, s_Message, "Fudemaru v2.2", MB_OK | MB_ICONERROR);
-		return 1;
-	}
-	LibGen_CFileSystem::Instance()->SetCurrentDir(sFolder);
+	CState_Intro* p_Intro = new CState_Intro();
+	p_Intro->State_Add();
+	LibGen_CFileSystem::Instance()->SetCurrentDir(s_Folder);
 
 	ShowWindow(gp_Window, ai_Show);
 	UpdateWindow(gp_Window);
 	RunLoop();
 
-	pIntro->State_Remove();
+	p_Intro->State_Remove();
 	DestroyWindow(gp_Window);
 	UnregisterClassA(ks_ClassName, ap_Instance);
 	return 0;

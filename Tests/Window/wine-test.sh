@@ -161,3 +161,29 @@ echo "the browser under Wine matches the GLUT program's: same card, same tooltip
 start_wine
 xdotool key alt+F4
 ended "closing the window"
+
+# Without its Data folder (the program alone in a folder) it shows a message box naming the folder
+# it looked in, instead of a black window, and ends with code 1 once the box is closed.
+mkdir "$work/alone"
+cp "$out/Fudemaru.exe" "$work/alone/"
+timeout 30 "$wineserver" -w 2>/dev/null || "$wineserver" -k 2>/dev/null
+(cd "$work/alone" && exec "$wine" Fudemaru.exe) >"$work/game.log" 2>&1 &
+game_pid=$!
+box=$(find_window '^Fudemaru v2\.2$' 60)
+[ -n "$box" ] || fail "no message box without the Data folder"
+read -r bx by <<<"$(origin "$box")"
+[ "$(size "$box")" != 480x272 ] || fail "the game's window opened without the Data folder"
+[ "$(xdotool search --onlyvisible --name '^Fudemaru v2\.2$' 2>/dev/null | wc -l)" -eq 1 ] ||
+  fail "another window opened beside the message box"
+sleep 1
+shot nodata.xwd
+"$pixels" crop "$work/nodata.xwd" "$bx" "$by" "$(size "$box" | cut -dx -f1)" "$(size "$box" | cut -dx -f2)" \
+  "$out/wine-nodata.png" >/dev/null
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key --window "$box" Return
+for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "closing the message box did not end the program"
+wait "$game_pid"; status=$?
+game_pid=""
+[ $status -eq 1 ] || fail "exit code $status without the Data folder, not 1"
+echo "no Data folder: a message box ($(size "$box")), exit code 1 once it is closed"
