@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 
 bool gb_QuitProgram = false;
@@ -185,12 +186,14 @@ void Fudemaru_Stop()
 	goFontKanji.UnloadFont();
 	goFontKanji16.UnloadFont();
 	DeleteInstance<LibGfx_CManagerTexture>();
+	LibGen_SetReportHook(nullptr);
 }
 
 bool Fudemaru_HasData(const char* as_Folder, char* as_Message, u16 au16_Size)
 {
+	// Named with the separator the folder's own path uses (a Windows path has backslashes).
 	char s_Data[LibGen_CFileSystem::ku_OpenFile_Path_Max];
-	snprintf(s_Data, sizeof(s_Data), "%s/Data", as_Folder);
+	snprintf(s_Data, sizeof(s_Data), "%s%cData", as_Folder, strchr(as_Folder, '\\') ? '\\' : '/');
 	struct stat o_Stat;
 	if (stat(s_Data, &o_Stat) == 0 && (o_Stat.st_mode & S_IFMT) == S_IFDIR)
 		return true;
