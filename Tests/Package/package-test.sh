@@ -50,7 +50,18 @@ metadata)
   [ "$(ls "$root/usr/share/games/fudemaru/Data/KanjiList" | wc -l)" -eq "$lists" ] || fail "kanji lists missing"
   HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/share \
     "$root/usr/games/fudemaru-inspect" check >"$work/check.txt" 2>&1 || { cat "$work/check.txt"; fail "fudemaru-inspect check"; }
-  echo "layout, desktop entry and AppStream file pass; the inspector reads the installed data"
+  # The manual page gives each key README's table gives, with the same button.
+  zcat "$root/usr/share/man/man6/fudemaru.6.gz" >"$work/fudemaru.6"
+  sed -n '/^## Keys/,/^## /p' "$src/README.md" | awk -F'|' 'NF > 3 && $2 !~ /Key|---/ && $4 !~ /not used/ {
+      gsub(/^ +| +$/, "", $2); gsub(/^ +| +$/, "", $3); print $2 "|" $3 }' >"$work/keys"
+  [ -s "$work/keys" ] || fail "no keys found in README.md"
+  while IFS='|' read -r key button; do
+    line=$(grep -A1 -x -F ".B $key" "$work/fudemaru.6" | sed -n 2p)
+    [ -n "$line" ] || fail "the manual page does not give the key $key"
+    lower=${line,,}
+    [[ -z "$button" || "$lower" == "${button,,}"* ]] || fail "the manual page gives $key as '$line', README as $button"
+  done <"$work/keys"
+  echo "layout, desktop entry and AppStream file pass; the inspector reads the installed data; the manual page gives README's keys"
   ;;
 window)
   root=$work/root

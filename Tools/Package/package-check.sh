@@ -14,17 +14,27 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 dpkg-query -W -f='${Status}' fudemaru 2>/dev/null | grep -q installed && fail "fudemaru is installed already: purge it first"
 
+# dpkg, waiting up to 10 minutes while another apt or dpkg holds its lock.
+run_dpkg() {
+  for _ in $(seq 300); do
+    $sudo dpkg "$@" 2>"$work/dpkg.err" && return 0
+    grep -q 'lock' "$work/dpkg.err" || { cat "$work/dpkg.err"; return 1; }
+    sleep 2
+  done
+  cat "$work/dpkg.err"; return 1
+}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./|/|; s|/$||' | grep -v '^$' >"$work/paths"
 
-$sudo dpkg -i "$deb" || fail "dpkg -i failed"
+run_dpkg -i "$deb" || fail "dpkg -i failed"
 echo "installed: $(dpkg-query -W -f='${Package} ${Version}, ${Installed-Size} kB' fudemaru)"
 mkdir -p "$work/home"
 HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/share \
   "$src/Tests/Window/window-test.sh" /usr/games/fudemaru "$build/Tests/bin/scenario-pixels"
 played=$?
-$sudo dpkg --purge fudemaru || fail "dpkg --purge failed"
+run_dpkg --purge fudemaru || fail "dpkg --purge failed"
 [ $played -eq 0 ] || fail "the installed game did not pass the window test"
 
 dpkg-query -W -f='${Status}' fudemaru 2>/dev/null | grep -q installed && fail "fudemaru is still installed"
