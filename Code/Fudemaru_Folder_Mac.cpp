@@ -15,7 +15,8 @@ namespace
 	bool HoldsDataFolder(const char* as_Folder)
 	{
 		char s_Data[PATH_MAX];
-		snprintf(s_Data, sizeof(s_Data), "%s/Data", as_Folder);
+		if (snprintf(s_Data, sizeof(s_Data), "%s/Data", as_Folder) >= static_cast<int>(sizeof(s_Data)))
+			return false;
 		struct stat o_Info;
 		return stat(s_Data, &o_Info) == 0 && S_ISDIR(o_Info.st_mode);
 	}
@@ -27,7 +28,9 @@ namespace
 		if (HoldsDataFolder(as_Folder))
 			return;
 		char s_Installed[PATH_MAX];
-		snprintf(s_Installed, sizeof(s_Installed), "%s/%s", as_Folder, FUDEMARU_DATA_FROM_PROGRAM);
+		if (snprintf(s_Installed, sizeof(s_Installed), "%s/%s", as_Folder, FUDEMARU_DATA_FROM_PROGRAM) >=
+				static_cast<int>(sizeof(s_Installed)))
+			return;
 		char s_Real[PATH_MAX];
 		if (realpath(s_Installed, s_Real) != nullptr && HoldsDataFolder(s_Real))
 			snprintf(as_Folder, au16_Size, "%s", s_Real);
