@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build run test bench fuzz windows screenshots test-sanitize sanitize-build soak soak-rounds clean
+.PHONY: all setup configure build game run test package package-check bench fuzz windows screenshots test-sanitize sanitize-build soak soak-rounds clean
 
 all: build
 
@@ -16,11 +16,29 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# What the game needs to start: its libraries, the program and the Data folder. `make build` and
+# `make test` build the rest: the tools, the tests and the benchmarks.
+GAME_TARGETS := MacFudemaru FudemaruData
+
+game: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target $(GAME_TARGETS)
+
+run: game
 	./$(BUILD)/MacFudemaru
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package: build/fudemaru_<version>_amd64.deb (Tools/Package).
+package: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target $(GAME_TARGETS) fudemaru-inspect
+	@bash Tools/Package/make-deb.sh $(BUILD) $(BUILD)
+
+# Installs the package with dpkg -i, plays the installed game in a virtual X screen, purges it and
+# checks that nothing of it is left. It changes the machine's /usr: run it where that is fine.
+package-check: package
+	@cmake --build $(BUILD) -j $(JOBS) --target scenario-pixels
+	@bash Tools/Package/package-check.sh $(BUILD)
 
 # The Windows program, cross-built: build-win/Fudemaru.exe beside build-win/Data.
 WIN_BUILD := build-win

@@ -63,7 +63,8 @@ struct SViewport
 SViewport Fudemaru_ComputeViewport(int ai_Width, int ai_Height);
 
 // The folder that holds the Data folder: the one that holds the application bundle when the
-// program path names one, else the folder of the running program.
+// program path names one, else the folder of the running program, or, when no Data folder lies
+// there, the installed data folder found from it.
 void Fudemaru_FindProgramFolder(const char* as_ProgramPath, char* as_Folder, u16 au16_Size);
 
 // Whether the folder holds the Data folder; if not, as_Message says so, naming the folder looked

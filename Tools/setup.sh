@@ -16,6 +16,8 @@ packages=(
   kanjidic xfonts-75dpi xfonts-intl-japanese fonts-ipafont-gothic pcf2bdf
   # real-window tests
   xvfb xdotool x11-utils
+  # the Debian package (make package) and its checks
+  dpkg-dev lintian desktop-file-utils appstream
   # the loaders' fuzzers (make fuzz)
   clang libclang-rt-14-dev
 )

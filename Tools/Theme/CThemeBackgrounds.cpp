@@ -172,17 +172,19 @@ bool CThemeBackgrounds::Build(const std::string& as_Dir)
 	return quiz.Save(as_Dir + "/FondEcran.png") && ok;
 }
 
-bool CThemeBackgrounds::BuildAppIcon(const std::string& as_Path)
+bool CThemeBackgrounds::BuildAppIcon(const std::string& as_Path, int ai_Size)
 {
-	const int size = 256;
-	CThemeCanvas icon(size, size);
-	cairo_t* cr = icon.Cr();
+	const int s32_Design = 256;
+	CThemeCanvas o_Icon(ai_Size, ai_Size);
+	cairo_t* p_Cr = o_Icon.Cr();
+	// Drawn at 256 and scaled, so that every size is the same picture, each sharp at its size.
+	cairo_scale(p_Cr, ai_Size / static_cast<double>(s32_Design), ai_Size / static_cast<double>(s32_Design));
 	// Paper clipped to a rounded square; outside it the icon stays transparent.
-	icon.RoundedRect(8, 8, size - 16, size - 16, 36);
-	cairo_clip(cr);
-	DrawPaper(icon);
-	cairo_reset_clip(cr);
-	DrawEnso(icon, size / 2.0, size / 2.0 - 6, 78);
-	DrawSeal(icon, 176, 178, 36);
-	return icon.Save(as_Path);
+	o_Icon.RoundedRect(8, 8, s32_Design - 16, s32_Design - 16, 36);
+	cairo_clip(p_Cr);
+	DrawPaper(o_Icon);
+	cairo_reset_clip(p_Cr);
+	DrawEnso(o_Icon, s32_Design / 2.0, s32_Design / 2.0 - 6, 78);
+	DrawSeal(o_Icon, 176, 178, 36);
+	return o_Icon.Save(as_Path);
 }

@@ -9,8 +9,8 @@ class CThemeBackgrounds
 public:
 	// Writes FondIntro.png (browsing and intro) and FondEcran.png (quizzes).
 	static bool Build(const std::string& as_Dir);
-	// The program's icon for the desktop (256 x 256): the intro's brushed circle and seal on paper.
-	static bool BuildAppIcon(const std::string& as_Path);
+	// The program's icon for the desktop (ai_Size square): the intro's brushed circle and seal on paper.
+	static bool BuildAppIcon(const std::string& as_Path, int ai_Size);
 };
 
 #endif

@@ -225,12 +225,16 @@ TEST(ThemeIcons, ArrowsPointTheirWay)
 }
 }
 
-TEST(ThemeIcons, DesktopIconIsARoundedPaperSquare)
+TEST(ThemeIcons, DesktopIconIsARoundedPaperSquareInEverySize)
 {
-	const Picture icon = LoadPath(FUDEMARU_ICON);
-	ASSERT_EQ(256u, icon.width);
-	ASSERT_EQ(256u, icon.height);
-	EXPECT_EQ(0, icon.At(0, 0)[3]) << "see-through outside the rounded corner";
-	EXPECT_EQ(255, icon.At(128, 20)[3]) << "opaque paper inside";
-	EXPECT_EQ(255, icon.At(20, 128)[3]);
+	for (const unsigned u_Size : {16u, 24u, 32u, 48u, 64u, 128u, 256u})
+	{
+		const std::string s_Size = std::to_string(u_Size);
+		const Picture o_Icon = LoadPath(std::string(FUDEMARU_ICON_DIR "/") + s_Size + "x" + s_Size + "/apps/fudemaru.png");
+		ASSERT_EQ(u_Size, o_Icon.width);
+		ASSERT_EQ(u_Size, o_Icon.height);
+		EXPECT_EQ(0, o_Icon.At(0, 0)[3]) << s_Size << ": see-through outside the rounded corner";
+		EXPECT_EQ(255, o_Icon.At(u_Size / 2, u_Size * 20 / 256)[3]) << s_Size << ": opaque paper inside";
+		EXPECT_EQ(255, o_Icon.At(u_Size * 20 / 256, u_Size / 2)[3]) << s_Size;
+	}
 }
