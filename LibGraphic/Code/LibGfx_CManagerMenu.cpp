@@ -57,6 +57,7 @@ void LibGfx_CManagerMenu::Load()
 	// The front face, at the prism's z plus its depth, is seen at the start camera's scale.
 	mo_Camera.SetPos(V3(0, 0, static_cast<float>(fDepth + kf_PrismZ + kd_Screen_Distance)), V3(0, 0, 0));
 	mu8_MenuCount = 0;
+	ShowFaces();
 }
 
 void LibGfx_CManagerMenu::Unload()
@@ -133,6 +134,7 @@ void LibGfx_CManagerMenu::MenuRemAll()
 	mu8_MenuRemoved = 0;
 	mf_Angle = 0.0f;
 	mf_Speed = 0.0f;
+	ShowFaces();
 }
 
 void LibGfx_CManagerMenu::MenuForget(LibGfx_CMenu* ap_Menu)
@@ -185,4 +187,15 @@ void LibGfx_CManagerMenu::Update()
 		if (mu8_MenuCount == 0)
 			Stop();
 	}
+	ShowFaces();
+}
+
+void LibGfx_CManagerMenu::ShowFaces()
+{
+	// NOTE: the band is translucent, and a face turned away that comes before the front one in
+	// the tree shows through it, its labels upside down. At rest the front face alone is drawn;
+	// while the prism rolls every face is, as the faces come and go.
+	const int i_Front = mu8_MenuCount == 0 ? 0 : (mu8_MenuCount - 1) % ku_Face_Total;
+	for (int i = 0; i < ku_Face_Total; ++i)
+		mo_Face[i].SetVisible(mf_Speed != 0.0f || i == i_Front);
 }

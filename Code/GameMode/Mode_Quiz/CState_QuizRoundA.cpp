@@ -17,13 +17,14 @@
 
 namespace
 {
-	// The answers turn across the lower half of the screen; the found ones wait far behind, where
-	// the answer review's camera looks at them from the usual distance.
-	// WARNING: 528 units behind, they would show between the question and the answers, a third of
-	// their size; 700 units behind they lie past the far plane of the round's view (1000 units
-	// from the eye) and are only seen once the review's camera glides to them.
+	// The answers turn across the lower half of the screen; the found ones wait in the same plane,
+	// a screen and a half to the right, where the answer review's camera looks at them.
+	// WARNING: behind the round, the review's glide took the eye through the round's plane: its
+	// cards filled the screen, magnified many times, and the found ones floated between the
+	// question and the answers. Side by side, each frame of the glide shows both at their own size,
+	// and 720 units keep every card of one carousel out of the other's view.
 	const CVector3d<float> ko_AnswerPos(0.0f, -50.0f, 0.0f);
-	const CVector3d<float> ko_FoundPos(0.0f, 0.0f, -700.0f);
+	const CVector3d<float> ko_FoundPos(720.0f, 0.0f, 0.0f);
 	const CVector3d<float> ko_QuestionPos(0.0f, 70.0f, 0.0f);
 	const u16 ku16_CarouselRadius = 200;
 	const u16 ku16_CarouselDepth = 30;
@@ -94,7 +95,7 @@ void CState_QuizRoundA::Main()
 	// A round of kanji the dictionary does not know has nothing to ask: it ends as a finished one.
 	if (mu8_KanjiLeft == 0)
 	{
-		State_Remove();
+		EndRound();
 		return;
 	}
 
@@ -139,7 +140,7 @@ void CState_QuizRoundA::CheckCardMatch()
 	UpdateStats();
 	if (mu8_KanjiLeft == 0)
 	{
-		State_Remove();
+		EndRound();
 		return;
 	}
 	for (u8 i = 0; i < mo_WndAnswer.GetWindowTotal(); ++i)
@@ -148,6 +149,17 @@ void CState_QuizRoundA::CheckCardMatch()
 	mo_WndAnswer.RemWindow(mo_WndAnswer.GetWindowCurrentId());
 	mo_WndAnswer.GoNext();
 	(new CState_QuizRoundA_GoodAnwser(this, pWnd))->State_Add();
+}
+
+void CState_QuizRoundA::EndRound()
+{
+	// The next round replaces this one in a single step: pushed by the match a frame later, it
+	// left a frame with the match alone, an empty page, between the two.
+	CState_QuizRoundA* p_Next = mp_QuizMatch->NewRound();
+	if (p_Next != nullptr)
+		p_Next->State_Replace();
+	else
+		State_Remove();
 }
 
 void CState_QuizRoundA::UpdateStats()
