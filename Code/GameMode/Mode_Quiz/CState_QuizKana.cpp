@@ -68,7 +68,7 @@ void CState_QuizKana::LoadOnce()
 	mo_Wnd.AddPoly(&mo_PolyLine);
 	mo_Wnd.AddPoly(&mo_PolyFlash);
 	// The line parts the kana from the romaji; the flash lights the part that holds the answer.
-	float fRomajiY = -84;
+	float f_RomajiY = -84;
 	if (AsksRomaji())
 	{
 		mo_PolyLine.Set(CVector3d<float>(-32, -5, 0), CVector3d<float>(32, -9, 0), ku32_Green);
@@ -80,18 +80,18 @@ void CState_QuizKana::LoadOnce()
 		mo_PolyFlash.Set(CVector3d<float>(-32, -12, 0), CVector3d<float>(32, -37, 0), ku32_FlashNone);
 		// WARNING: at -84 the romaji (from -28 to -44) would lie across this line; 11 units up it
 		// stands in the flash, the answer's part, above the line.
-		fRomajiY = -73;
+		f_RomajiY = -73;
 	}
 
 	// WARNING: the lowest kana (su, zu) reach 46 rows down their cell; at -15 they would touch the
 	// line under them, one unit up they keep a pixel from it.
 	CObjWndKanji::SetText(mo_TextKana, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 32, -14);
-	CObjWndKanji::SetText(mo_TextRomaji, 64, 16, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 32, fRomajiY);
-	for (LibGfx_CObjText* pText : {&mo_TextKana, &mo_TextRomaji})
+	CObjWndKanji::SetText(mo_TextRomaji, 64, 16, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 32, f_RomajiY);
+	for (LibGfx_CObjText* p_Text : {&mo_TextKana, &mo_TextRomaji})
 	{
-		pText->mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
-		pText->TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 64);
-		pText->SetParent(&mo_Wnd);
+		p_Text->mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+		p_Text->TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 64);
+		p_Text->SetParent(&mo_Wnd);
 	}
 
 	// The first card is never answered where the cursor starts: on its kana, it moves one row on.

@@ -99,35 +99,35 @@ void CState_QuizRoundA::Main()
 		return;
 	}
 
-	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	if (pKeys->KeyPressAny(ke_Key_Left))
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
+	if (p_Keys->KeyPressAny(ke_Key_Left))
 		mo_WndAnswer.GoNext();
-	else if (pKeys->KeyPressAny(ke_Key_Right))
+	else if (p_Keys->KeyPressAny(ke_Key_Right))
 		mo_WndAnswer.GoPrev();
 
 	// Circle ends the whole quiz and nothing else is done in its frame.
-	if (pKeys->KeyReleaseAny(ke_Key_Circle))
+	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
 	{
 		mp_QuizMatch->mb_Stop = true;
 		State_Remove();
 	}
-	else if (pKeys->KeyReleaseAny(ke_Key_Square))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Square))
 		(new CState_ReviewKana())->State_Add();
-	else if (pKeys->KeyReleaseAny(ke_Key_Cross))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Cross))
 		CheckCardMatch();
-	else if (pKeys->KeyReleaseAny(ke_Key_Triangle) && mu8_KanjiLeft != mu8_KanjiTotal)
+	else if (p_Keys->KeyReleaseAny(ke_Key_Triangle) && mu8_KanjiLeft != mu8_KanjiTotal)
 		(new CState_AnwserReview(&mo_WndFound))->State_Add();
 }
 
 void CState_QuizRoundA::CheckCardMatch()
 {
-	CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_WndAnswer.GetWindowCurrent(0));
-	if (pWnd == nullptr)
+	CObjWndKanji* p_Wnd = static_cast<CObjWndKanji*>(mo_WndAnswer.GetWindowCurrent(0));
+	if (p_Wnd == nullptr)
 		return;
 
-	if (pWnd->mu16_Kanji != mo_WndQuestion.mu16_Kanji)
+	if (p_Wnd->mu16_Kanji != mo_WndQuestion.mu16_Kanji)
 	{
-		pWnd->GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_MidMid)->SetColor(ku32_Red);
+		p_Wnd->GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_MidMid)->SetColor(ku32_Red);
 		// NOTE: the count stops at its largest value rather than starting again from 0.
 		if (mu8_Errors < 0xff)
 			++mu8_Errors;
@@ -148,7 +148,7 @@ void CState_QuizRoundA::CheckCardMatch()
 	mo_WndQuestion.LoadKanji(mau16_Kanji[mu8_KanjiTotal - mu8_KanjiLeft]);
 	mo_WndAnswer.RemWindow(mo_WndAnswer.GetWindowCurrentId());
 	mo_WndAnswer.GoNext();
-	(new CState_QuizRoundA_GoodAnwser(this, pWnd))->State_Add();
+	(new CState_QuizRoundA_GoodAnwser(this, p_Wnd))->State_Add();
 }
 
 void CState_QuizRoundA::EndRound()

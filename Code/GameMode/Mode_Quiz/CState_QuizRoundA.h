@@ -12,8 +12,8 @@ class CState_QuizMatch;
 // (its meanings, or the character with its readings); the carousel below shows every kanji of the
 // round the other way. The player turns the carousel to the matching card and answers with
 // Cross: a wrong card turns red and counts an error, a right one flies off to the carousel of
-// found answers, beside the round, and the next question comes. Triangle looks at the found answers,
-// Square opens the kana chart, Circle ends the whole quiz.
+// found answers, beside the round, and the next question comes. Triangle looks at the found
+// answers, Square opens the kana chart, Circle ends the whole quiz.
 class CState_QuizRoundA : public LibGen_CState
 {
 public:
