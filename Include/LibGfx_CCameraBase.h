@@ -17,17 +17,12 @@ class LibGfx_CCameraBase
 public:
 	LibGfx_CCameraBase();
 
-	void SetEyePos(const CVector3d<float>& ao_Eye);
-	void SetTargetPos(const CVector3d<float>& ao_Target);
 	void SetPos(const CVector3d<float>& ao_Eye, const CVector3d<float>& ao_Target);
 	CVector3d<float>* GetEyePos();
 	CVector3d<float>* GetTargetPos();
 	CVector3d<float>* GetUpVector();
 
-	// Smoothed motion is not provided: these do nothing.
-	void GoEyePos(CVector3d<float>) {}
-	void GoTargetPos(CVector3d<float>) {}
-	void SetSmoothing() {}
+	// The manager calls it each frame on the active camera; a plain camera does not move itself.
 	void Update() {}
 
 	VectSmooth3d_f mo_Eye;

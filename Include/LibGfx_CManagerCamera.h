@@ -8,7 +8,8 @@
 #include <list>
 
 // A stack of cameras (not owned), the front one active. Each push or removal of the active
-// camera glides linearly from the view shown to the new active camera's, by mf_Speed a frame.
+// camera glides linearly from the view shown, even in the middle of another glide, to the new
+// active camera's, by mf_Speed a frame.
 class LibGfx_CManagerCamera : public LibGen_CManagerSingleton<LibGfx_CManagerCamera>
 {
 public:

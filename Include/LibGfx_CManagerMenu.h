@@ -62,6 +62,8 @@ private:
 	void EndRoll();
 	// Shows or hides the menu of a slot, if it still holds one.
 	void SetMenuVisible(u8 au8_Index, bool ab_Visible);
+	// Every face while the prism rolls, the front one alone at rest.
+	void ShowFaces();
 };
 
 #endif

@@ -5,16 +5,6 @@ LibGfx_CCameraBase::LibGfx_CCameraBase()
 	mo_Up.o_Value = CVector3d<float>(0.0f, 1.0f, 0.0f);
 }
 
-void LibGfx_CCameraBase::SetEyePos(const CVector3d<float>& ao_Eye)
-{
-	mo_Eye.o_Value = ao_Eye;
-}
-
-void LibGfx_CCameraBase::SetTargetPos(const CVector3d<float>& ao_Target)
-{
-	mo_Target.o_Value = ao_Target;
-}
-
 void LibGfx_CCameraBase::SetPos(const CVector3d<float>& ao_Eye, const CVector3d<float>& ao_Target)
 {
 	mo_Eye.o_Value = ao_Eye;

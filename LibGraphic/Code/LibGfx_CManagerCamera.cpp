@@ -37,8 +37,10 @@ void LibGfx_CManagerCamera::Push(LibGfx_CCameraBase* ap_Camera, float af_Speed)
 
 void LibGfx_CManagerCamera::Remove(LibGfx_CCameraBase* ap_Camera, float af_Speed)
 {
+	// Like a push, the glide back starts from the view shown: a camera removed before its own
+	// glide arrived would otherwise make the view jump to it first.
 	if (!mo_CameraList.empty() && mo_CameraList.front() == ap_Camera)
-		StartBlend(*ap_Camera->GetEyePos(), *ap_Camera->GetTargetPos(), af_Speed);
+		StartBlend(*GetPosEye(), *GetPosTarget(), af_Speed);
 	mo_CameraList.remove(ap_Camera);
 }
 

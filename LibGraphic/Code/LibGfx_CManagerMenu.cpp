@@ -37,26 +37,27 @@ void LibGfx_CManagerMenu::Load()
 {
 	typedef CVector3d<float> V3;
 	// The faces' distance from the prism's axis.
-	const float fDepth = static_cast<float>(18.0 / std::cos(M_PI / 8.0));
+	const float f_Depth = static_cast<float>(18.0 / std::cos(M_PI / 8.0));
 	mo_BandQuad[0].Set(V3(-kf_Screen_HalfWidth, 34, 0), V3(kf_Screen_HalfWidth, -34, 0), ku32_BandColor);
 	mo_BandQuad[1].Set(V3(-kf_Screen_HalfWidth, 36, 0), V3(kf_Screen_HalfWidth, 34, 0), ku32_LineColor);
 	mo_BandQuad[2].Set(V3(-kf_Screen_HalfWidth, -34, 0), V3(kf_Screen_HalfWidth, -36, 0), ku32_LineColor);
 	for (int i = 0; i < ku_Face_Total; ++i)
 	{
-		LibGfx_CObjBase& oFace = mo_Face[i];
-		oFace.mo_Pos = V3(0, 0, fDepth);
-		oFace.mo_RotParent.x = static_cast<float>(i * kd_FaceAngle);
-		oFace.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
-		for (LibGfx_CPolyQuad& oQuad : mo_BandQuad)
+		LibGfx_CObjBase& o_Face = mo_Face[i];
+		o_Face.mo_Pos = V3(0, 0, f_Depth);
+		o_Face.mo_RotParent.x = static_cast<float>(i * kd_FaceAngle);
+		o_Face.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+		for (LibGfx_CPolyQuad& o_Quad : mo_BandQuad)
 		{
 			// A second Load must not draw the band twice.
-			oFace.RemPoly(&oQuad);
-			oFace.AddPoly(&oQuad);
+			o_Face.RemPoly(&o_Quad);
+			o_Face.AddPoly(&o_Quad);
 		}
 	}
 	// The front face, at the prism's z plus its depth, is seen at the start camera's scale.
-	mo_Camera.SetPos(V3(0, 0, static_cast<float>(fDepth + kf_PrismZ + kd_Screen_Distance)), V3(0, 0, 0));
+	mo_Camera.SetPos(V3(0, 0, static_cast<float>(f_Depth + kf_PrismZ + kd_Screen_Distance)), V3(0, 0, 0));
 	mu8_MenuCount = 0;
+	ShowFaces();
 }
 
 void LibGfx_CManagerMenu::Unload()
@@ -124,15 +125,16 @@ void LibGfx_CManagerMenu::MenuRemAll()
 	{
 		if (mpo_Menu[i] == nullptr)
 			continue;
-		LibGfx_CObjBase& oObj = mpo_Menu[i]->mo_Obj;
-		oObj.SetParent(nullptr);
-		oObj.SetVisible(false);
+		LibGfx_CObjBase& o_Obj = mpo_Menu[i]->mo_Obj;
+		o_Obj.SetParent(nullptr);
+		o_Obj.SetVisible(false);
 		mpo_Menu[i] = nullptr;
 	}
 	mu8_MenuCount = 0;
 	mu8_MenuRemoved = 0;
 	mf_Angle = 0.0f;
 	mf_Speed = 0.0f;
+	ShowFaces();
 }
 
 void LibGfx_CManagerMenu::MenuForget(LibGfx_CMenu* ap_Menu)
@@ -185,4 +187,15 @@ void LibGfx_CManagerMenu::Update()
 		if (mu8_MenuCount == 0)
 			Stop();
 	}
+	ShowFaces();
+}
+
+void LibGfx_CManagerMenu::ShowFaces()
+{
+	// NOTE: the band is translucent, and a face turned away that comes before the front one in
+	// the tree shows through it, its labels upside down. At rest the front face alone is drawn;
+	// while the prism rolls every face is, as the faces come and go.
+	const int i_Front = mu8_MenuCount == 0 ? 0 : (mu8_MenuCount - 1) % ku_Face_Total;
+	for (int i = 0; i < ku_Face_Total; ++i)
+		mo_Face[i].SetVisible(mf_Speed != 0.0f || i == i_Front);
 }

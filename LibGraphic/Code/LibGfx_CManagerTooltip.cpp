@@ -46,10 +46,13 @@ LibGfx_CManagerTooltip::LibGfx_CManagerTooltip()
 
 void LibGfx_CManagerTooltip::Update()
 {
-	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
-	if (!pCameras->HasCamera())
+	LibGfx_CManagerCamera* p_Cameras = LibGfx_CManagerCamera::Instance();
+	if (!p_Cameras->HasCamera())
 		return;
-	mo_Bar.mo_Pos.z = static_cast<float>(pCameras->GetPosEye()->z - kd_Screen_Distance);
+	// The cameras all look straight down the z axis: at the screen's distance in front of the eye,
+	// moved across with it, the bar keeps its place at the bottom of every view.
+	const CVector3d<float>* p_Eye = p_Cameras->GetPosEye();
+	mo_Bar.mo_Pos = CVector3d<float>(p_Eye->x, p_Eye->y, static_cast<float>(p_Eye->z - kd_Screen_Distance));
 	mo_Bar.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
 }
 

@@ -6,6 +6,7 @@
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -41,12 +42,28 @@ namespace
 		ASSERT_EQ(au8_Row, ao_Quiz.ms8_CursorRow);
 	}
 
-	// Answers the current card right, from where a new card leaves the cursor.
+	// Answers the current card right, from wherever the cursor stands, once the card answered
+	// before has given its place to it.
 	void AnswerRight(const CState_QuizKana& ao_Quiz)
 	{
-		const u8* pCard = ao_Quiz.mau8_Deck[ao_Quiz.mu8_DeckPos];
-		MoveTo(ao_Quiz, pCard[0], pCard[1]);
+		if (ao_Quiz.mb_Answered)
+			RunFrames(CState_QuizKana::ku_Flash_Frames);
+		const u8* p_Card = ao_Quiz.mau8_Deck[ao_Quiz.mu8_DeckPos];
+		MoveTo(ao_Quiz, p_Card[0], p_Card[1]);
 		Tap(ke_Key_Cross);
+	}
+
+	bool CursorOnCard(const CState_QuizKana& ao_Quiz)
+	{
+		const u8* p_Card = ao_Quiz.mau8_Deck[ao_Quiz.mu8_DeckPos];
+		return ao_Quiz.ms8_CursorCol == p_Card[0] && ao_Quiz.ms8_CursorRow == p_Card[1];
+	}
+
+	// Mode B: the kana of the card asks, the romaji under the cursor answers.
+	void ExpectPairB(const CState_QuizKana& ao_Quiz, u8 au8_Col, u8 au8_Row, u8 au8_CursorCol, u8 au8_CursorRow)
+	{
+		EXPECT_EQ(std::string(Entry(cu8_KatanaTable, au8_Row, au8_Col), 2), ao_Quiz.mo_TextKana.TxtGetText());
+		EXPECT_STREQ(Entry(cu8_KatanaTable, au8_CursorRow, au8_CursorCol) + ku_Kana_Romaji, ao_Quiz.mo_TextRomaji.TxtGetText());
 	}
 
 	// The menu replaces itself with the quiz; over the browser a push does the same.
@@ -136,11 +153,9 @@ TEST_F(States, KanaQuizCountsWrongAnswersKeepsTheCardAndFadesItsFlash)
 	EXPECT_EQ(58u, HintText(LibGfx_CManagerTooltip::ke_KeyId_Cross));
 	EXPECT_EQ(56u, HintText(LibGfx_CManagerTooltip::ke_KeyId_LeftRight));
 	EXPECT_EQ(57u, HintText(LibGfx_CManagerTooltip::ke_KeyId_UpDown));
-	// Mode B: the card's katakana asks, the romaji under the cursor answers.
 	const u8 u8Col = pQuiz->mau8_Deck[0][0];
 	const u8 u8Row = pQuiz->mau8_Deck[0][1];
-	EXPECT_EQ(std::string(Entry(cu8_KatanaTable, u8Row, u8Col), 2), pQuiz->mo_TextKana.TxtGetText());
-	EXPECT_STREQ(Entry(cu8_KatanaTable, 0, 1) + ku_Kana_Romaji, pQuiz->mo_TextRomaji.TxtGetText());
+	ExpectPairB(*pQuiz, u8Col, u8Row, pQuiz->ms8_CursorCol, pQuiz->ms8_CursorRow);
 
 	// A kana beside the card's: one error, then another on the same kana; card and cursor stay.
 	MoveTo(*pQuiz, u8Col, static_cast<u8>((u8Row + 1) % 5));
@@ -161,15 +176,73 @@ TEST_F(States, KanaQuizCountsWrongAnswersKeepsTheCardAndFadesItsFlash)
 	RunFrames(1);
 	EXPECT_EQ(0, FlashAlpha(*pQuiz));
 
-	// Three right answers: each deals a new card and sends the cursor back to the first column.
-	for (int i = 0; i < 3; ++i)
-	{
-		AnswerRight(*pQuiz);
-		EXPECT_EQ(1, pQuiz->ms8_CursorCol);
-		EXPECT_EQ(0, pQuiz->ms8_CursorRow);
-	}
+	// Wrong again, then the cursor moves on: the red light stays with the pair that was wrong.
+	Tap(ke_Key_Cross);
+	EXPECT_EQ(3, pQuiz->mu8_Errors);
+	Tap(ke_Key_Right);
+	EXPECT_EQ(0, FlashAlpha(*pQuiz));
+	EXPECT_EQ(0.0f, pQuiz->mf_FlashTimer);
+}
+
+TEST_F(States, KanaQuizKeepsTheAnsweredPairLitTillTheLightGoesOutOrTheNextKey)
+{
+	CState_QuizKana* pQuiz = StartQuiz(CState_QuizKana::ke_QuizMode_KatakanaB, 1, 2);
+	// A right answer counts at once and the pair answered stays up, lit green.
+	const u8 u8Col = pQuiz->mau8_Deck[0][0];
+	const u8 u8Row = pQuiz->mau8_Deck[0][1];
+	AnswerRight(*pQuiz);
+	EXPECT_EQ("Found: 1  Errors: 0  Left: 9", Line1());
+	EXPECT_TRUE(pQuiz->mb_Answered);
+	ExpectPairB(*pQuiz, u8Col, u8Row, u8Col, u8Row);
 	EXPECT_EQ(0xff00c800u, FlashColour(*pQuiz));
-	EXPECT_EQ("Found: 3  Errors: 2  Left: 7", Line1());
+	EXPECT_EQ(0x00c800u, so_Screen.GetPixel(240 - 28, 136 + 14) & 0xffffff);
+
+	// The next card comes as the light goes out, the cursor where the answer was.
+	RunFrames(99);
+	ExpectPairB(*pQuiz, u8Col, u8Row, u8Col, u8Row);
+	EXPECT_GT(FlashAlpha(*pQuiz), 0);
+	RunFrames(1);
+	EXPECT_EQ(1, pQuiz->mu8_DeckPos);
+	EXPECT_FALSE(pQuiz->mb_Answered);
+	EXPECT_EQ(0, FlashAlpha(*pQuiz));
+	ExpectPairB(*pQuiz, pQuiz->mau8_Deck[1][0], pQuiz->mau8_Deck[1][1], u8Col, u8Row);
+	EXPECT_EQ("Found: 1  Errors: 0  Left: 9", Line1());
+
+	// Or at the next key: a move brings the card and moves from the answer; Cross only brings the
+	// card, which it could not have answered unseen.
+	const u8 u8Col1 = pQuiz->mau8_Deck[1][0];
+	const u8 u8Row1 = pQuiz->mau8_Deck[1][1];
+	AnswerRight(*pQuiz);
+	Tap(ke_Key_Right);
+	EXPECT_EQ(2, pQuiz->mu8_DeckPos);
+	EXPECT_EQ(0, FlashAlpha(*pQuiz));
+	EXPECT_EQ(u8Col1, pQuiz->ms8_CursorCol);
+	EXPECT_EQ((u8Row1 + 1) % 5, pQuiz->ms8_CursorRow);
+	AnswerRight(*pQuiz);
+	Tap(ke_Key_Cross);
+	EXPECT_EQ(3, pQuiz->mu8_DeckPos);
+	EXPECT_EQ(0, pQuiz->mu8_Errors);
+	EXPECT_EQ(0, FlashAlpha(*pQuiz));
+	EXPECT_EQ("Found: 3  Errors: 0  Left: 7", Line1());
+}
+
+TEST_F(States, KanaQuizNeverStartsTheCursorOnTheFirstCard)
+{
+	// Every menu range, with several deals each: the first card is never answered without a move.
+	const u8 au8_Ranges[][2] = {{0, 0}, {1, 2}, {3, 4}, {5, 6}, {7, 7}, {8, 10}, {11, 11}, {12, 12}, {0, 13}};
+	int i_MovedOff = 0;
+	for (int i_Seed = 0; i_Seed < 8; ++i_Seed)
+		for (const auto& o_Range : au8_Ranges)
+		{
+			srand(static_cast<unsigned>(i_Seed));
+			CState_QuizKana* p_Quiz = StartQuiz(CState_QuizKana::ke_QuizMode_HiraganaA, o_Range[0], o_Range[1]);
+			EXPECT_FALSE(CursorOnCard(*p_Quiz)) << int(o_Range[0]) << ".." << int(o_Range[1]) << " seed " << i_Seed;
+			i_MovedOff += p_Quiz->ms8_CursorRow != 0;
+			Tap(ke_Key_Circle);
+			RunFrames(1);
+		}
+	// Some first cards were the range's first kana: the cursor was moved off them.
+	EXPECT_GT(i_MovedOff, 0);
 }
 
 TEST_F(States, KanaQuizHiraganaAOverYaPlaysToItsEndAndGoesBack)

@@ -4,6 +4,7 @@
 #include "GameMode/Mode_Quiz/CState_QuizMatch.h"
 #include "GameMode/Mode_Quiz/CState_QuizRoundA.h"
 #include "GameMode/Mode_Quiz/CState_QuizRoundA_GoodAnwser.h"
+#include "GameMode/Mode_Review/CState_ReviewKana.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "StatesFixture.h"
@@ -162,6 +163,19 @@ TEST_F(KanjiQuizStates, WrongAnswersStayRedTillARightOneFliesToTheFoundAnswersWh
 	const float fFoundZ = pRound->mo_WndFound.GetRootObject()->mo_Pos.z;
 	EXPECT_FLOAT_EQ(fFoundZ + static_cast<float>(kd_Screen_Distance), pCameras->GetPosEye()->z);
 	EXPECT_FLOAT_EQ(fFoundZ, pCameras->GetPosTarget()->z);
+	// They lie beside the round, in its plane: the glide was a pan. The kana chart opens in front
+	// of them.
+	const float f_FoundX = pRound->mo_WndFound.GetRootObject()->mo_Pos.x;
+	EXPECT_FLOAT_EQ(f_FoundX, pCameras->GetPosEye()->x);
+	EXPECT_FLOAT_EQ(fEyeZ, pCameras->GetPosEye()->z);
+	Tap(ke_Key_Square);
+	RunFrames(21);
+	const CState_ReviewKana* p_Chart = dynamic_cast<const CState_ReviewKana*>(Top());
+	ASSERT_NE(nullptr, p_Chart);
+	EXPECT_FLOAT_EQ(f_FoundX, p_Chart->mo_Wnd.mo_Pos.x);
+	Tap(ke_Key_Circle);
+	RunFrames(21);
+	ASSERT_EQ(typeid(CState_AnwserReview), typeid(*Top()));
 	Tap(ke_Key_Circle);
 	RunFrames(21);
 	EXPECT_EQ(pRound, Top());
@@ -169,7 +183,7 @@ TEST_F(KanjiQuizStates, WrongAnswersStayRedTillARightOneFliesToTheFoundAnswersWh
 	EXPECT_FLOAT_EQ(fEyeZ, pCameras->GetPosEye()->z);
 }
 
-TEST_F(KanjiQuizStates, ARoundOfTwoFliesOnlyItsFirstAnswerAndCircleWithAnyKeyEndsTheWholeQuiz)
+TEST_F(KanjiQuizStates, ARoundOfTwoFliesOnlyItsFirstAnswerTheNextComesAtOnceAndCircleWithAnyKeyEndsTheWholeQuiz)
 {
 	CState_QuizRoundA* pRound = StartQuiz(2);
 	ASSERT_NE(nullptr, pRound);
@@ -179,12 +193,14 @@ TEST_F(KanjiQuizStates, ARoundOfTwoFliesOnlyItsFirstAnswerAndCircleWithAnyKeyEnd
 	RunFrames(ki_FlightFrames);
 	Answer(*pRound, true);
 	EXPECT_EQ("Found: 2  Errors: 0  Left: 0", Line1());
+	// The next round comes in the very frame the last one goes: no frame shows the match alone.
 	RunFrames(1);
-	EXPECT_EQ(typeid(CState_QuizMatch), typeid(*Top()));
-	RunFrames(1);
-	pRound = dynamic_cast<CState_QuizRoundA*>(Top());
-	ASSERT_NE(nullptr, pRound);
+	CState_QuizRoundA* p_Next = dynamic_cast<CState_QuizRoundA*>(Top());
+	ASSERT_NE(nullptr, p_Next);
+	EXPECT_EQ(4u, Depth());
+	EXPECT_EQ("Found: 0  Errors: 0  Left: 2", Line1());
 	EXPECT_EQ(4, Match()->mu16_KanjiNext);
+	pRound = p_Next;
 
 	// Circle let go with every other face button: the quiz ends, the card is not compared and
 	// nothing is opened.

@@ -62,18 +62,65 @@ TEST_F(Camera, PushDuringAGlideStartsFromTheBlendedView)
 	EXPECT_NEAR(-25.0f, EyeX(), 1e-3f);
 }
 
-TEST_F(Camera, RemovingTheActiveCameraGlidesBackFromIt)
+TEST_F(Camera, RemovingTheActiveCameraGlidesBackFromTheViewShown)
 {
 	mo_Side.SetPos(CVector3d<float>(100, 0, kf_Distance), CVector3d<float>(100, 0, 0));
 	Manager()->Push(&mo_Side, 0.05f);
-	Frames(5);   // the glide has not arrived; removal still starts from the camera's own place
+	Frames(5);   // a quarter of the way: the view shown is at 25, not yet at the camera
 	Manager()->Remove(&mo_Side, 0.05f);
-	EXPECT_NEAR(100.0f, EyeX(), 1e-3f);
+	EXPECT_NEAR(25.0f, EyeX(), 1e-3f);
 	Frames(10);
-	EXPECT_NEAR(50.0f, EyeX(), 1e-3f);
+	EXPECT_NEAR(12.5f, EyeX(), 1e-3f);
 	Frames(10);
 	EXPECT_EQ(gCameraStart.GetEyePos(), Manager()->GetPosEye());
 	EXPECT_EQ(1u, Manager()->mo_CameraList.size());
+}
+
+TEST_F(Camera, EveryFrameOfAGlideLiesBetweenItsTwoEnds)
+{
+	// Cameras pushed and removed at odd moments, mid-glide included, as states come and go.
+	LibGfx_CCameraBase o_Behind, o_Above;
+	mo_Side.SetPos(CVector3d<float>(100, 0, kf_Distance), CVector3d<float>(100, 0, 0));
+	o_Behind.SetPos(CVector3d<float>(0, 0, kf_Distance - 700), CVector3d<float>(0, 0, -700));
+	o_Above.SetPos(CVector3d<float>(0, 300, kf_Distance + 80), CVector3d<float>(0, 300, 80));
+	struct SStep { LibGfx_CCameraBase* p_Camera; bool b_Push; int i_Frames; };
+	const SStep o_Steps[] = {
+		{&mo_Side, true, 7}, {&o_Behind, true, 20}, {&o_Behind, false, 3}, {&o_Above, true, 12},
+		{&o_Above, false, 25}, {&mo_Side, false, 20},
+	};
+	for (const SStep& o_Step : o_Steps)
+	{
+		const CVector3d<float> o_FromEye = *Manager()->GetPosEye();
+		const CVector3d<float> o_FromTarget = *Manager()->GetPosTarget();
+		if (o_Step.b_Push)
+			Manager()->Push(o_Step.p_Camera, 0.05f);
+		else
+			Manager()->Remove(o_Step.p_Camera, 0.05f);
+		LibGfx_CCameraBase* p_To = Manager()->mo_CameraList.front();
+		// Each frame shows a point of the straight way from the view shown to the new camera, a
+		// little further along than the frame before.
+		float f_Last = 0.0f;
+		for (int i = 0; i <= o_Step.i_Frames; ++i)
+		{
+			const struct { CVector3d<float> o_From, o_To, o_Now; } o_Points[] = {
+				{o_FromEye, *p_To->GetEyePos(), *Manager()->GetPosEye()},
+				{o_FromTarget, *p_To->GetTargetPos(), *Manager()->GetPosTarget()},
+			};
+			for (const auto& o_Point : o_Points)
+			{
+				const CVector3d<float> o_Way = o_Point.o_To - o_Point.o_From;
+				const CVector3d<float> o_Done = o_Point.o_Now - o_Point.o_From;
+				const float f_Length2 = o_Way.x * o_Way.x + o_Way.y * o_Way.y + o_Way.z * o_Way.z;
+				const float f_Along = f_Length2 > 0.0f ? (o_Done.x * o_Way.x + o_Done.y * o_Way.y + o_Done.z * o_Way.z) / f_Length2 : 1.0f;
+				const CVector3d<float> o_Off = o_Done - o_Way * f_Along;
+				EXPECT_LT(o_Off.x * o_Off.x + o_Off.y * o_Off.y + o_Off.z * o_Off.z, 1e-2f) << "off the way, frame " << i;
+				EXPECT_GE(f_Along, f_Last - 1e-4f) << "backwards, frame " << i;
+				EXPECT_LE(f_Along, 1.0f + 1e-4f) << "past the end, frame " << i;
+				f_Last = f_Length2 > 0.0f ? f_Along : f_Last;
+			}
+			Frames(1);
+		}
+	}
 }
 
 TEST_F(Camera, RemovingAnInactiveCameraChangesNothingElse)

@@ -84,7 +84,7 @@ TEST_F(ManagerTooltip, LinesHideKeepingTheirTextAndFormatIntoTheirBuffer)
 	EXPECT_STREQ("%s here", oLine.TxtGetText()) << "a conversion other than a number is not formatted";
 }
 
-TEST_F(ManagerTooltip, BarKeepsItsDistanceInFrontOfTheCamera)
+TEST_F(ManagerTooltip, BarKeepsItsPlaceInFrontOfTheCamera)
 {
 	LoadSmall();
 	Tooltip()->Update();
@@ -100,6 +100,17 @@ TEST_F(ManagerTooltip, BarKeepsItsDistanceInFrontOfTheCamera)
 	DrawFrame();
 	EXPECT_EQ(ku32_Black, Pixel(5, 239));
 	EXPECT_NE(ku32_Black, Pixel(5, 240));
+
+	// A camera off to the side and above: the bar moves across with it and stays at the bottom.
+	LibGfx_CCameraBase o_Aside;
+	o_Aside.SetPos(CVector3d<float>(720, 300, 328.33304f), CVector3d<float>(720, 300, 0));
+	LibGfx_CManagerCamera::Instance()->Push(&o_Aside, 1.0f);
+	LibGfx_CManagerCamera::Instance()->Update();
+	Tooltip()->Update();
+	DrawFrame();
+	EXPECT_EQ(ku32_Black, Pixel(5, 239));
+	EXPECT_NE(ku32_Black, Pixel(5, 240));
+	EXPECT_NE(ku32_Black, Pixel(474, 270));
 }
 
 TEST_F(ManagerTooltip, RealThemeBarWithAHint)

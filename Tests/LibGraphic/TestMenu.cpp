@@ -355,3 +355,53 @@ TEST_F(MenuRender, TheBandCrossesTheScreen)
 	EXPECT_NE(0xff0000ffu, Pixel(ScreenX(0), ScreenY(30.5f)));
 	// The menu goes before the fixture stops the manager: it has left the manager's stack.
 }
+
+TEST_F(MenuRender, AtRestOnlyTheFaceTowardsThePlayerIsDrawn)
+{
+	LibGfx_CManagerMenu* p_Manager = LibGfx_CManagerMenu::Instance();
+	p_Manager->Load();
+	// A red item on the root menu, a submenu with an item of no colour of its own.
+	LibGfx_CMenu o_Root, o_Sub;
+	SItem o_Red(true, 100.0f), o_Plain(true, 100.0f);
+	LibGfx_CPolyQuad o_Quad;
+	o_Quad.Set(V3(0, 0, 0), V3(100, -50, 0), 0xff0000ffu);
+	o_Red.mo_Obj.AddPoly(&o_Quad);
+	o_Root.AddMenuItem(&o_Red);
+	o_Sub.AddMenuItem(&o_Plain);
+	p_Manager->MenuAdd(&o_Root);
+	p_Manager->Start();
+	const auto RedPixels = [this]() {
+		int i_Red = 0;
+		for (u16 y = 0; y < 272; ++y)
+			for (u16 x = 0; x < 480; ++x)
+				i_Red += (Pixel(x, y) & 0xff) > 0x20;
+		return i_Red;
+	};
+	for (int i = 0; i < 61; ++i)
+	{
+		LibGen_CManagerPlugin::Instance()->Update();
+		p_Manager->Update();
+	}
+	DrawFrame();
+	EXPECT_GT(RedPixels(), 4000);
+
+	// The submenu rolls in; the root's face, turned away behind the band, is gone once it rests.
+	p_Manager->MenuAdd(&o_Sub);
+	p_Manager->Update();
+	DrawFrame();
+	EXPECT_GT(RedPixels(), 0);
+	for (int i = 0; i < 41; ++i)
+		p_Manager->Update();
+	ASSERT_EQ(0.0f, p_Manager->mf_Speed);
+	DrawFrame();
+	EXPECT_EQ(0, RedPixels());
+
+	// Back on the root, it alone is drawn again: its red, and nothing of the submenu's face.
+	p_Manager->MenuRemCurrent();
+	for (int i = 0; i < 42; ++i)
+		p_Manager->Update();
+	DrawFrame();
+	EXPECT_GT(RedPixels(), 4000);
+	EXPECT_FALSE(Visible(p_Manager->mo_Face[1]));
+	EXPECT_FALSE(Visible(p_Manager->mo_Face[2]));
+}

@@ -154,6 +154,9 @@ void CInkCheck::AddText(const LibGfx_CObjText& ao_Text, const float (&af_Project
 		o_Ink.mf_Top = std::min(o_Ink.mf_Top, f_ScreenY);
 		o_Ink.mf_Bottom = std::max(o_Ink.mf_Bottom, f_ScreenY);
 	}
+	// A text wholly beside the screen is not shown, as the found answers beside a quiz round.
+	if (o_Ink.mf_Right < 0.0f || o_Ink.mf_Left > ku16_Screen_Width || o_Ink.mf_Bottom < 0.0f || o_Ink.mf_Top > ku16_Screen_Height)
+		return;
 	mo_Texts.push_back(o_Ink);
 }
 

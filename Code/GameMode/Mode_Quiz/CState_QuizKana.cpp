@@ -28,7 +28,7 @@ namespace
 
 CState_QuizKana::CState_QuizKana(enumQuizMode ae_Mode, u8 au8_ColFirst, u8 au8_ColLast)
 	: mau8_Deck(), mu8_DeckTotal(0), mu8_DeckPos(0), mu8_Errors(0), ms8_CursorRow(0), ms8_CursorCol(0),
-	  ms8_ColFirst(0), ms8_ColLast(0), me_QuizMode(ae_Mode), mf_FlashTimer(0.0f)
+	  ms8_ColFirst(0), ms8_ColLast(0), me_QuizMode(ae_Mode), mf_FlashTimer(0.0f), mb_Answered(false)
 {
 	// NOTE: whatever range a caller gives stays within the table, so the deck never outgrows its
 	// 90 cards and every column of the range has its kana in row 0.
@@ -68,7 +68,7 @@ void CState_QuizKana::LoadOnce()
 	mo_Wnd.AddPoly(&mo_PolyLine);
 	mo_Wnd.AddPoly(&mo_PolyFlash);
 	// The line parts the kana from the romaji; the flash lights the part that holds the answer.
-	float fRomajiY = -84;
+	float f_RomajiY = -84;
 	if (AsksRomaji())
 	{
 		mo_PolyLine.Set(CVector3d<float>(-32, -5, 0), CVector3d<float>(32, -9, 0), ku32_Green);
@@ -80,21 +80,24 @@ void CState_QuizKana::LoadOnce()
 		mo_PolyFlash.Set(CVector3d<float>(-32, -12, 0), CVector3d<float>(32, -37, 0), ku32_FlashNone);
 		// WARNING: at -84 the romaji (from -28 to -44) would lie across this line; 11 units up it
 		// stands in the flash, the answer's part, above the line.
-		fRomajiY = -73;
+		f_RomajiY = -73;
 	}
 
 	// WARNING: the lowest kana (su, zu) reach 46 rows down their cell; at -15 they would touch the
 	// line under them, one unit up they keep a pixel from it.
 	CObjWndKanji::SetText(mo_TextKana, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 32, -14);
-	CObjWndKanji::SetText(mo_TextRomaji, 64, 16, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 32, fRomajiY);
-	for (LibGfx_CObjText* pText : {&mo_TextKana, &mo_TextRomaji})
+	CObjWndKanji::SetText(mo_TextRomaji, 64, 16, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 32, f_RomajiY);
+	for (LibGfx_CObjText* p_Text : {&mo_TextKana, &mo_TextRomaji})
 	{
-		pText->mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
-		pText->TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 64);
-		pText->SetParent(&mo_Wnd);
+		p_Text->mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+		p_Text->TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 64);
+		p_Text->SetParent(&mo_Wnd);
 	}
 
+	// The first card is never answered where the cursor starts: on its kana, it moves one row on.
 	UpdateAnwser(0, 0);
+	if (CursorOnCard())
+		UpdateAnwser(0, 1);
 	LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundScreen);
 }
 
@@ -153,54 +156,92 @@ void CState_QuizKana::Main()
 	{
 		mf_FlashTimer = std::max(mf_FlashTimer - 1.0f, 0.0f);
 		mo_PolyFlash.SetAlpha(static_cast<u8>(mf_FlashTimer * 255.0f / ku_Flash_Frames));
+		// The pair answered right stays up while it is lit.
+		if (mf_FlashTimer == 0.0f && mb_Answered)
+			NextCard();
 	}
 
-	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	if (pKeys->KeyReleaseAny(ke_Key_Left))
-		UpdateAnwser(0, -1);
-	else if (pKeys->KeyReleaseAny(ke_Key_Right))
-		UpdateAnwser(0, 1);
-	else if (pKeys->KeyReleaseAny(ke_Key_Up))
-		UpdateAnwser(-1, 0);
-	else if (pKeys->KeyReleaseAny(ke_Key_Down))
-		UpdateAnwser(1, 0);
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
+	s8 s8_ColStep = 0;
+	s8 s8_RowStep = 0;
+	if (p_Keys->KeyReleaseAny(ke_Key_Left))
+		s8_RowStep = -1;
+	else if (p_Keys->KeyReleaseAny(ke_Key_Right))
+		s8_RowStep = 1;
+	else if (p_Keys->KeyReleaseAny(ke_Key_Up))
+		s8_ColStep = -1;
+	else if (p_Keys->KeyReleaseAny(ke_Key_Down))
+		s8_ColStep = 1;
+	const bool b_Move = s8_ColStep != 0 || s8_RowStep != 0;
+	const bool b_Cross = p_Keys->KeyReleaseAny(ke_Key_Cross);
 
-	if (pKeys->KeyReleaseAny(ke_Key_Circle))
+	// A key before the light goes out brings the next card at once; a move then moves from the
+	// answer, while Cross only brings the card, which it could not have answered unseen.
+	const bool b_Next = mb_Answered && (b_Move || b_Cross);
+	if (b_Next)
+		NextCard();
+	if (b_Move)
+	{
+		// The light belongs to the pair it lit.
+		EndFlash();
+		UpdateAnwser(s8_ColStep, s8_RowStep);
+	}
+
+	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
 		State_Remove();
-	else if (pKeys->KeyReleaseAny(ke_Key_Cross))
+	else if (b_Cross && !b_Next)
 		CheckCardMatch();
+}
+
+bool CState_QuizKana::CursorOnCard() const
+{
+	return ms8_CursorCol == mau8_Deck[mu8_DeckPos][0] && ms8_CursorRow == mau8_Deck[mu8_DeckPos][1];
 }
 
 void CState_QuizKana::CheckCardMatch()
 {
-	u32 u32Flash = ku32_Red;
-	if (ms8_CursorCol == mau8_Deck[mu8_DeckPos][0] && ms8_CursorRow == mau8_Deck[mu8_DeckPos][1])
+	u32 u32_Flash = ku32_Red;
+	if (CursorOnCard())
 	{
-		++mu8_DeckPos;
-		if (mu8_DeckPos >= mu8_DeckTotal)
+		if (mu8_DeckPos + 1 >= mu8_DeckTotal)
 		{
+			++mu8_DeckPos;
 			State_Remove();
 			UpdateStats();
 			return;
 		}
-		ms8_CursorRow = 0;
-		ms8_CursorCol = ms8_ColFirst;
-		UpdateAnwser(0, 0);
-		u32Flash = ku32_Green;
+		mb_Answered = true;
+		u32_Flash = ku32_Green;
 	}
 	else if (mu8_Errors < 0xff)
 	{
 		// NOTE: the count stops at its largest value rather than starting again from 0.
 		++mu8_Errors;
 	}
-	mo_PolyFlash.SetColor(u32Flash & ku32_ColourMask);
+	mo_PolyFlash.SetColor(u32_Flash & ku32_ColourMask);
 	mo_PolyFlash.SetAlpha(0xff);
 	mf_FlashTimer = ku_Flash_Frames;
 	UpdateStats();
 }
 
+void CState_QuizKana::NextCard()
+{
+	mb_Answered = false;
+	++mu8_DeckPos;
+	EndFlash();
+	UpdateDisplay();
+}
+
+void CState_QuizKana::EndFlash()
+{
+	mf_FlashTimer = 0.0f;
+	mo_PolyFlash.SetAlpha(0);
+}
+
 void CState_QuizKana::UpdateStats()
 {
-	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ke_String_QuizScore, static_cast<int>(mu8_DeckPos),
-	                                                  static_cast<int>(mu8_Errors), mu8_DeckTotal - mu8_DeckPos);
+	// The card answered right counts at once, though it stays up while it is lit.
+	const int i_Found = mu8_DeckPos + (mb_Answered ? 1 : 0);
+	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ke_String_QuizScore, i_Found, static_cast<int>(mu8_Errors),
+	                                                  mu8_DeckTotal - i_Found);
 }

@@ -10,8 +10,10 @@
 
 // The kana drill: every kana of a range of table columns is dealt once, in random order. For each
 // card the player moves a cursor over the table (Left and Right change the vowel, Up and Down the
-// consonant) onto the card's kana and answers with Cross; a right answer flashes green and deals
-// the next card, a wrong one flashes red and counts an error. Circle, or the last card, ends it.
+// consonant) onto the card's kana and answers with Cross. A right answer lights the pair green and
+// keeps it up until the light goes out or the next key, then the next card comes with the cursor
+// where it was; a wrong one lights the pair red and counts an error. The light goes out as soon as
+// the cursor leaves its pair. Circle, or the last card, ends it.
 class CState_QuizKana : public LibGen_CState
 {
 public:
@@ -52,6 +54,7 @@ public:
 	s8 ms8_ColLast;
 	enumQuizMode me_QuizMode;
 	float mf_FlashTimer;            // 100 at an answer, down to 0 one a frame
+	bool mb_Answered;               // the card shown was answered right; the next one waits
 
 private:
 	// Moves the cursor by a column and a row step, wrapping within the range, then on along the
@@ -59,6 +62,10 @@ private:
 	void UpdateAnwser(s8 as8_ColStep, s8 as8_RowStep);
 	void UpdateDisplay();
 	void CheckCardMatch();
+	// The card after the one answered, the cursor left where the answer was.
+	void NextCard();
+	void EndFlash();
+	bool CursorOnCard() const;
 	// Tooltip line 1: found, errors, left.
 	void UpdateStats();
 

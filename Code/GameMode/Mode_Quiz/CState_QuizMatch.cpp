@@ -33,15 +33,22 @@ void CState_QuizMatch::LoadOnce()
 
 void CState_QuizMatch::Main()
 {
+	CState_QuizRoundA* p_Round = NewRound();
+	if (p_Round == nullptr)
+		State_Remove();
+	else
+		p_Round->State_Add();
+}
+
+CState_QuizRoundA* CState_QuizMatch::NewRound()
+{
 	// NOTE: counted in int, so the next index never passes the total, and no round is dealt more
 	// cards than it holds, whatever the configured count says.
-	const int iLeft = mu16_KanjiTotal - mu16_KanjiNext;
-	const int iCount = std::min({static_cast<int>(gu8_QuizCardCount), static_cast<int>(CState_QuizRoundA::ku_Awnser_Max), iLeft});
-	if (mb_Stop || iCount < 2)
-	{
-		State_Remove();
-		return;
-	}
-	(new CState_QuizRoundA(this, mpu16_Kanji + mu16_KanjiNext, static_cast<u8>(iCount), mb_ToRomanji))->State_Add();
-	mu16_KanjiNext = static_cast<u16>(mu16_KanjiNext + iCount);
+	const int i_Left = mu16_KanjiTotal - mu16_KanjiNext;
+	const int i_Count = std::min({static_cast<int>(gu8_QuizCardCount), static_cast<int>(CState_QuizRoundA::ku_Awnser_Max), i_Left});
+	if (mb_Stop || i_Count < 2)
+		return nullptr;
+	CState_QuizRoundA* p_Round = new CState_QuizRoundA(this, mpu16_Kanji + mu16_KanjiNext, static_cast<u8>(i_Count), mb_ToRomanji);
+	mu16_KanjiNext = static_cast<u16>(mu16_KanjiNext + i_Count);
+	return p_Round;
 }

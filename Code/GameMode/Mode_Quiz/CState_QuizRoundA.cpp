@@ -17,13 +17,14 @@
 
 namespace
 {
-	// The answers turn across the lower half of the screen; the found ones wait far behind, where
-	// the answer review's camera looks at them from the usual distance.
-	// WARNING: 528 units behind, they would show between the question and the answers, a third of
-	// their size; 700 units behind they lie past the far plane of the round's view (1000 units
-	// from the eye) and are only seen once the review's camera glides to them.
+	// The answers turn across the lower half of the screen; the found ones wait in the same plane,
+	// a screen and a half to the right, where the answer review's camera looks at them.
+	// WARNING: behind the round, the review's glide took the eye through the round's plane: its
+	// cards filled the screen, magnified many times, and the found ones floated between the
+	// question and the answers. Side by side, each frame of the glide shows both at their own size,
+	// and 720 units keep every card of one carousel out of the other's view.
 	const CVector3d<float> ko_AnswerPos(0.0f, -50.0f, 0.0f);
-	const CVector3d<float> ko_FoundPos(0.0f, 0.0f, -700.0f);
+	const CVector3d<float> ko_FoundPos(720.0f, 0.0f, 0.0f);
 	const CVector3d<float> ko_QuestionPos(0.0f, 70.0f, 0.0f);
 	const u16 ku16_CarouselRadius = 200;
 	const u16 ku16_CarouselDepth = 30;
@@ -94,39 +95,39 @@ void CState_QuizRoundA::Main()
 	// A round of kanji the dictionary does not know has nothing to ask: it ends as a finished one.
 	if (mu8_KanjiLeft == 0)
 	{
-		State_Remove();
+		EndRound();
 		return;
 	}
 
-	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	if (pKeys->KeyPressAny(ke_Key_Left))
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
+	if (p_Keys->KeyPressAny(ke_Key_Left))
 		mo_WndAnswer.GoNext();
-	else if (pKeys->KeyPressAny(ke_Key_Right))
+	else if (p_Keys->KeyPressAny(ke_Key_Right))
 		mo_WndAnswer.GoPrev();
 
 	// Circle ends the whole quiz and nothing else is done in its frame.
-	if (pKeys->KeyReleaseAny(ke_Key_Circle))
+	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
 	{
 		mp_QuizMatch->mb_Stop = true;
 		State_Remove();
 	}
-	else if (pKeys->KeyReleaseAny(ke_Key_Square))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Square))
 		(new CState_ReviewKana())->State_Add();
-	else if (pKeys->KeyReleaseAny(ke_Key_Cross))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Cross))
 		CheckCardMatch();
-	else if (pKeys->KeyReleaseAny(ke_Key_Triangle) && mu8_KanjiLeft != mu8_KanjiTotal)
+	else if (p_Keys->KeyReleaseAny(ke_Key_Triangle) && mu8_KanjiLeft != mu8_KanjiTotal)
 		(new CState_AnwserReview(&mo_WndFound))->State_Add();
 }
 
 void CState_QuizRoundA::CheckCardMatch()
 {
-	CObjWndKanji* pWnd = static_cast<CObjWndKanji*>(mo_WndAnswer.GetWindowCurrent(0));
-	if (pWnd == nullptr)
+	CObjWndKanji* p_Wnd = static_cast<CObjWndKanji*>(mo_WndAnswer.GetWindowCurrent(0));
+	if (p_Wnd == nullptr)
 		return;
 
-	if (pWnd->mu16_Kanji != mo_WndQuestion.mu16_Kanji)
+	if (p_Wnd->mu16_Kanji != mo_WndQuestion.mu16_Kanji)
 	{
-		pWnd->GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_MidMid)->SetColor(ku32_Red);
+		p_Wnd->GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_MidMid)->SetColor(ku32_Red);
 		// NOTE: the count stops at its largest value rather than starting again from 0.
 		if (mu8_Errors < 0xff)
 			++mu8_Errors;
@@ -139,7 +140,7 @@ void CState_QuizRoundA::CheckCardMatch()
 	UpdateStats();
 	if (mu8_KanjiLeft == 0)
 	{
-		State_Remove();
+		EndRound();
 		return;
 	}
 	for (u8 i = 0; i < mo_WndAnswer.GetWindowTotal(); ++i)
@@ -147,7 +148,18 @@ void CState_QuizRoundA::CheckCardMatch()
 	mo_WndQuestion.LoadKanji(mau16_Kanji[mu8_KanjiTotal - mu8_KanjiLeft]);
 	mo_WndAnswer.RemWindow(mo_WndAnswer.GetWindowCurrentId());
 	mo_WndAnswer.GoNext();
-	(new CState_QuizRoundA_GoodAnwser(this, pWnd))->State_Add();
+	(new CState_QuizRoundA_GoodAnwser(this, p_Wnd))->State_Add();
+}
+
+void CState_QuizRoundA::EndRound()
+{
+	// The next round replaces this one in a single step: pushed by the match a frame later, it
+	// left a frame with the match alone, an empty page, between the two.
+	CState_QuizRoundA* p_Next = mp_QuizMatch->NewRound();
+	if (p_Next != nullptr)
+		p_Next->State_Replace();
+	else
+		State_Remove();
 }
 
 void CState_QuizRoundA::UpdateStats()

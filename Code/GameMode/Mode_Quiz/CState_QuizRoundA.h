@@ -12,8 +12,8 @@ class CState_QuizMatch;
 // (its meanings, or the character with its readings); the carousel below shows every kanji of the
 // round the other way. The player turns the carousel to the matching card and answers with
 // Cross: a wrong card turns red and counts an error, a right one flies off to the carousel of
-// found answers, far behind, and the next question comes. Triangle looks at the found answers,
-// Square opens the kana chart, Circle ends the whole quiz.
+// found answers, beside the round, and the next question comes. Triangle looks at the found
+// answers, Square opens the kana chart, Circle ends the whole quiz.
 class CState_QuizRoundA : public LibGen_CState
 {
 public:
@@ -33,6 +33,8 @@ public:
 	void CheckCardMatch();
 	// Tooltip line 1: found, errors, left.
 	void UpdateStats();
+	// A round with nothing left to ask goes, the next round of the match in its place.
+	void EndRound();
 
 	CState_QuizMatch* mp_QuizMatch;
 	LibGfx_CManagerWnd mo_WndAnswer;   // the answer cards still in play

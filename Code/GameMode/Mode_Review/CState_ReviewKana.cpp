@@ -35,23 +35,23 @@ CState_ReviewKana::~CState_ReviewKana()
 
 void CState_ReviewKana::LoadAlways()
 {
-	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->ClearTxtAll();
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_Back);
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	p_Tooltip->ClearTxtAll();
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_Back);
 
 	// Looking the same way from the same distance, at a plane a little in front of the opener's.
-	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
-	LibGfx_CCameraBase* pFront = pCameras->mo_CameraList.front();
-	const CVector3d<float> oEye = *pFront->GetEyePos();
-	const CVector3d<float> oTarget = *pFront->GetTargetPos();
-	const float fPlaneZ = oTarget.z + kf_Chart_Forward;
-	mo_Camera.SetPos(CVector3d<float>(oEye.x, oEye.y, fPlaneZ + kf_View_Distance), CVector3d<float>(oTarget.x, oTarget.y, fPlaneZ));
-	pCameras->Push(&mo_Camera, kf_View_Speed);
+	LibGfx_CManagerCamera* p_Cameras = LibGfx_CManagerCamera::Instance();
+	LibGfx_CCameraBase* p_Front = p_Cameras->mo_CameraList.front();
+	const CVector3d<float> o_Eye = *p_Front->GetEyePos();
+	const CVector3d<float> o_Target = *p_Front->GetTargetPos();
+	const float f_PlaneZ = o_Target.z + kf_Chart_Forward;
+	mo_Camera.SetPos(CVector3d<float>(o_Eye.x, o_Eye.y, f_PlaneZ + kf_View_Distance), CVector3d<float>(o_Target.x, o_Target.y, f_PlaneZ));
+	p_Cameras->Push(&mo_Camera, kf_View_Speed);
 
 	mo_Wnd.Set(CVector2d<float>(450, 210), LibGfx_CObjWndThemed::ke_WinTheme_Alt);
 	mo_Wnd.mu32_Align = LibGfx_CObjBase::ke_Align_HNone | LibGfx_CObjBase::ke_Align_VNone;
-	mo_Wnd.mo_Pos.y = kf_Chart_Raise;
-	mo_Wnd.mo_Pos.z = fPlaneZ;
+	// In front of whatever the opener looks at, which is not always the middle of the round.
+	mo_Wnd.mo_Pos = CVector3d<float>(o_Target.x, o_Target.y + kf_Chart_Raise, f_PlaneZ);
 	mo_Wnd.SetParent(nullptr);
 	mo_Wnd.SetVisible(true);
 
@@ -60,12 +60,12 @@ void CState_ReviewKana::LoadAlways()
 		{
 			if (cu8_HiraganaTable[r][c][0] == 0)
 				continue;
-			LibGfx_CObjText& oCell = mao_TextKana[r][c];
-			CObjWndKanji::SetText(oCell, ku16_Cell_Width, ku16_Cell_Height, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc,
+			LibGfx_CObjText& o_Cell = mao_TextKana[r][c];
+			CObjWndKanji::SetText(o_Cell, ku16_Cell_Width, ku16_Cell_Height, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc,
 			                      ke_Palette_0, kf_Cell_StepX * c, kf_Cell_Top - kf_Cell_StepY * r);
-			oCell.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
-			oCell.TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 255);
-			oCell.SetParent(&mo_Wnd);
+			o_Cell.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+			o_Cell.TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 255);
+			o_Cell.SetParent(&mo_Wnd);
 		}
 	SetToHiragana();
 }

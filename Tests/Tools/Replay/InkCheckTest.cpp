@@ -92,11 +92,13 @@ TEST_F(InkCheck, OverlappingInkAndTextsLeavingTheScreenAreReported)
 }
 
 // Translucent texts stand for scenery behind the screen's plane, like the cards a carousel
-// shows behind its front one; hidden ones are not drawn at all.
-TEST_F(InkCheck, TranslucentAndHiddenTextsAreLeftOut)
+// shows behind its front one; hidden ones are not drawn at all, nor ones wholly beside the screen.
+TEST_F(InkCheck, TranslucentHiddenAndOffScreenTextsAreLeftOut)
 {
 	AddText("Review", 60, 15, 0, 0);
 	AddText("Replay", 60, 15, 20, 6).SetAlphaAll(100);
 	AddText("Back", 60, 15, -20, 6).SetVisible(false);
+	AddText("Found", 60, 15, 720, 0);
+	AddText("Found", 60, 15, -720, 6);
 	EXPECT_TRUE(Check().empty());
 }
