@@ -27,7 +27,7 @@ namespace
 	const CVector3d<float> ko_QuestionPos(0.0f, 70.0f, 0.0f);
 	const u16 ku16_CarouselRadius = 200;
 	const u16 ku16_CarouselDepth = 30;
-	// NOTE: the carousel sets the cards' alpha, translucent behind; a mark changes the colour only.
+	// NOTE: the carousel dims the cards behind; a mark changes the colour only.
 	const u32 ku32_White = 0x00ffffff;
 	const u32 ku32_Red = 0x000000ff;
 }
@@ -98,23 +98,20 @@ void CState_QuizRoundA::Main()
 		return;
 	}
 
-	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	if (pKeys->KeyPressAny(ke_Key_Left))
-		mo_WndAnswer.GoNext();
-	else if (pKeys->KeyPressAny(ke_Key_Right))
-		mo_WndAnswer.GoPrev();
+	mo_WndAnswer.FollowKeys();
 
 	// Circle ends the whole quiz and nothing else is done in its frame.
-	if (pKeys->KeyReleaseAny(ke_Key_Circle))
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
+	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
 	{
 		mp_QuizMatch->mb_Stop = true;
 		State_Remove();
 	}
-	else if (pKeys->KeyReleaseAny(ke_Key_Square))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Square))
 		(new CState_ReviewKana())->State_Add();
-	else if (pKeys->KeyReleaseAny(ke_Key_Cross))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Cross))
 		CheckCardMatch();
-	else if (pKeys->KeyReleaseAny(ke_Key_Triangle) && mu8_KanjiLeft != mu8_KanjiTotal)
+	else if (p_Keys->KeyReleaseAny(ke_Key_Triangle) && mu8_KanjiLeft != mu8_KanjiTotal)
 		(new CState_AnwserReview(&mo_WndFound))->State_Add();
 }
 
