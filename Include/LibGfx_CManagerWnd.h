@@ -81,6 +81,7 @@ private:
 	// Ends a turn of af_Direction (+1 or -1) once the progress reaches it, then turns on for a
 	// waiting press.
 	void Turn(float af_Direction);
+	// A press one way: ap_Go at rest, else remembered in ab_Wait unless a press already waits there.
 	bool Press(bool& ab_Wait, void (LibGfx_CManagerWnd::*ap_Go)());
 	// The position of a window at af_Angle round the ellipse from the front.
 	CVector3d<float> Place(float af_Angle) const;

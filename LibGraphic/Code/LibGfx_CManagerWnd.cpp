@@ -22,8 +22,8 @@ namespace
 
 LibGfx_CManagerWnd::LibGfx_CManagerWnd()
 	: mp_StateFunc(&LibGfx_CManagerWnd::StateGoNormal), me_State(ke_WndState_GoNormal), mf_Rotation(0.0f),
-	  mb_KeepMoving(false), mb_WaitNext(false), mb_WaitPrev(false), mu8_WndCurrent(0), mu8_WndCount(0), mu16_Radius(0), mu16_Depth(0), mb_Vertical(false),
-	  mpo_Wnd()
+	  mb_KeepMoving(false), mb_WaitNext(false), mb_WaitPrev(false), mu8_WndCurrent(0), mu8_WndCount(0), mu16_Radius(0),
+	  mu16_Depth(0), mb_Vertical(false), mpo_Wnd()
 {
 }
 
