@@ -8,9 +8,10 @@
 
 class LibGfx_CObjWndBase;
 
-// A carousel of windows (not owned): the current one stands opaque in front, the others
-// translucent around an ellipse behind it. It turns one window at a time; its owner starts it
-// as a manager so the turns advance every frame.
+// A carousel of windows (not owned): the current one stands in front, the others dimmed around an
+// ellipse behind it, drawn farthest first so that a nearer one hides those behind it (two windows
+// stand side by side). It turns one window at a time; its owner starts it as a manager so the
+// turns advance every frame.
 class LibGfx_CManagerWnd : public LibGen_CManagerBase
 {
 public:
@@ -57,10 +58,17 @@ public:
 	// Values outside the enumeration keep the handler.
 	void SetState(enumState ae_State);
 
-	// One turn each, called once per key press or repeat; while the calls keep coming the
-	// carousel keeps turning without a stop.
+	// One turn each, called every frame a key is held; while the calls keep coming the carousel
+	// keeps turning without a stop. Called during a turn the other way, it waits for its end.
 	void GoNext();
 	void GoPrev();
+	// A key just pressed: turns at once at rest; during a turn the press waits for its end, at
+	// most one a direction. False when the press is dropped, a press that way already waiting.
+	bool PressNext();
+	bool PressPrev();
+	// Left and Right turn the carousel as the hints say, Right to the next window: a press at once
+	// or after the turn under way, a held key on and on. True while either key is down.
+	bool FollowKeys();
 
 private:
 	typedef void (LibGfx_CManagerWnd::*StateFunc)();
@@ -70,8 +78,13 @@ private:
 	void StateGoPrevious();
 	void StateGoNormal();
 	void StateWindowRemove();
-	// Ends a turn of af_Direction (+1 or -1) once the progress reaches it.
+	// Ends a turn of af_Direction (+1 or -1) once the progress reaches it, then turns on for a
+	// waiting press.
 	void Turn(float af_Direction);
+	// A press one way: ap_Go at rest, else remembered in ab_Wait unless a press already waits there.
+	bool Press(bool& ab_Wait, void (LibGfx_CManagerWnd::*ap_Go)());
+	// The position of a window at af_Angle round the ellipse from the front.
+	CVector3d<float> Place(float af_Angle) const;
 	// Places every window for the current index and the turn's progress.
 	void UpdateWindowsRotation();
 
@@ -79,6 +92,8 @@ private:
 	enumState me_State;
 	float mf_Rotation;     // progress of the turn, -1 to 1
 	bool mb_KeepMoving;
+	bool mb_WaitNext;      // a press waits for the turn's end
+	bool mb_WaitPrev;
 	u8 mu8_WndCurrent;
 	u8 mu8_WndCount;
 	u16 mu16_Radius;

@@ -3,6 +3,7 @@
 
 #include "LibGfx_CObjBase.h"
 #include "LibGfx_CPolyQuad.h"
+#include "LibGfx_CPolyRoundRect.h"
 
 // A display object framed by nine quads (four corners, four edges, the centre); the centre
 // is the client area children align to. It can slide out to the right edge of the screen and
@@ -36,6 +37,8 @@ public:
 	virtual ~LibGfx_CObjWndBase() {}
 	// The children's update, then one step of the slide while visible.
 	void Update() override;
+	// The window and its children, then the veil of a dimmed window over them.
+	void Render() override;
 	// The whole frame: the top-left piece's corner 1 to the bottom-right piece's corner 2.
 	void GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2, bool ab_Children) override;
 	// The centre piece.
@@ -46,6 +49,10 @@ public:
 	void Hide();
 	// Slides back in from there.
 	void Show();
+	// A dimmed window is drawn under a veil of paper: it fades as a translucent one would, yet
+	// hides what lies behind it.
+	void SetDimmed(bool ab_Dimmed) { mo_Veil.SetVisible(ab_Dimmed); }
+	bool IsDimmed() const { return (mo_Veil.mu32_State & ke_Obj_Visible) != 0; }
 
 	LibGfx_CPolyQuad mo_Poly[ke_PolyId_Total];
 	float mf_Slide;           // 0 in place, 1 out
@@ -54,6 +61,10 @@ public:
 
 private:
 	void StartSlide(float af_Slide, enumSlideState ae_State);
+
+	// Drawn in the window's frame after its children; in no child list, so nothing else reaches it.
+	LibGfx_CObjBase mo_Veil;
+	LibGfx_CPolyRoundRect mo_VeilPoly;
 };
 
 #endif

@@ -9,6 +9,12 @@ namespace
 {
 	// Forty steps take a slide from end to end.
 	const double kd_SlideStep = 0.025;
+	// The veil covers the frame's ink line and what it holds, not the soft shadow outside it; the
+	// paper over a dimmed window lets 100 of 255 parts of the window through.
+	const float kf_VeilInset = 3.0f;
+	const float kf_VeilRadius = 9.0f;
+	const float kf_VeilLift = 0.1f;   // in front of the children, drawn at the window's own depth
+	const u32 ku32_VeilColor = 0x9BDFEEF4;
 }
 
 LibGfx_CObjWndBase::LibGfx_CObjWndBase()
@@ -17,6 +23,23 @@ LibGfx_CObjWndBase::LibGfx_CObjWndBase()
 	// In index order, so the centre draws after the top row and before the bottom one.
 	for (LibGfx_CPolyQuad& oPoly : mo_Poly)
 		AddPoly(&oPoly);
+	mo_Veil.AddPoly(&mo_VeilPoly);
+	mo_Veil.mp_Parent = this;
+}
+
+void LibGfx_CObjWndBase::Render()
+{
+	LibGfx_CObjBase::Render();
+	if (!(mu32_State & ke_Obj_Visible) || !IsDimmed())
+		return;
+	// Shaped at each drawing, so it follows every layout the window takes.
+	CVector3d<float> o_Corner1, o_Corner2;
+	GetCorners(o_Corner1, o_Corner2, false);
+	mo_VeilPoly.Set(CVector3d<float>(o_Corner1.x + kf_VeilInset, o_Corner1.y - kf_VeilInset, kf_VeilLift),
+	                CVector3d<float>(o_Corner2.x - kf_VeilInset, o_Corner2.y + kf_VeilInset, kf_VeilLift),
+	                kf_VeilRadius, ku32_VeilColor);
+	mo_Veil.mu32_State |= ke_Obj_Dirty;
+	mo_Veil.Render();
 }
 
 LibGfx_CPolyQuad* LibGfx_CObjWndBase::GetWindowPoly(enumPolyId ae_PolyId)

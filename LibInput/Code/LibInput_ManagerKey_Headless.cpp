@@ -1,19 +1,22 @@
 #include "LibInput_ManagerKey.h"
+#include "LibInput_CKeyLatch.h"
 #include "LibInput_ManagerKey_Headless.h"
 
 namespace
 {
-	u32 su32_ScriptKeys = 0;
+	LibInput_CKeyLatch so_ScriptKeys;
 }
 
 void LibInput_SetScriptKeys(u32 au32_Keys)
 {
-	su32_ScriptKeys = au32_Keys & ku_Key_BitMask;
+	const u32 u32_Held = so_ScriptKeys.GetHeld();
+	so_ScriptKeys.Set(u32_Held & ~au32_Keys, false);
+	so_ScriptKeys.Set(au32_Keys & ~u32_Held, true);
 }
 
 u32 LibInput_GetScriptKeys()
 {
-	return su32_ScriptKeys;
+	return so_ScriptKeys.GetHeld();
 }
 
 void LibInput_ManagerKey::Load()
@@ -22,5 +25,5 @@ void LibInput_ManagerKey::Load()
 
 void LibInput_ManagerKey::Update()
 {
-	UpdateCommon(su32_ScriptKeys);
+	UpdateCommon(so_ScriptKeys.Sample());
 }

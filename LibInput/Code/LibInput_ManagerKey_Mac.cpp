@@ -1,3 +1,4 @@
+#include "LibInput_CKeyLatch.h"
 #include "LibInput_ManagerKey.h"
 #include "LibInput_ManagerKey_Mac.h"
 
@@ -6,7 +7,7 @@
 
 namespace
 {
-	u32 su32_Held = 0;
+	LibInput_CKeyLatch so_Keys;
 
 	// Character keys are found by the character they type, so the mapping follows the keyboard layout.
 	u32 ButtonOfChar(unsigned char au8_Char)
@@ -39,30 +40,25 @@ namespace
 			default:             return 0;
 		}
 	}
-
-	void SetHeld(u32 au32_Button, bool ab_Down)
-	{
-		const u32 u32_Bit = au32_Button & ku_Key_BitMask;
-		su32_Held = ab_Down ? (su32_Held | u32_Bit) : (su32_Held & ~u32_Bit);
-	}
 }
 
 void LibInput_GlutKeyboard(unsigned char au8_Char, bool ab_Down)
 {
-	SetHeld(ButtonOfChar(au8_Char), ab_Down);
+	so_Keys.Set(ButtonOfChar(au8_Char), ab_Down);
 }
 
 void LibInput_GlutSpecial(int ai_Key, bool ab_Down)
 {
-	SetHeld(ButtonOfSpecial(ai_Key), ab_Down);
+	so_Keys.Set(ButtonOfSpecial(ai_Key), ab_Down);
 }
 
 void LibInput_ManagerKey::Load()
 {
-	su32_Held = 0;
+	so_Keys.Clear();
 }
 
 void LibInput_ManagerKey::Update()
 {
-	UpdateCommon(su32_Held);
+	// A key tapped between two frames acts in the next one all the same.
+	UpdateCommon(so_Keys.Sample());
 }

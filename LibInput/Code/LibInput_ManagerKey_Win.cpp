@@ -16,6 +16,9 @@ static_assert(ke_Dik_Delete == DIK_DELETE, "scan codes");
 
 namespace
 {
+	// Key events kept by DirectInput between two frames: a tap shorter than a frame is seen there.
+	const DWORD ku32_EventBuffer = 64;
+
 	IDirectInput8A* sp_DirectInput = nullptr;
 	IDirectInputDevice8A* sp_Keyboard = nullptr;
 
@@ -28,16 +31,42 @@ namespace
 		sp_Keyboard = nullptr;
 		sp_DirectInput = nullptr;
 	}
+
+	DIPROPDWORD MakeBufferSize()
+	{
+		DIPROPDWORD o_Size = {};
+		o_Size.diph.dwSize = sizeof(DIPROPDWORD);
+		o_Size.diph.dwHeaderSize = sizeof(DIPROPHEADER);
+		o_Size.diph.dwHow = DIPH_DEVICE;
+		o_Size.dwData = ku32_EventBuffer;
+		return o_Size;
+	}
+
+	// The buttons whose keys went down since the last frame, even if they are up again now.
+	u32 PressedSinceLastFrame()
+	{
+		DIDEVICEOBJECTDATA ao_Event[ku32_EventBuffer];
+		DWORD u32_Count = ku32_EventBuffer;
+		if (FAILED(sp_Keyboard->GetDeviceData(sizeof(DIDEVICEOBJECTDATA), ao_Event, &u32_Count, 0)))
+			return 0;
+		u32 u32_Pressed = 0;
+		for (DWORD i = 0; i < u32_Count; ++i)
+			if (ao_Event[i].dwData & 0x80)
+				u32_Pressed |= LibInput_WinButtonOfScanCode(static_cast<u8>(ao_Event[i].dwOfs));
+		return u32_Pressed;
+	}
 }
 
 void LibInput_ManagerKey::Load()
 {
 	Release();
+	const DIPROPDWORD o_Buffer = MakeBufferSize();
 	if (FAILED(DirectInput8Create(GetModuleHandleA(nullptr), DIRECTINPUT_VERSION, IID_IDirectInput8A,
 								  reinterpret_cast<void**>(&sp_DirectInput), nullptr))
 		|| FAILED(sp_DirectInput->CreateDevice(GUID_SysKeyboard, &sp_Keyboard, nullptr))
 		|| FAILED(sp_Keyboard->SetDataFormat(&c_dfDIKeyboard))
-		|| FAILED(sp_Keyboard->SetCooperativeLevel(gp_Window, DISCL_FOREGROUND | DISCL_NONEXCLUSIVE)))
+		|| FAILED(sp_Keyboard->SetCooperativeLevel(gp_Window, DISCL_FOREGROUND | DISCL_NONEXCLUSIVE))
+		|| FAILED(sp_Keyboard->SetProperty(DIPROP_BUFFERSIZE, &o_Buffer.diph)))
 	{
 		DebugOutput("DirectInput 8: no keyboard; the game runs without keys\n");
 		Release();
@@ -57,7 +86,7 @@ void LibInput_ManagerKey::Update()
 	{
 		sp_Keyboard->Acquire();
 		if (SUCCEEDED(sp_Keyboard->GetDeviceState(sizeof(au8_State), au8_State)))
-			u32_Down = LibInput_WinKeyMask(au8_State);
+			u32_Down = LibInput_WinKeyMask(au8_State) | PressedSinceLastFrame();
 	}
 	UpdateCommon(u32_Down);
 }

@@ -51,6 +51,15 @@ inline constexpr SWinKey cuWinKeyList[ku_Key_Count + 1] =
 	{0, 0},
 };
 
+// The button of a scan code, or 0.
+inline u32 LibInput_WinButtonOfScanCode(u8 au8_ScanCode)
+{
+	for (const SWinKey* p = cuWinKeyList; p->mu32_Button != 0; ++p)
+		if (p->mu8_ScanCode == au8_ScanCode)
+			return p->mu32_Button & ku_Key_BitMask;
+	return 0;
+}
+
 // The buttons whose keys are down (state byte's high bit set) in a 256-byte keyboard state.
 inline u32 LibInput_WinKeyMask(const u8 (&au8_State)[256])
 {

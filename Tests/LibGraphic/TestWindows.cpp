@@ -13,14 +13,18 @@ namespace
 	typedef CVector3d<float> V3;
 
 	// A window whose pieces all cover one flat box, its left edge at x = -60; enough for
-	// alphas and slide distances.
+	// alphas, slide distances and what the carousel draws.
 	struct SFlatWnd : LibGfx_CObjWndBase
 	{
 		SFlatWnd()
 		{
-			for (LibGfx_CPolyQuad& oPoly : mo_Poly)
-				oPoly.Set(V3(-50, 40, 0), V3(50, -40, 0), 0xFFFFFFFFu);
+			Paint(0xFFFFFFFFu);
 			mo_Poly[ke_PolyId_MidLeft].Set(V3(-60, 40, 0), V3(-50, -40, 0), 0xFFFFFFFFu);
+		}
+		void Paint(u32 au32_Color)
+		{
+			for (LibGfx_CPolyQuad& o_Poly : mo_Poly)
+				o_Poly.Set(V3(-50, 40, 0), V3(50, -40, 0), au32_Color);
 		}
 		// Alpha byte of the first vertex of the centre piece.
 		u8 Alpha() const { return static_cast<const u8*>(mo_Poly[ke_PolyId_MidMid].mp_Vertex)[3]; }
@@ -54,6 +58,7 @@ namespace
 			EXPECT_NEAR(0.0f, mo_Win[ai_Wnd].mo_Pos.x, 1e-3f);
 			EXPECT_NEAR(0.0f, mo_Win[ai_Wnd].mo_Pos.z, 1e-3f);
 			EXPECT_EQ(255, mo_Win[ai_Wnd].Alpha());
+			EXPECT_FALSE(mo_Win[ai_Wnd].IsDimmed());
 		}
 
 		LibGfx_CManagerWnd mo_Wnd;
@@ -71,10 +76,15 @@ TEST_F(Carousel, FourWindowsStandOnTheEllipse)
 		EXPECT_NEAR(oExpected[i].x, mo_Win[i].mo_Pos.x, 1e-3f) << "window " << i;
 		EXPECT_EQ(0.0f, mo_Win[i].mo_Pos.y);
 		EXPECT_NEAR(oExpected[i].z, mo_Win[i].mo_Pos.z, 1e-3f) << "window " << i;
-		EXPECT_EQ(i == 0 ? 255 : 100, mo_Win[i].Alpha()) << "window " << i;
+		EXPECT_EQ(255, mo_Win[i].Alpha()) << "window " << i;
+		EXPECT_EQ(i != 0, mo_Win[i].IsDimmed()) << "window " << i;
 		EXPECT_EQ(mo_Wnd.GetRootObject(), mo_Win[i].mp_Parent);
 		EXPECT_TRUE(mo_Win[i].mu32_State & LibGfx_CObjBase::ke_Obj_Visible);
 	}
+	// Drawn farthest first: the one behind, then the two beside, the front one last.
+	const std::list<LibGfx_CObjBase*>& o_Drawn = mo_Wnd.GetRootObject()->mo_ChildList;
+	EXPECT_EQ(&mo_Win[2], o_Drawn.front());
+	EXPECT_EQ(&mo_Win[0], o_Drawn.back());
 }
 
 TEST_F(Carousel, OneGoNextTurnsInTwentyFramesThenRests)
@@ -89,7 +99,7 @@ TEST_F(Carousel, OneGoNextTurnsInTwentyFramesThenRests)
 	EXPECT_EQ(1, mo_Wnd.GetWindowCurrentId());
 	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_GoNormal, mo_Wnd.GetState());
 	ExpectInFront(1);
-	EXPECT_EQ(100, mo_Win[0].Alpha());
+	EXPECT_TRUE(mo_Win[0].IsDimmed());
 	Updates(1);
 	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_Normal, mo_Wnd.GetState());
 	ExpectInFront(1);
@@ -185,7 +195,57 @@ TEST_F(Carousel, EmptiedCarouselRestsAndTakesNewWindows)
 	mo_Wnd.AddWindow(&mo_Win[2]);
 	Updates(5);
 	ExpectInFront(1);
-	EXPECT_NEAR(-100.0f, mo_Win[2].mo_Pos.z, 1e-3f);
+	// The other of two stands aside, an eighth of a turn round, not hidden behind the front one.
+	EXPECT_NEAR(-300.0f * std::sin(M_PI / 4), mo_Win[2].mo_Pos.x, 1e-2f);
+	EXPECT_NEAR(50.0f * std::cos(M_PI / 4) - 50.0f, mo_Win[2].mo_Pos.z, 1e-2f);
+}
+
+TEST_F(Carousel, TwoWindowsChangePlacesWithoutEverStandingInLine)
+{
+	Fill(2);
+	mo_Wnd.GoNext();
+	for (int i = 1; i <= 20; ++i)
+	{
+		mo_Wnd.Update();
+		const float f_Apart = std::fabs(mo_Win[0].mo_Pos.x - mo_Win[1].mo_Pos.x) + std::fabs(mo_Win[0].mo_Pos.z - mo_Win[1].mo_Pos.z);
+		EXPECT_GT(f_Apart, 5.0f) << "frame " << i;
+	}
+	ExpectInFront(1);
+	EXPECT_LT(mo_Win[0].mo_Pos.x, -100.0f);
+}
+
+// Presses made during a turn wait for its end, one a direction, the same way first.
+TEST_F(Carousel, PressesDuringATurnActWhenItEnds)
+{
+	Fill(4);
+	EXPECT_TRUE(mo_Wnd.PressNext());
+	Updates(5);
+	EXPECT_TRUE(mo_Wnd.PressNext());
+	EXPECT_FALSE(mo_Wnd.PressNext()) << "a second press the same way is dropped";
+	EXPECT_TRUE(mo_Wnd.PressPrev());
+	Updates(15);
+	EXPECT_EQ(1, mo_Wnd.GetWindowCurrentId());
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_GoNext, mo_Wnd.GetState()) << "on without a stop";
+	Updates(20);
+	EXPECT_EQ(2, mo_Wnd.GetWindowCurrentId());
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_GoPrevious, mo_Wnd.GetState());
+	Updates(21);
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_Normal, mo_Wnd.GetState());
+	ExpectInFront(1);
+}
+
+// A held key the other way no longer turns a turn back half-way: it turns once the turn ends.
+TEST_F(Carousel, GoNextDuringATurnBackFollowsIt)
+{
+	Fill(4);
+	mo_Wnd.GoPrev();
+	Updates(5);
+	mo_Wnd.GoNext();
+	Updates(15);
+	EXPECT_EQ(3, mo_Wnd.GetWindowCurrentId());
+	EXPECT_EQ(LibGfx_CManagerWnd::ke_WndState_GoNext, mo_Wnd.GetState());
+	Updates(21);
+	ExpectInFront(0);
 }
 
 TEST_F(Carousel, CurrentWindowOffsetsWrapOnce)
@@ -232,6 +292,35 @@ TEST(WindowSlide, HideAndShowEndOnTheFortyFirstUpdate)
 	oWnd.Update();
 	EXPECT_EQ(0u, oWnd.me_SlideState);
 	EXPECT_EQ(0.0f, oWnd.mo_Pos.x);
+}
+
+// Six windows as the browser turns them: on the right, the one at 60 degrees stands in front of
+// the one at 120. Whatever colour the far one has, the near one looks the same over it: dimmed
+// towards the paper, and not seen through.
+TEST_F(GfxTest, ADimmedWindowHidesTheOneBehindIt)
+{
+	LibGfx_CManagerWnd o_Carousel;
+	o_Carousel.Initialize(V3(0, 0, 0), 100, 50, false);
+	SFlatWnd ao_Wnd[6];
+	for (SFlatWnd& o_Wnd : ao_Wnd)
+		o_Carousel.AddWindow(&o_Wnd);
+	ao_Wnd[5].Paint(0xFF000000u);
+	u32 au32_Seen[2];
+	const u32 au32_Far[2] = {0xFF0000FFu, 0xFFFF0000u};
+	for (int i = 0; i < 2; ++i)
+	{
+		ao_Wnd[4].Paint(au32_Far[i]);
+		o_Carousel.Update();
+		DrawFrame();
+		au32_Seen[i] = Pixel(ScreenX(80), ScreenY(0));
+	}
+	EXPECT_EQ(au32_Seen[0], au32_Seen[1]);
+	// Black under the veil: the paper's colour at 155 parts of 255.
+	const int ai_Paper[3] = {0xF4, 0xEE, 0xDF};
+	for (int c = 0; c < 3; ++c)
+		EXPECT_NEAR(ai_Paper[c] * 155 / 255, static_cast<int>((au32_Seen[0] >> (8 * c)) & 0xFF), 3) << "channel " << c;
+	o_Carousel.RemoveAllWindows();
+	LibGfx_CObjBase::so_RootObject.RemChild(o_Carousel.GetRootObject());
 }
 
 namespace

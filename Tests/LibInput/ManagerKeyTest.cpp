@@ -1,3 +1,4 @@
+#include "LibInput_CKeyLatch.h"
 #include "LibInput_ManagerKey.h"
 #include "LibInput_ManagerKey_Headless.h"
 
@@ -90,4 +91,45 @@ TEST(ManagerKey, HeadlessUpdateSamplesTheScriptButtons)
 	EXPECT_TRUE(oKeys.KeyPressAny(ke_Key_Up));
 	EXPECT_EQ(2, oKeys.KeyTimePress(ke_Key_Up));
 	LibInput_SetScriptKeys(0);
+}
+
+// Key events between two frames, as the window's callbacks or a script give them: no press is lost.
+TEST(KeyLatch, EveryPressBetweenTwoFramesIsSeen)
+{
+	LibInput_ManagerKey o_Keys;
+	LibInput_CKeyLatch o_Latch;
+	// Pressed and let go before the frame: down in it, up in the next.
+	o_Latch.Set(ke_Key_Right, true);
+	o_Latch.Set(ke_Key_Right, false);
+	o_Keys.UpdateCommon(o_Latch.Sample());
+	EXPECT_TRUE(o_Keys.KeyTriggerAny(ke_Key_Right));
+	o_Keys.UpdateCommon(o_Latch.Sample());
+	EXPECT_TRUE(o_Keys.KeyReleaseAny(ke_Key_Right));
+	o_Keys.UpdateCommon(o_Latch.Sample());
+	EXPECT_FALSE(o_Keys.KeyPressAny(ke_Key_Right));
+
+	// Held, then let go and pressed again between two frames: a release, then a new press.
+	o_Latch.Set(ke_Key_Cross, true);
+	o_Keys.UpdateCommon(o_Latch.Sample());
+	o_Latch.Set(ke_Key_Cross, false);
+	o_Latch.Set(ke_Key_Cross, true);
+	o_Keys.UpdateCommon(o_Latch.Sample());
+	EXPECT_TRUE(o_Keys.KeyReleaseAny(ke_Key_Cross));
+	o_Keys.UpdateCommon(o_Latch.Sample());
+	EXPECT_TRUE(o_Keys.KeyTriggerAny(ke_Key_Cross));
+	o_Keys.UpdateCommon(o_Latch.Sample());
+	EXPECT_TRUE(o_Keys.KeyPressAny(ke_Key_Cross));
+	EXPECT_FALSE(o_Keys.KeyTriggerAny(ke_Key_Cross));
+	EXPECT_EQ(ku_Cross, o_Latch.GetHeld());
+}
+
+TEST(KeyLatch, HeadlessScriptTapInOneFrameActs)
+{
+	LibInput_ManagerKey o_Keys;
+	LibInput_SetScriptKeys(ke_Key_Left);
+	LibInput_SetScriptKeys(0);
+	o_Keys.Update();
+	EXPECT_TRUE(o_Keys.KeyTriggerAny(ke_Key_Left));
+	o_Keys.Update();
+	EXPECT_TRUE(o_Keys.KeyReleaseAny(ke_Key_Left));
 }

@@ -28,6 +28,8 @@ TEST(WinKeyTable, EachKeyDownGivesItsButtonBitWithoutTheIndex)
 		memset(au8_State, 0, sizeof(au8_State));
 		au8_State[o.mu8_Scan] = 0x80;
 		EXPECT_EQ(o.mu32_Bit, LibInput_WinKeyMask(au8_State)) << "scan code " << int(o.mu8_Scan);
+		// The same key's event in DirectInput's buffer names the same button.
+		EXPECT_EQ(o.mu32_Bit, LibInput_WinButtonOfScanCode(o.mu8_Scan)) << "scan code " << int(o.mu8_Scan);
 		u32_All |= o.mu32_Bit;
 	}
 	memset(au8_State, 0x80, sizeof(au8_State));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program in a real window under Xvfb: title, client size, Cross leaving the intro for
-# the browser and the right arrow turning its cards, Triangle opening the main menu and Circle
+# the browser and the right arrow turning its cards, taps of 10 ms each taking a step (one made
+# while the cards turn too), Triangle opening the main menu and Circle
 # closing it, the aspect rule on resize, and Escape ending the process with exit code 0.
 # Screenshots are copies of Xvfb's screen file (XWD).
 set -u
@@ -56,6 +57,34 @@ sleep 1.5
 shot second.xwd
 "$pixels" differ "$work/first.xwd" "$work/second.xwd" $cards >/dev/null || fail "the right arrow left the cards as they were"
 echo "d leaves the intro for the browser; the right arrow turns the cards"
+
+# Taps of 10 ms, shorter than a frame, each act; so does a tap made while the cards still turn.
+# Each check steps away with taps and back with long presses, then compares the cards with the
+# picture taken before: a lost tap would leave them elsewhere in the list.
+tap() { xdotool keydown --window "$win" "$1" sleep 0.01 keyup --window "$win" "$1"; }
+settle() {
+  shot settle-a.xwd
+  for _ in $(seq 40); do
+    sleep 0.4
+    shot settle-b.xwd
+    "$pixels" same "$work/settle-a.xwd" "$work/settle-b.xwd" $cards >/dev/null && return 0
+    cp "$work/settle-b.xwd" "$work/settle-a.xwd"
+  done
+  return 1
+}
+back_to_second() {
+  for _ in $(seq "$1"); do press Left; settle || fail "the cards never came to rest"; done
+  shot back.xwd
+  "$pixels" like "$work/rest.xwd" $((wx + 150)) $((wy + 60)) "$work/back.xwd" $((wx + 150)) $((wy + 60)) 180 150 1 >/dev/null
+}
+settle || fail "the cards never came to rest"
+shot rest.xwd
+for _ in 1 2 3; do tap Right; settle || fail "the cards never came to rest"; done
+back_to_second 3 || fail "three taps of 10 ms did not take three steps"
+tap Right; sleep 0.1; tap Right
+settle || fail "the cards never came to rest"
+back_to_second 2 || fail "a tap during a turn was lost"
+echo "taps of 10 ms each take a step, one made during a turn too"
 
 # s opens the main menu, which takes the cards away; f closes it and brings them back.
 press s

@@ -4,6 +4,7 @@
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CObjBase.h"
 #include "LibGfx_CObjText.h"
+#include "LibGfx_CObjWndBase.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,6 +113,10 @@ void CInkCheck::Collect(const float (&af_Projection)[16])
 void CInkCheck::Visit(const LibGfx_CObjBase& ao_Object, const float (&af_Projection)[16])
 {
 	if (!(ao_Object.mu32_State & LibGfx_CObjBase::ke_Obj_Visible))
+		return;
+	// The dimmed cards beside a carousel's front one stand partly hidden, as they are meant to.
+	const LibGfx_CObjWndBase* p_Wnd = dynamic_cast<const LibGfx_CObjWndBase*>(&ao_Object);
+	if (p_Wnd != nullptr && p_Wnd->IsDimmed())
 		return;
 	if (const LibGfx_CObjText* p_Text = dynamic_cast<const LibGfx_CObjText*>(&ao_Object))
 		AddText(*p_Text, af_Projection);

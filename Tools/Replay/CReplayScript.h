@@ -9,7 +9,8 @@
 // A replay script: one command a line, '#' starts a comment.
 //   frames N      run N frames with the buttons currently held
 //   down B...     buttons go down from the next frame on
-//   up B...       buttons go up from the next frame on
+//   up B...       buttons go up from the next frame on; right after a down of the same buttons,
+//                 with no frame between, a press and a release in the next two frames
 //   tap B         down for one frame, up the next
 //   shot FILE     save the last drawn frame as PNG
 //   print         write the state stack, the current list and the tooltip bar's lines

@@ -19,7 +19,7 @@ namespace
 }
 
 CState_KanjiList::CState_KanjiList()
-	: mu16_KanjiPos(0), mb_Refresh(false)
+	: mu16_KanjiPos(0), mb_Refresh(false), mb_WaitLeft(false), mb_WaitRight(false)
 {
 }
 
@@ -119,10 +119,17 @@ bool CState_KanjiList::FollowCamera()
 
 void CState_KanjiList::Main()
 {
-	LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
-	const u16 u16_Total = pList->mu_KanjiTotal;
+	LibKanji_CKanjiList* p_List = LibKanji_CKanjiList::Instance();
+	const u16 u16_Total = p_List->mu_KanjiTotal;
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
 	if (u16_Total > 0 && mo_ManagerWnd.GetState() != LibGfx_CManagerWnd::ke_WndState_Normal)
+	{
+		// A press during a turn acts once the carousel rests, one a direction: the cards are
+		// reloaded between two turns, so the carousel cannot chain them by itself.
+		mb_WaitLeft = mb_WaitLeft || p_Keys->KeyTriggerAny(ke_Key_Left);
+		mb_WaitRight = mb_WaitRight || p_Keys->KeyTriggerAny(ke_Key_Right);
 		return;
+	}
 
 	if (mb_Refresh)
 	{
@@ -133,11 +140,11 @@ void CState_KanjiList::Main()
 
 	if (u16_Total > 0)
 	{
-		const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-		if (pKeys->KeyPressAny(ke_Key_Left))
+		if (p_Keys->KeyPressAny(ke_Key_Left) || mb_WaitLeft)
 		{
+			mb_WaitLeft = false;
 			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + u16_Total - 1) % u16_Total);
-			pList->mu16_KanjiCur = mu16_KanjiPos;
+			p_List->mu16_KanjiCur = mu16_KanjiPos;
 			mb_Refresh = true;
 			// The card at the back comes round to the previous side: it is loaded with the
 			// kanji it stands for there while it is still hidden.
@@ -145,14 +152,15 @@ void CState_KanjiList::Main()
 			LoadCard(u16_Cards / 2, CardOffset((u16_Cards / 2 + 1) % u16_Cards, u16_Cards));
 			mo_ManagerWnd.GoPrev();
 		}
-		else if (pKeys->KeyPressAny(ke_Key_Right))
+		else if (p_Keys->KeyPressAny(ke_Key_Right) || mb_WaitRight)
 		{
+			mb_WaitRight = false;
 			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + 1) % u16_Total);
-			pList->mu16_KanjiCur = mu16_KanjiPos;
+			p_List->mu16_KanjiCur = mu16_KanjiPos;
 			mb_Refresh = true;
 			mo_ManagerWnd.GoNext();
 		}
-		else if (pKeys->KeyReleaseAny(ke_Key_Cross))
+		else if (p_Keys->KeyReleaseAny(ke_Key_Cross))
 		{
 			(new CState_KanjiReview())->State_Add();
 		}
@@ -162,15 +170,17 @@ void CState_KanjiList::Main()
 	// on its way.
 	if (FollowCamera())
 		return;
-	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	if (pKeys->KeyReleaseAny(ke_Key_Triangle))
+	if (p_Keys->KeyReleaseAny(ke_Key_Triangle))
 		(new CState_MenuMain())->State_Add();
-	else if (pKeys->KeyReleaseAny(ke_Key_Square))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Square))
 		(new CState_ReviewKana())->State_Add();
 }
 
 void CState_KanjiList::UnloadAlways()
 {
+	// A press that waited is forgotten with the cards.
+	mb_WaitLeft = false;
+	mb_WaitRight = false;
 	mo_ManagerWnd.RemoveAllWindows();
 	for (CObjWndKanji& oWnd : mao_WndKanji)
 		oWnd.Unload();

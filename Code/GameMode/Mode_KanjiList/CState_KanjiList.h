@@ -35,6 +35,9 @@ public:
 	CObjWndKanji mao_WndKanji[ku_Wnd_Max];
 	// The cards must be reloaded; also read as "the carousel was just turned".
 	bool mb_Refresh;
+	// Left or Right was pressed during a turn and acts when it ends.
+	bool mb_WaitLeft;
+	bool mb_WaitRight;
 
 private:
 	// Where the card at au16_Card places after the front one stands, counted in kanji from the

@@ -32,14 +32,12 @@ void CState_AnwserReview::LoadAlways()
 
 void CState_AnwserReview::Main()
 {
-	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	if (pKeys->KeyPressAny(ke_Key_Left))
-		mp_ManagerWnd->GoPrev();
-	else if (pKeys->KeyPressAny(ke_Key_Right))
-		mp_ManagerWnd->GoNext();
-	else if (pKeys->KeyReleaseAny(ke_Key_Circle))
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
+	if (mp_ManagerWnd->FollowKeys())
+		return;
+	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
 		State_Remove();
-	else if (pKeys->KeyReleaseAny(ke_Key_Square))
+	else if (p_Keys->KeyReleaseAny(ke_Key_Square))
 		(new CState_ReviewKana())->State_Add();
 }
 

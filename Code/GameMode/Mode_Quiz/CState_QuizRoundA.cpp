@@ -28,7 +28,7 @@ namespace
 	const CVector3d<float> ko_QuestionPos(0.0f, 70.0f, 0.0f);
 	const u16 ku16_CarouselRadius = 200;
 	const u16 ku16_CarouselDepth = 30;
-	// NOTE: the carousel sets the cards' alpha, translucent behind; a mark changes the colour only.
+	// NOTE: the carousel dims the cards behind; a mark changes the colour only.
 	const u32 ku32_White = 0x00ffffff;
 	const u32 ku32_Red = 0x000000ff;
 }
@@ -99,13 +99,10 @@ void CState_QuizRoundA::Main()
 		return;
 	}
 
-	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
-	if (p_Keys->KeyPressAny(ke_Key_Left))
-		mo_WndAnswer.GoNext();
-	else if (p_Keys->KeyPressAny(ke_Key_Right))
-		mo_WndAnswer.GoPrev();
+	mo_WndAnswer.FollowKeys();
 
 	// Circle ends the whole quiz and nothing else is done in its frame.
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
 	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
 	{
 		mp_QuizMatch->mb_Stop = true;
