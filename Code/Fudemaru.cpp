@@ -147,7 +147,6 @@ bool Fudemaru_Frame()
 		pEngine->SceneRender();
 		pEngine->SceneEnd();
 	}
-	FrameRate();
 	return true;
 }
 

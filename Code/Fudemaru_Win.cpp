@@ -1,13 +1,11 @@
 // Entry and message loop of the Windows program.
 #include "Fudemaru.h"
 
-#include "GameMode/CState_Intro.h"
 #include "LibGen_CFileSystem.h"
 #include "LibGen_Utils_Win.h"
 #include "LibGfx_CEngine.h"
 
 #include <windows.h>
-#include <cstdlib>
 
 namespace
 {
@@ -61,42 +59,38 @@ namespace
 
 int WINAPI WinMain(HINSTANCE ap_Instance, HINSTANCE, LPSTR, int ai_Show)
 {
-	WNDCLASSEXA oClass = {};
-	oClass.cbSize = sizeof(oClass);
-	oClass.style = CS_CLASSDC;
-	oClass.lpfnWndProc = WindowProc;
-	oClass.hInstance = ap_Instance;
-	oClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-	oClass.lpszClassName = ks_ClassName;
-	RegisterClassExA(&oClass);
+	WNDCLASSEXA o_Class = {};
+	o_Class.cbSize = sizeof(o_Class);
+	o_Class.style = CS_CLASSDC;
+	o_Class.lpfnWndProc = WindowProc;
+	o_Class.hInstance = ap_Instance;
+	o_Class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+	o_Class.lpszClassName = ks_ClassName;
+	RegisterClassExA(&o_Class);
 
-	RECT oRect = {0, 0, ku16_Screen_Width, ku16_Screen_Height};
-	AdjustWindowRectEx(&oRect, ku32_WindowStyle, FALSE, 0);
-	gp_Window = CreateWindowExA(0, ks_ClassName, "Fudemaru v2.2", ku32_WindowStyle, 0, 0, oRect.right - oRect.left,
-								oRect.bottom - oRect.top, nullptr, nullptr, ap_Instance, nullptr);
-
-	srand(GetTickCount());
-	CState_Intro* pIntro = new CState_Intro();
-	pIntro->State_Add();
+	RECT o_Rect = {0, 0, ku16_Screen_Width, ku16_Screen_Height};
+	AdjustWindowRectEx(&o_Rect, ku32_WindowStyle, FALSE, 0);
+	gp_Window = CreateWindowExA(0, ks_ClassName, "Fudemaru v2.2", ku32_WindowStyle, 0, 0, o_Rect.right - o_Rect.left,
+								o_Rect.bottom - o_Rect.top, nullptr, nullptr, ap_Instance, nullptr);
 
 	// WARNING: a longer path leaves the buffer unfilled: refused here, before the file
 	// system's own limit stops the program.
-	char sFolder[LibGen_CFileSystem::ku_DirCurrent_Name_Lenght];
-	const DWORD u32_Length = GetCurrentDirectoryA(sizeof(sFolder), sFolder);
-	if (u32_Length == 0 || u32_Length >= sizeof(sFolder))
+	char s_Folder[LibGen_CFileSystem::ku_DirCurrent_Name_Lenght];
+	const DWORD u32_Length = GetCurrentDirectoryA(sizeof(s_Folder), s_Folder);
+	if (u32_Length == 0 || u32_Length >= sizeof(s_Folder))
 	{
 		MessageBoxA(gp_Window, "Fudemaru cannot start from this folder: its path is longer than 1023 characters.\n"
 							   "Move the Fudemaru folder (the program and its Data folder) to a shorter path.",
 					"Fudemaru v2.2", MB_OK | MB_ICONERROR);
 		return 1;
 	}
-	LibGen_CFileSystem::Instance()->SetCurrentDir(sFolder);
+	Fudemaru_Start(s_Folder, GetTickCount());
 
 	ShowWindow(gp_Window, ai_Show);
 	UpdateWindow(gp_Window);
+	// NOTE: the game ends with its states in place, as the GLUT program does.
 	RunLoop();
 
-	pIntro->State_Remove();
 	DestroyWindow(gp_Window);
 	UnregisterClassA(ks_ClassName, ap_Instance);
 	return 0;

@@ -42,9 +42,6 @@ u32 LibGen_GetReportCount();
 // millions of broken files).
 void LibGen_SetReportStream(FILE* ap_Stream);
 
-// Per-frame hook of the main loop.
-void FrameRate();
-
 // Writes the three-line assertion report, then fails like the standard assert.
 [[noreturn]] void LibGen_AssertFail(const char* as_Cond, int ai_Line, const char* as_File, const char* as_Function);
 

@@ -4,6 +4,7 @@
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTexture.h"
+#include "LibInput_ManagerKey.h"
 #include "LibText_CManagerString.h"
 
 #include <cstdarg>
@@ -18,6 +19,10 @@ namespace
 	// (at alpha 0x7D they were white on pale blue).
 	const u32 ku32_BarColor = 0xC0C80000u;
 	const u32 ku32_AlignLeftBottom = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Bottom;
+	// The buttons of the face hints, which come first among the hints.
+	const u8 ku8_FaceHintTotal = 4;
+	const eKeys ceFaceButton[ku8_FaceHintTotal] = {ke_Key_Cross, ke_Key_Triangle, ke_Key_Circle, ke_Key_Square};
+	static_assert(LibGfx_CManagerTooltip::ke_KeyId_Square == ku8_FaceHintTotal - 1, "the face hints come first");
 
 	// True when every conversion of the format reads a whole number (%i, %d) or is "%%": the
 	// format comes from a data file, and a %s or %n there must not reach vsnprintf.
@@ -124,14 +129,25 @@ void LibGfx_CManagerTooltip::SetTxtMain(const u8& au8_Line, const char* as_Text)
 void LibGfx_CManagerTooltip::SetTxtKey(enumKeysId ae_Key, const u32& au32_TextId)
 {
 	LIBGEN_ASSERT(ae_Key < ke_KeyId_Total);
-	LibGfx_CObjIcon& oIcon = mo_KeyIcon[ae_Key];
-	if (au32_TextId != 0)
+	LibGfx_CObjIcon& o_Icon = mo_KeyIcon[ae_Key];
+	if (au32_TextId == 0)
 	{
-		oIcon.Reload();
-		oIcon.SetTextId(au32_TextId);
+		o_Icon.Unload();
+		LayoutKeys();
+		return;
+	}
+	o_Icon.Reload();
+	// A face button's hint names the key that stands for it ("D: Open"), so that the player
+	// learns which key is which from the pictures; the arrows need no name.
+	const char c_Letter = ae_Key < ku8_FaceHintTotal ? LibInput_ManagerKey::KeyLetter(ceFaceButton[ae_Key]) : 0;
+	if (c_Letter != 0)
+	{
+		char s_Label[ku_Format_Size];
+		snprintf(s_Label, sizeof(s_Label), "%c: %s", c_Letter, LibText_CManagerString::Instance()->GetString(au32_TextId));
+		o_Icon.SetText(s_Label);
 	}
 	else
-		oIcon.Unload();
+		o_Icon.SetTextId(au32_TextId);
 	LayoutKeys();
 }
 

@@ -1,4 +1,5 @@
 #include "LibInput_ManagerKey.h"
+#include "LibInput_KeyChars.h"
 #include "LibInput_ManagerKey_Headless.h"
 
 namespace
@@ -23,4 +24,10 @@ void LibInput_ManagerKey::Load()
 void LibInput_ManagerKey::Update()
 {
 	UpdateCommon(su32_ScriptKeys);
+}
+
+// The script's buttons stand for the GLUT program's keys, whose letters the hints show.
+char LibInput_ManagerKey::KeyLetter(eKeys ae_Key)
+{
+	return LibInput_LetterOfButton(ae_Key);
 }

@@ -1,32 +1,12 @@
 #include "LibInput_ManagerKey.h"
+#include "LibInput_KeyChars.h"
 #include "LibInput_ManagerKey_Mac.h"
 
 #include <GL/freeglut.h>
-#include <cctype>
 
 namespace
 {
 	u32 su32_Held = 0;
-
-	// Character keys are found by the character they type, so the mapping follows the keyboard layout.
-	u32 ButtonOfChar(unsigned char au8_Char)
-	{
-		switch (tolower(au8_Char))
-		{
-			case 127: return ke_Key_Select;   // Delete
-			case 13:  return ke_Key_Start;    // Return
-			case 'w': return ke_Key_L;
-			case 'e': return ke_Key_R;
-			case 's': return ke_Key_Triangle;
-			case 'f': return ke_Key_Circle;
-			case 'd': return ke_Key_Cross;
-			case 'a': return ke_Key_Square;
-			case '1': return ke_Key_Home;
-			case '2': return ke_Key_Hold;
-			case '3': return ke_Key_Note;
-			default:  return 0;
-		}
-	}
 
 	u32 ButtonOfSpecial(int ai_Key)
 	{
@@ -49,7 +29,7 @@ namespace
 
 void LibInput_GlutKeyboard(unsigned char au8_Char, bool ab_Down)
 {
-	SetHeld(ButtonOfChar(au8_Char), ab_Down);
+	SetHeld(LibInput_ButtonOfChar(au8_Char), ab_Down);
 }
 
 void LibInput_GlutSpecial(int ai_Key, bool ab_Down)
@@ -65,4 +45,9 @@ void LibInput_ManagerKey::Load()
 void LibInput_ManagerKey::Update()
 {
 	UpdateCommon(su32_Held);
+}
+
+char LibInput_ManagerKey::KeyLetter(eKeys ae_Key)
+{
+	return LibInput_LetterOfButton(ae_Key);
 }

@@ -40,30 +40,57 @@ namespace
 
 TEST_F(ManagerTooltip, HintsStandFromTheRightEdgeAndCloseUp)
 {
+	// The arrows' hints: their labels are the texts alone.
 	LoadSmall();
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 1);
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 2);
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Circle, 2);
-	EXPECT_EQ(328, HintX(TT::ke_KeyId_Cross));
-	EXPECT_EQ(392, HintX(TT::ke_KeyId_Triangle));
-	EXPECT_EQ(436, HintX(TT::ke_KeyId_Circle));
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Up, 1);
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Down, 2);
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Left, 2);
+	EXPECT_EQ(328, HintX(TT::ke_KeyId_Up));
+	EXPECT_EQ(392, HintX(TT::ke_KeyId_Down));
+	EXPECT_EQ(436, HintX(TT::ke_KeyId_Left));
 
 	// Hiding the middle hint closes its gap: 480 - 8 - 100 = 372, 372 + 64 = 436.
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 0);
-	EXPECT_FALSE(Shown(Tooltip()->mo_KeyIcon[TT::ke_KeyId_Triangle]));
-	EXPECT_EQ(372, HintX(TT::ke_KeyId_Cross));
-	EXPECT_EQ(436, HintX(TT::ke_KeyId_Circle));
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Down, 0);
+	EXPECT_FALSE(Shown(Tooltip()->mo_KeyIcon[TT::ke_KeyId_Down]));
+	EXPECT_EQ(372, HintX(TT::ke_KeyId_Up));
+	EXPECT_EQ(436, HintX(TT::ke_KeyId_Left));
 
 	// A hidden hint holds no texture: after every mode's hints the bar holds what it shows.
-	const u16 u16_Label = Tooltip()->mo_KeyIcon[TT::ke_KeyId_Triangle].mo_Text.mu16_TextureId;
+	const u16 u16_Label = Tooltip()->mo_KeyIcon[TT::ke_KeyId_Down].mo_Text.mu16_TextureId;
 	EXPECT_EQ(ke_Tex_None, u16_Label);
 	Tooltip()->ClearTxtAll();
 	for (const LibGfx_CObjIcon& oIcon : Tooltip()->mo_KeyIcon)
 		EXPECT_EQ(ke_Tex_None, oIcon.mo_Text.mu16_TextureId);
 	// Shown again, it draws its label as before.
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 1);
-	EXPECT_NE(ke_Tex_None, Tooltip()->mo_KeyIcon[TT::ke_KeyId_Cross].mo_Text.mu16_TextureId);
-	EXPECT_EQ(480 - 4 - 60, HintX(TT::ke_KeyId_Cross));
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Up, 1);
+	EXPECT_NE(ke_Tex_None, Tooltip()->mo_KeyIcon[TT::ke_KeyId_Up].mo_Text.mu16_TextureId);
+	EXPECT_EQ(480 - 4 - 60, HintX(TT::ke_KeyId_Up));
+}
+
+TEST_F(ManagerTooltip, FaceHintsNameTheirKeysAndTheArrowsDoNot)
+{
+	// A newcomer reads on the bar which key is which: the letter each face button's key types.
+	LoadSmall();
+	const struct { TT::enumKeysId me_Key; const char* ms_Label; } ao_Expected[] =
+	{
+		{TT::ke_KeyId_Cross, "D: AAAA"}, {TT::ke_KeyId_Triangle, "S: AAAA"}, {TT::ke_KeyId_Circle, "F: AAAA"},
+		{TT::ke_KeyId_Square, "A: AAAA"},
+	};
+	for (const auto& o : ao_Expected)
+	{
+		Tooltip()->SetTxtKey(o.me_Key, 1);
+		const LibGfx_CObjText& o_Label = Tooltip()->mo_KeyIcon[o.me_Key].mo_Text;
+		ASSERT_NE(nullptr, o_Label.TxtGetText()) << "hint " << int(o.me_Key);
+		EXPECT_STREQ(o.ms_Label, o_Label.TxtGetText()) << "hint " << int(o.me_Key);
+	}
+	Tooltip()->SetTxtKey(TT::ke_KeyId_LeftRight, 1);
+	EXPECT_EQ(1u, Tooltip()->mo_KeyIcon[TT::ke_KeyId_LeftRight].mo_Text.TxtGetTextId()) << "the arrows show the text alone";
+	// The hints still close up on the right edge with their keys' names.
+	u16 u16_Sum = 0;
+	for (const LibGfx_CObjIcon& o_Icon : Tooltip()->mo_KeyIcon)
+		if (Shown(o_Icon))
+			u16_Sum = static_cast<u16>(u16_Sum + o_Icon.GetWidth() + 4);
+	EXPECT_EQ(480 - u16_Sum, HintX(TT::ke_KeyId_Cross));
 }
 
 TEST_F(ManagerTooltip, LinesHideKeepingTheirTextAndFormatIntoTheirBuffer)
