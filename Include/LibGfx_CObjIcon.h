@@ -30,8 +30,6 @@ public:
 	void Load(u16 au16_TextureId, u32 au32_TextId, const LibText_CFont* ap_Font, u8 au8_Palette, enumTextPos ae_TextPos);
 	// Shows the text id on the label and places it beside the picture.
 	void SetTextId(const u32& au32_TextId);
-	// The same with a text of its own, copied.
-	void SetText(const char* as_Text);
 	// Picture and label together, for laying icons out side by side.
 	u16  GetWidth() const { return mu16_Width; }
 	void Unload();
@@ -42,10 +40,6 @@ public:
 	LibGfx_CPolyQuad mo_Quad;
 	enumTextPos me_TextPos;
 	u16 mu16_Width;
-
-private:
-	// Sizes the label and sets it beside the picture.
-	void PlaceText();
 };
 
 #endif

@@ -41,45 +41,34 @@ void LibGfx_CObjIcon::Load(u16 au16_TextureId, u32 au32_TextId, const LibText_CF
 void LibGfx_CObjIcon::SetTextId(const u32& au32_TextId)
 {
 	mo_Text.TxtSetTextId(au32_TextId);
-	PlaceText();
-}
-
-void LibGfx_CObjIcon::SetText(const char* as_Text)
-{
-	mo_Text.TxtSetText(as_Text, true);
-	PlaceText();
-}
-
-void LibGfx_CObjIcon::PlaceText()
-{
 	mo_Text.SetVisible(true);
 	u16 u16_Width, u16_Height;
 	mo_Text.TxtGetSize(u16_Width, u16_Height);
 	mu16_Width = u16_Width;
 
-	const LibGfx_CTexture* p_Picture = mo_Quad.mp_Texture;
-	const float f_PicWidth = p_Picture != nullptr ? p_Picture->mu16_Width : 0.0f;
-	const float f_PicHeight = p_Picture != nullptr ? p_Picture->mu16_Height : 0.0f;
+	const LibGfx_CTexture* pPicture = mo_Quad.mp_Texture;
+	const float fW = pPicture != nullptr ? pPicture->mu16_Width : 0.0f;
+	const float fH = pPicture != nullptr ? pPicture->mu16_Height : 0.0f;
 	// An edge of the label is aligned to the same edge of the picture, then the label is moved
 	// by the picture's full size: it ends up just outside the picture on that side.
 	u32 u32_Align;
-	CVector3d<float> o_Pos;
+	CVector3d<float> oPos;
 	switch (me_TextPos)
 	{
-	case ke_TextPos_Left:   u32_Align = ke_Align_Right | ke_Align_VNone; o_Pos.x = -f_PicWidth; break;
-	case ke_TextPos_Top:    u32_Align = ke_Align_HNone | ke_Align_Bottom; o_Pos.y = f_PicHeight; break;
-	case ke_TextPos_Right:  u32_Align = ke_Align_Left | ke_Align_VNone;  o_Pos.x = f_PicWidth; break;
-	case ke_TextPos_Bottom: u32_Align = ke_Align_HNone | ke_Align_Top;   o_Pos.y = -f_PicHeight; break;
+	case ke_TextPos_Left:   u32_Align = ke_Align_Right | ke_Align_VNone; oPos.x = -fW; break;
+	case ke_TextPos_Top:    u32_Align = ke_Align_HNone | ke_Align_Bottom; oPos.y = fH; break;
+	case ke_TextPos_Right:  u32_Align = ke_Align_Left | ke_Align_VNone;  oPos.x = fW; break;
+	case ke_TextPos_Bottom: u32_Align = ke_Align_HNone | ke_Align_Top;   oPos.y = -fH; break;
 	default: return;
 	}
 	mo_Text.mu32_Align = u32_Align;
-	mo_Text.mo_Pos = o_Pos;
+	mo_Text.mo_Pos = oPos;
 	mo_Text.mu32_State |= ke_Obj_Dirty;
 	mo_Text.TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Center, 255);
 	if (me_TextPos == ke_TextPos_Left || me_TextPos == ke_TextPos_Right)
-		mu16_Width = static_cast<u16>(mu16_Width + f_PicWidth);
+		mu16_Width = static_cast<u16>(mu16_Width + fW);
 	else
-		mu16_Width = std::max<u16>(mu16_Width, static_cast<u16>(f_PicWidth));
+		mu16_Width = std::max<u16>(mu16_Width, static_cast<u16>(fW));
 }
 
 void LibGfx_CObjIcon::Unload()

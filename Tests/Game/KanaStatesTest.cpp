@@ -58,7 +58,7 @@ namespace
 	void ExpectChart(const CState_ReviewKana& ao_Chart, bool ab_Hiragana)
 	{
 		EXPECT_EQ(ab_Hiragana ? "Hiragana chart" : "Katakana chart", Line0());
-		EXPECT_EQ(ab_Hiragana ? "A: Katakana" : "A: Hiragana", Hint(LibGfx_CManagerTooltip::ke_KeyId_Square));
+		EXPECT_EQ(ab_Hiragana ? "A Katakana" : "A Hiragana", Hint(LibGfx_CManagerTooltip::ke_KeyId_Square));
 		int iShown = 0;
 		for (int r = 0; r < ku_Kana_Rows; ++r)
 			for (int c = 0; c < ku_Kana_Cols; ++c)
@@ -129,8 +129,8 @@ TEST_F(States, KanaQuizCountsWrongAnswersKeepsTheCardAndFadesItsFlash)
 	EXPECT_EQ("Kana quiz", Line0());
 	EXPECT_EQ("Found: 0  Errors: 0  Left: 10", Line1());
 	// Each key the quiz reads has its hint, Circle too, and each face button's hint names its key.
-	EXPECT_EQ("D: Answer", Hint(LibGfx_CManagerTooltip::ke_KeyId_Cross));
-	EXPECT_EQ("F: Quit", Hint(LibGfx_CManagerTooltip::ke_KeyId_Circle));
+	EXPECT_EQ("D Answer", Hint(LibGfx_CManagerTooltip::ke_KeyId_Cross));
+	EXPECT_EQ("F Quit", Hint(LibGfx_CManagerTooltip::ke_KeyId_Circle));
 	EXPECT_EQ("Vowel", Hint(LibGfx_CManagerTooltip::ke_KeyId_LeftRight));
 	EXPECT_EQ("Consonant", Hint(LibGfx_CManagerTooltip::ke_KeyId_UpDown));
 	// Mode B: the card's katakana asks, the romaji under the cursor answers.

@@ -27,12 +27,23 @@ inline std::string Line(u8 au8_Line)
 }
 inline std::string Line0() { return Line(0); }
 inline std::string Line1() { return Line(1); }
-// A hint's label as shown ("D: Review"), empty when the hint is hidden.
+// A hint as a player reads it: the key's letter on a face button's picture, then the label
+// ("D Review", "Vowel"); empty when the hint is hidden.
 inline std::string Hint(LibGfx_CManagerTooltip::enumKeysId ae_Key)
 {
-	const LibGfx_CObjIcon& o_Icon = LibGfx_CManagerTooltip::Instance()->mo_KeyIcon[ae_Key];
-	const char* s_Text = o_Icon.mo_Text.TxtGetText();
-	return (o_Icon.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) && s_Text != nullptr ? s_Text : "";
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	const LibGfx_CObjIcon& o_Icon = p_Tooltip->mo_KeyIcon[ae_Key];
+	const char* s_Label = o_Icon.mo_Text.TxtGetText();
+	if (!(o_Icon.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) || s_Label == nullptr)
+		return "";
+	std::string s_Hint;
+	if (static_cast<u8>(ae_Key) < LibGfx_CManagerTooltip::ku_Face_Hints)
+	{
+		const LibGfx_CObjText& o_Letter = p_Tooltip->mo_KeyLetter[ae_Key];
+		if ((o_Letter.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) && o_Letter.TxtGetText() != nullptr)
+			s_Hint = std::string(o_Letter.TxtGetText()) + " ";
+	}
+	return s_Hint + s_Label;
 }
 
 inline void RunFrames(int ai_Frames)

@@ -34,8 +34,8 @@ TEST_F(States, BootLoadsTheStartupListAndTheSettings)
 	EXPECT_EQ(0xD0202080u, pTextures->GetPalette(gu8_Palettes[ke_Palette_7])[0]);
 	EXPECT_EQ("Kanji 1 of 80", Line1());
 	// Cross opens the review: its hint names the review, not the kana chart, and the key for Cross.
-	EXPECT_EQ("D: Review", Hint(LibGfx_CManagerTooltip::ke_KeyId_Cross));
-	EXPECT_EQ("S: Menu", Hint(LibGfx_CManagerTooltip::ke_KeyId_Triangle));
+	EXPECT_EQ("D Review", Hint(LibGfx_CManagerTooltip::ke_KeyId_Cross));
+	EXPECT_EQ("S Menu", Hint(LibGfx_CManagerTooltip::ke_KeyId_Triangle));
 }
 
 // The cards half-way round the circle after the front one show the next kanji, the others the

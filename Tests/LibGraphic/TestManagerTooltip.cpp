@@ -22,12 +22,12 @@ namespace
 		}
 		TT* Tooltip() { return TT::Instance(); }
 
-		// Button pictures 20 wide and labels of solid 10-unit glyphs: hints of 60 and 40 units.
+		// Button pictures 20 wide and labels of solid 10-unit glyphs A to Z: hints of 60 and 40 units.
 		void LoadSmall()
 		{
 			for (u16 u = ke_Tex_Key_Cross; u <= ke_Tex_Key_LeftRight; ++u)
 				MakePicture(u, 20, 20, 0xff0000ffu);
-			ASSERT_TRUE(LoadFont(mo_Font, 10, 10, std::vector<u8>(20, 0xff)));
+			ASSERT_TRUE(LoadFont(mo_Font, 10, 10, std::vector<u8>(20 * 26, 0xff)));
 			ASSERT_TRUE(LoadStrings({"AAAA", "AA", "%i" + std::string(300, 'A'), "%s here", "Kanji %i of %i"}));
 			Tooltip()->Load(&mo_Font, mu8_Palette);
 		}
@@ -40,57 +40,58 @@ namespace
 
 TEST_F(ManagerTooltip, HintsStandFromTheRightEdgeAndCloseUp)
 {
-	// The arrows' hints: their labels are the texts alone.
 	LoadSmall();
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Up, 1);
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Down, 2);
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Left, 2);
-	EXPECT_EQ(328, HintX(TT::ke_KeyId_Up));
-	EXPECT_EQ(392, HintX(TT::ke_KeyId_Down));
-	EXPECT_EQ(436, HintX(TT::ke_KeyId_Left));
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 1);
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 2);
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Circle, 2);
+	EXPECT_EQ(328, HintX(TT::ke_KeyId_Cross));
+	EXPECT_EQ(392, HintX(TT::ke_KeyId_Triangle));
+	EXPECT_EQ(436, HintX(TT::ke_KeyId_Circle));
 
 	// Hiding the middle hint closes its gap: 480 - 8 - 100 = 372, 372 + 64 = 436.
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Down, 0);
-	EXPECT_FALSE(Shown(Tooltip()->mo_KeyIcon[TT::ke_KeyId_Down]));
-	EXPECT_EQ(372, HintX(TT::ke_KeyId_Up));
-	EXPECT_EQ(436, HintX(TT::ke_KeyId_Left));
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 0);
+	EXPECT_FALSE(Shown(Tooltip()->mo_KeyIcon[TT::ke_KeyId_Triangle]));
+	EXPECT_EQ(372, HintX(TT::ke_KeyId_Cross));
+	EXPECT_EQ(436, HintX(TT::ke_KeyId_Circle));
 
 	// A hidden hint holds no texture: after every mode's hints the bar holds what it shows.
-	const u16 u16_Label = Tooltip()->mo_KeyIcon[TT::ke_KeyId_Down].mo_Text.mu16_TextureId;
+	const u16 u16_Label = Tooltip()->mo_KeyIcon[TT::ke_KeyId_Triangle].mo_Text.mu16_TextureId;
 	EXPECT_EQ(ke_Tex_None, u16_Label);
 	Tooltip()->ClearTxtAll();
 	for (const LibGfx_CObjIcon& oIcon : Tooltip()->mo_KeyIcon)
 		EXPECT_EQ(ke_Tex_None, oIcon.mo_Text.mu16_TextureId);
 	// Shown again, it draws its label as before.
-	Tooltip()->SetTxtKey(TT::ke_KeyId_Up, 1);
-	EXPECT_NE(ke_Tex_None, Tooltip()->mo_KeyIcon[TT::ke_KeyId_Up].mo_Text.mu16_TextureId);
-	EXPECT_EQ(480 - 4 - 60, HintX(TT::ke_KeyId_Up));
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 1);
+	EXPECT_NE(ke_Tex_None, Tooltip()->mo_KeyIcon[TT::ke_KeyId_Cross].mo_Text.mu16_TextureId);
+	EXPECT_EQ(480 - 4 - 60, HintX(TT::ke_KeyId_Cross));
 }
 
-TEST_F(ManagerTooltip, FaceHintsNameTheirKeysAndTheArrowsDoNot)
+TEST_F(ManagerTooltip, FaceHintsShowTheirKeysLettersOnTheirPictures)
 {
-	// A newcomer reads on the bar which key is which: the letter each face button's key types.
+	// A newcomer reads on the bar which key is which: the letter each face button's key types,
+	// on a key cap over the button's picture, shown and given back with its hint.
 	LoadSmall();
-	const struct { TT::enumKeysId me_Key; const char* ms_Label; } ao_Expected[] =
+	const char* const as_Letter[TT::ku_Face_Hints] = {"D", "S", "F", "A"};
+	for (u8 i = 0; i < TT::ku_Face_Hints; ++i)
 	{
-		{TT::ke_KeyId_Cross, "D: AAAA"}, {TT::ke_KeyId_Triangle, "S: AAAA"}, {TT::ke_KeyId_Circle, "F: AAAA"},
-		{TT::ke_KeyId_Square, "A: AAAA"},
-	};
-	for (const auto& o : ao_Expected)
-	{
-		Tooltip()->SetTxtKey(o.me_Key, 1);
-		const LibGfx_CObjText& o_Label = Tooltip()->mo_KeyIcon[o.me_Key].mo_Text;
-		ASSERT_NE(nullptr, o_Label.TxtGetText()) << "hint " << int(o.me_Key);
-		EXPECT_STREQ(o.ms_Label, o_Label.TxtGetText()) << "hint " << int(o.me_Key);
+		const LibGfx_CObjText& o_Letter = Tooltip()->mo_KeyLetter[i];
+		EXPECT_FALSE(Shown(o_Letter)) << "hint " << int(i);
+		Tooltip()->SetTxtKey(static_cast<TT::enumKeysId>(i), 1);
+		EXPECT_TRUE(Shown(o_Letter)) << "hint " << int(i);
+		ASSERT_NE(nullptr, o_Letter.TxtGetText());
+		EXPECT_STREQ(as_Letter[i], o_Letter.TxtGetText());
+		EXPECT_NE(ke_Tex_None, o_Letter.mu16_TextureId);
+		EXPECT_EQ(&Tooltip()->mo_KeyIcon[i], o_Letter.mp_Parent) << "the letter moves with its hint";
 	}
-	Tooltip()->SetTxtKey(TT::ke_KeyId_LeftRight, 1);
-	EXPECT_EQ(1u, Tooltip()->mo_KeyIcon[TT::ke_KeyId_LeftRight].mo_Text.TxtGetTextId()) << "the arrows show the text alone";
-	// The hints still close up on the right edge with their keys' names.
-	u16 u16_Sum = 0;
-	for (const LibGfx_CObjIcon& o_Icon : Tooltip()->mo_KeyIcon)
-		if (Shown(o_Icon))
-			u16_Sum = static_cast<u16>(u16_Sum + o_Icon.GetWidth() + 4);
-	EXPECT_EQ(480 - u16_Sum, HintX(TT::ke_KeyId_Cross));
+	// Naming the keys takes no room from the texts: the hints close up as before.
+	EXPECT_EQ(480 - 4 * (60 + 4), HintX(TT::ke_KeyId_Cross));
+
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 0);
+	EXPECT_FALSE(Shown(Tooltip()->mo_KeyLetter[TT::ke_KeyId_Triangle]));
+	EXPECT_EQ(ke_Tex_None, Tooltip()->mo_KeyLetter[TT::ke_KeyId_Triangle].mu16_TextureId);
+	Tooltip()->ClearTxtAll();
+	for (const LibGfx_CObjText& o_Letter : Tooltip()->mo_KeyLetter)
+		EXPECT_EQ(ke_Tex_None, o_Letter.mu16_TextureId);
 }
 
 TEST_F(ManagerTooltip, LinesHideKeepingTheirTextAndFormatIntoTheirBuffer)
