@@ -104,7 +104,7 @@ void CState_QuizKana::LoadAlways()
 	p_Tooltip->ClearTxtAll();
 	p_Tooltip->SetTxtMain(0, ke_String_KanaQuizTitle);
 	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Answer);
-	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuQuit);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_QuizQuit);
 	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_LeftRight, ke_String_Vowel);
 	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_UpDown, ke_String_Consonant);
 	UpdateStats();

@@ -87,7 +87,7 @@ void CState_QuizRoundA::LoadAlways()
 	// Triangle shows the answers found: its hint comes with the first of them.
 	if (mu8_KanjiLeft != mu8_KanjiTotal)
 		p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ke_String_KanjiQuizFound);
-	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuQuit);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_QuizQuit);
 	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ke_String_KanaChart);
 	UpdateStats();
 }
