@@ -70,12 +70,12 @@ void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Pa
 
 	for (u8 i = 0; i < ke_KeyId_Total; ++i)
 	{
-		LibGfx_CObjIcon& oIcon = mo_KeyIcon[i];
-		oIcon.Load(static_cast<u16>(ke_Tex_Key_Cross + i), 0, ap_Font, au8_Palette, LibGfx_CObjIcon::ke_TextPos_Right);
-		oIcon.mu32_Align = ku32_AlignLeftBottom;
-		oIcon.SetParent(&mo_Bar);
-		oIcon.mo_Pos.y = 2;
-		oIcon.SetVisible(false);
+		LibGfx_CObjIcon& o_Icon = mo_KeyIcon[i];
+		o_Icon.Load(static_cast<u16>(ke_Tex_Key_Cross + i), 0, ap_Font, au8_Palette, LibGfx_CObjIcon::ke_TextPos_Right);
+		o_Icon.mu32_Align = ku32_AlignLeftBottom;
+		o_Icon.SetParent(&mo_Bar);
+		o_Icon.mo_Pos.y = 2;
+		o_Icon.SetVisible(false);
 	}
 	for (u8 i = 0; i < ku_Face_Hints; ++i)
 		LoadKeyLetter(i, ap_Font, au8_Palette);
@@ -83,18 +83,18 @@ void LibGfx_CManagerTooltip::Load(const LibText_CFont* ap_Font, const u8& au8_Pa
 	// NOTE: both lines stand at the bar's left edge, line 0 above line 1, where the hints, laid
 	// out from the right edge, leave them room: centred, line 0 lay under the hints.
 	const u8 u8_LineHeight = ap_Font != nullptr ? ap_Font->GetHeight() : 0;
-	const float af_PosY[ku_Tooltip_Line] = {static_cast<float>(ku16_BarHeight - 1 - u8_LineHeight), 1};
+	const float f_PosY[ku_Tooltip_Line] = {static_cast<float>(ku16_BarHeight - 1 - u8_LineHeight), 1};
 	for (u8 i = 0; i < ku_Tooltip_Line; ++i)
 	{
-		LibGfx_CObjText& oLine = mo_TxtLine[i];
-		oLine.SetParent(&mo_Bar);
-		oLine.TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Left, 255);
-		oLine.TxtSetFont(ap_Font, nullptr);
-		oLine.TxtSetPalette(au8_Palette);
-		oLine.TxtSetTextId(0);
-		oLine.mu32_Align = ku32_AlignLeftBottom;
-		oLine.mo_Pos = CVector3d<float>(ku16_HintGap, af_PosY[i], 0);
-		oLine.SetVisible(false);
+		LibGfx_CObjText& o_Line = mo_TxtLine[i];
+		o_Line.SetParent(&mo_Bar);
+		o_Line.TxtSetAlign(LibText_CTextBase::ke_TxtAlign_Left, 255);
+		o_Line.TxtSetFont(ap_Font, nullptr);
+		o_Line.TxtSetPalette(au8_Palette);
+		o_Line.TxtSetTextId(0);
+		o_Line.mu32_Align = ku32_AlignLeftBottom;
+		o_Line.mo_Pos = CVector3d<float>(ku16_HintGap, f_PosY[i], 0);
+		o_Line.SetVisible(false);
 	}
 	mo_Bar.SetVisible(true);
 }
@@ -218,12 +218,12 @@ void LibGfx_CManagerTooltip::ClearTxtAll()
 {
 	// NOTE: a hidden hint gives its label's texture back, so that the screens hold the textures
 	// of the hints they show and no more: the hints that other modes showed leave nothing behind.
-	for (LibGfx_CObjIcon& oIcon : mo_KeyIcon)
-		oIcon.Unload();
+	for (LibGfx_CObjIcon& o_Icon : mo_KeyIcon)
+		o_Icon.Unload();
 	for (u8 i = 0; i < ku_Face_Hints; ++i)
 		ShowKeyLetter(i, false);
-	for (LibGfx_CObjText& oLine : mo_TxtLine)
-		oLine.SetVisible(false);
+	for (LibGfx_CObjText& o_Line : mo_TxtLine)
+		o_Line.SetVisible(false);
 }
 
 void LibGfx_CManagerTooltip::Unload()
