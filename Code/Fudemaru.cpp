@@ -152,7 +152,6 @@ bool Fudemaru_Frame()
 		pEngine->SceneRender();
 		pEngine->SceneEnd();
 	}
-	FrameRate();
 	return true;
 }
 

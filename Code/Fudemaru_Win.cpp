@@ -1,13 +1,11 @@
 // Entry and message loop of the Windows program.
 #include "Fudemaru.h"
 
-#include "GameMode/CState_Intro.h"
 #include "LibGen_CFileSystem.h"
 #include "LibGen_Utils_Win.h"
 #include "LibGfx_CEngine.h"
 
 #include <windows.h>
-#include <cstdlib>
 
 namespace
 {
@@ -103,16 +101,13 @@ int WINAPI WinMain(HINSTANCE ap_Instance, HINSTANCE, LPSTR, int ai_Show)
 	gp_Window = CreateWindowExA(0, ks_ClassName, ks_Title, ku32_WindowStyle, 0, 0, o_Rect.right - o_Rect.left,
 								o_Rect.bottom - o_Rect.top, nullptr, nullptr, ap_Instance, nullptr);
 
-	srand(GetTickCount());
-	CState_Intro* p_Intro = new CState_Intro();
-	p_Intro->State_Add();
-	LibGen_CFileSystem::Instance()->SetCurrentDir(s_Folder);
+	Fudemaru_Start(s_Folder, GetTickCount());
 
 	ShowWindow(gp_Window, ai_Show);
 	UpdateWindow(gp_Window);
+	// NOTE: the game ends with its states in place, as the GLUT program does.
 	RunLoop();
 
-	p_Intro->State_Remove();
 	DestroyWindow(gp_Window);
 	UnregisterClassA(ks_ClassName, ap_Instance);
 	return 0;

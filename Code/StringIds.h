@@ -30,6 +30,7 @@ enum enumStringId : u32
 	ke_String_OnLabel          = 43,
 	ke_String_RadicalLabel     = 44,
 	ke_String_GameTitle        = 48,
+	ke_String_QuizQuit         = 49,   // Circle in the quizzes, short: the bar is full there
 	ke_String_Back             = 50,
 	ke_String_KanjiQuizTitle   = 51,
 	ke_String_QuizScore        = 52,   // printf format: found, errors, left

@@ -25,7 +25,7 @@ public:
 	};
 	enum { ku8_AlignFree = 255 };
 
-	explicit LibGen_CManagerMem(bool ab_UsingDynamicPointer);
+	LibGen_CManagerMem();
 	virtual ~LibGen_CManagerMem();
 
 	// Blocks go from the one for the largest requests to the one for the smallest.
@@ -39,11 +39,6 @@ public:
 	// Bytes of the pieces handed out and not given back, over every block.
 	uintptr_t  GetUsedSize() const;
 
-	// The handle-based mode is not provided.
-	uintptr_t GetMemDyn(unsigned int au32_Size, unsigned char au8_Align);
-	void      FreeMemDyn(void** ap_Handle);
-	void      RepackMemBlock();
-
 private:
 	static bool IsGuardIntact(const SMemSpace* ap_Space);
 
@@ -54,7 +49,6 @@ private:
 	uintptr_t mu32_Size[MEM_MANAGER_BLOC_MAX];
 	u32       mu32_MemSizeMin[MEM_MANAGER_BLOC_MAX];
 	u8        mu8_MemBlocTotal;
-	bool      mb_UsingDynamicPointer;
 };
 
 extern LibGen_CManagerMem gManagerVRam;

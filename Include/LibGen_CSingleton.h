@@ -1,9 +1,15 @@
 #ifndef LIBGEN_CSINGLETON_H
 #define LIBGEN_CSINGLETON_H
 
-// A process-wide service, created on first use.
-template <class T>
-class LibGen_CSingleton
+// Nothing to derive from: the default base of a singleton.
+class LibGen_CNoBase
+{
+};
+
+// A process-wide service, created on first use, built on TBase (a per-frame manager is a
+// singleton on LibGen_CManagerBase).
+template <class T, class TBase = LibGen_CNoBase>
+class LibGen_CSingleton : public TBase
 {
 public:
 	virtual ~LibGen_CSingleton() {}
@@ -19,7 +25,7 @@ public:
 	static T* sp_instance;
 };
 
-template <class T>
-T* LibGen_CSingleton<T>::sp_instance = nullptr;
+template <class T, class TBase>
+T* LibGen_CSingleton<T, TBase>::sp_instance = nullptr;
 
 #endif

@@ -46,9 +46,6 @@ void LibGen_SetReportStream(FILE* ap_Stream);
 typedef void (*LibGen_ReportHook)(const char* as_Line);
 void LibGen_SetReportHook(LibGen_ReportHook ap_Hook);
 
-// Per-frame hook of the main loop.
-void FrameRate();
-
 // Writes the three-line assertion report, then fails like the standard assert.
 [[noreturn]] void LibGen_AssertFail(const char* as_Cond, int ai_Line, const char* as_File, const char* as_Function);
 

@@ -57,8 +57,6 @@ public:
 	void SceneRender();
 	// Presents the frame: a buffer swap with a window, a finish offscreen.
 	void SceneEnd();
-	// A line of debug text at (x, y); the OpenGL build shows none.
-	void DebugPrintf(u16 au16_X, u16 au16_Y, const char* as_Format, ...) __attribute__((format(printf, 4, 5)));
 
 private:
 	// The backend's own set-up and release, done by Load and Unload.

@@ -35,6 +35,8 @@ public:
 	{
 		ku_Tooltip_Line = 2,
 		ku_Format_Size = 256,
+		// Cross, Triangle, Circle and Square: their pictures show their keys' letters.
+		ku_Face_Hints = 4,
 	};
 
 	LibGfx_CManagerTooltip();
@@ -59,10 +61,17 @@ public:
 	LibGfx_CPolyQuad mo_BarQuad[2];
 	LibGfx_CObjText mo_TxtLine[ku_Tooltip_Line];
 	LibGfx_CObjIcon mo_KeyIcon[ke_KeyId_Total];
+	// The letter of the key for each face button ("D" on Cross), from the key table; none for a
+	// key that types no letter.
+	LibGfx_CObjText mo_KeyLetter[ku_Face_Hints];
+	LibGfx_CPolyQuad mo_KeyCap[ku_Face_Hints];
 	LibGfx_CObjBase mo_Bar;
 
 private:
 	void LayoutKeys();
+	void LoadKeyLetter(u8 au8_Hint, const LibText_CFont* ap_Font, u8 au8_Palette);
+	// Shows a face hint's letter with its hint; hidden, the letter gives its texture back.
+	void ShowKeyLetter(u8 au8_Hint, bool ab_Show);
 };
 
 #endif

@@ -60,7 +60,6 @@ public:
 	// Keeps each vertex's alpha.
 	void SetColor(u32 au32_Color);
 	void SetColorAll(u32 au32_Color);
-	u8 GetAlpha() { return 0; }
 
 	// Recomputes mf_Matrix from the parent's cached matrix, the aligned position and the
 	// rotations: on the CPU in OpenGL's order (parent, rotations about x, y, z, translation,

@@ -29,4 +29,8 @@ void LibGfx_DrawLine(const CVector2d<float>& ao_From, const CVector2d<float>& ao
 // whole unit and a picture drawn at one texel a pixel stays sharp.
 void LibGfx_CentredCorners(float af_Width, float af_Height, float af_Z, CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2);
 
+// One palette index a byte from 4-bit rows of au32_RowSize bytes, in rows of au16_Width bytes:
+// the low nibble is the left texel. An odd last column, not stored, becomes index 0.
+void LibGfx_ExpandPal4(const u8* ap_Src, u32 au32_RowSize, u16 au16_Width, u16 au16_Height, u8* ap_Dst);
+
 #endif

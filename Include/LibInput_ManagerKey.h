@@ -65,6 +65,9 @@ public:
 
 	// The button named without its prefix ("Cross", "left"), or 0.
 	static u32 ButtonFromName(const char* as_Name);
+	// The letter (or digit) on the key that stands for the button, 'D' for Cross by default, or 0
+	// when that key types none (the arrows): the backend's own key table says.
+	static char KeyLetter(eKeys ae_Key);
 
 private:
 	static u8 Index(eKeys ae_Key) { return static_cast<u8>((ae_Key >> 24) & 0x1F); }

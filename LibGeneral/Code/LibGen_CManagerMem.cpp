@@ -4,13 +4,12 @@
 #include "LibGen_CManagerMem.h"
 #include "LibGen_Utils.h"
 
-LibGen_CManagerMem gManagerVRam(false);
+LibGen_CManagerMem gManagerVRam;
 
 static const u32 ku32_GuardSize = 4;
 
-LibGen_CManagerMem::LibGen_CManagerMem(bool ab_UsingDynamicPointer)
-	: mu32_StartAdr(), mu32_EndAdr(), mu32_Size(), mu32_MemSizeMin(),
-	  mu8_MemBlocTotal(0), mb_UsingDynamicPointer(ab_UsingDynamicPointer)
+LibGen_CManagerMem::LibGen_CManagerMem()
+	: mu32_StartAdr(), mu32_EndAdr(), mu32_Size(), mu32_MemSizeMin(), mu8_MemBlocTotal(0)
 {
 }
 
@@ -64,7 +63,6 @@ LibGen_CManagerMem::SMemSpace* LibGen_CManagerMem::FindMemBlock(uintptr_t au32_N
 
 uintptr_t LibGen_CManagerMem::GetMem(unsigned int au32_Size, unsigned char au8_Align)
 {
-	LIBGEN_ASSERT(!mb_UsingDynamicPointer);
 	// Exactly one bit of the alignment is set.
 	LIBGEN_ASSERT((((au8_Align&0x01)!=0) + ((au8_Align&0x02)!=0) + ((au8_Align&0x04)!=0) + ((au8_Align&0x08)!=0) + ((au8_Align&0x10)!=0) + ((au8_Align&0x20)!=0) + ((au8_Align&0x40)!=0) + ((au8_Align&0x80)!=0)) == 1);
 
@@ -108,8 +106,6 @@ bool LibGen_CManagerMem::IsGuardIntact(const SMemSpace* pMemSpace)
 
 void LibGen_CManagerMem::FreeMem(void* ap_Mem)
 {
-	LIBGEN_ASSERT(!mb_UsingDynamicPointer);
-
 	const uintptr_t u_Adr = reinterpret_cast<uintptr_t>(ap_Mem);
 	SMemSpace* pMemSpace = NULL;
 	for (int i = 0; i < mu8_MemBlocTotal && pMemSpace == NULL; ++i)
@@ -210,20 +206,4 @@ void LibGen_CManagerMem::Print()
 bool LibGen_CManagerMem::CanGetMem(unsigned int au32_Size, unsigned char au8_Align)
 {
 	return FindMemBlock((uintptr_t)au32_Size + ku32_GuardSize, static_cast<u8>(au8_Align - 1)) != NULL;
-}
-
-uintptr_t LibGen_CManagerMem::GetMemDyn(unsigned int, unsigned char)
-{
-	LIBGEN_ASSERT(mb_UsingDynamicPointer);
-	return 0;
-}
-
-void LibGen_CManagerMem::FreeMemDyn(void**)
-{
-	LIBGEN_ASSERT(mb_UsingDynamicPointer);
-}
-
-void LibGen_CManagerMem::RepackMemBlock()
-{
-	LIBGEN_ASSERT(mb_UsingDynamicPointer);
 }

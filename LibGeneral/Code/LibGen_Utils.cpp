@@ -175,7 +175,3 @@ void DebugOutput(const char* as_Format, ...)
 	va_end(o_Args);
 	LibGen_DebugWrite(s_Text);
 }
-
-void FrameRate()
-{
-}

@@ -98,8 +98,3 @@ void LibGfx_CEngine::SceneRender()
 {
 	LibGfx_CObjBase::so_RootObject.Render();
 }
-
-// This build shows no debug text.
-void LibGfx_CEngine::DebugPrintf(u16, u16, const char*, ...)
-{
-}

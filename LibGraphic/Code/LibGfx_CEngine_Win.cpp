@@ -11,7 +11,6 @@
 #include "LibGfx_CObjBase.h"
 
 #include <d3dx9.h>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -154,21 +153,4 @@ void LibGfx_CEngine::SceneEnd()
 {
 	sp_Device->EndScene();
 	sp_Device->Present(nullptr, nullptr, nullptr, nullptr);
-}
-
-void LibGfx_CEngine::DebugPrintf(u16 au16_X, u16 au16_Y, const char* as_Format, ...)
-{
-	char sText[1024];
-	va_list oArgs;
-	va_start(oArgs, as_Format);
-	vsnprintf(sText, sizeof(sText), as_Format, oArgs);
-	va_end(oArgs);
-	HDC hDC = GetDC(gp_Window);
-	if (hDC == nullptr)
-		return;
-	SetTextColor(hDC, RGB(255, 255, 255));
-	SetBkColor(hDC, RGB(0, 0, 0));
-	SetBkMode(hDC, OPAQUE);
-	TextOutA(hDC, au16_X + 4, au16_Y + 32, sText, static_cast<int>(strlen(sText)));
-	ReleaseDC(gp_Window, hDC);
 }

@@ -7,6 +7,7 @@
 #include "LibGfx_CManagerTexture.h"
 #include "LibGfx_CPolyBase.h"
 #include "LibGfx_CTexture_Win.h"
+#include "LibGfx_Utilities.h"
 
 #include <d3dx9.h>
 #include <vector>

@@ -43,22 +43,6 @@ inline const STextureFormatWin* LibGfx_FindTextureFormatWin(u32 au32_Format)
 	return nullptr;
 }
 
-// One index a byte from 4-bit rows of au32_RowSize bytes: the low nibble is the left texel.
-// An odd last column, not stored, becomes index 0.
-inline void LibGfx_ExpandPal4(const u8* ap_Src, u32 au32_RowSize, u16 au16_Width, u16 au16_Height, u8* ap_Dst)
-{
-	for (u32 y = 0; y < au16_Height; ++y, ap_Src += au32_RowSize, ap_Dst += au16_Width)
-	{
-		for (u32 x = 0; x < au32_RowSize; ++x)
-		{
-			ap_Dst[2 * x] = ap_Src[x] & 0xF;
-			ap_Dst[2 * x + 1] = ap_Src[x] >> 4;
-		}
-		if (au16_Width & 1)
-			ap_Dst[au16_Width - 1] = 0;
-	}
-}
-
 // Colours of 8-bit indices (rows of au32_Pitch bytes) from a palette of the manager's colours
 // (red in the lowest byte), as Direct3D's A8R8G8B8 texels (blue in the lowest byte).
 inline void LibGfx_PaletteToArgb(const u8* ap_Index, u32 au32_Pitch, u16 au16_Width, u16 au16_Height, const u32* ap_Palette, u32* ap_Dst)

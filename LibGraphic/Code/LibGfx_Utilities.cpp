@@ -105,3 +105,17 @@ void LibGfx_CentredCorners(float af_Width, float af_Height, float af_Z, CVector3
 	ao_Corner1 = CVector3d<float>(-fLeft, fTop, af_Z);
 	ao_Corner2 = CVector3d<float>(af_Width - fLeft, fTop - af_Height, af_Z);
 }
+
+void LibGfx_ExpandPal4(const u8* ap_Src, u32 au32_RowSize, u16 au16_Width, u16 au16_Height, u8* ap_Dst)
+{
+	for (u32 y = 0; y < au16_Height; ++y, ap_Src += au32_RowSize, ap_Dst += au16_Width)
+	{
+		for (u32 x = 0; x < au32_RowSize; ++x)
+		{
+			ap_Dst[2 * x] = ap_Src[x] & 0xF;
+			ap_Dst[2 * x + 1] = ap_Src[x] >> 4;
+		}
+		if (au16_Width & 1)
+			ap_Dst[au16_Width - 1] = 0;
+	}
+}

@@ -1,5 +1,6 @@
 #include "LibInput_ManagerKey.h"
 #include "LibInput_CKeyLatch.h"
+#include "LibInput_KeyChars.h"
 #include "LibInput_ManagerKey_Headless.h"
 
 namespace
@@ -26,4 +27,10 @@ void LibInput_ManagerKey::Load()
 void LibInput_ManagerKey::Update()
 {
 	UpdateCommon(so_ScriptKeys.Sample());
+}
+
+// The script's buttons stand for the GLUT program's keys, whose letters the hints show.
+char LibInput_ManagerKey::KeyLetter(eKeys ae_Key)
+{
+	return LibInput_LetterOfButton(ae_Key);
 }

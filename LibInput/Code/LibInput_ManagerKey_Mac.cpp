@@ -1,33 +1,13 @@
 #include "LibInput_CKeyLatch.h"
 #include "LibInput_ManagerKey.h"
+#include "LibInput_KeyChars.h"
 #include "LibInput_ManagerKey_Mac.h"
 
 #include <GL/freeglut.h>
-#include <cctype>
 
 namespace
 {
 	LibInput_CKeyLatch so_Keys;
-
-	// Character keys are found by the character they type, so the mapping follows the keyboard layout.
-	u32 ButtonOfChar(unsigned char au8_Char)
-	{
-		switch (tolower(au8_Char))
-		{
-			case 127: return ke_Key_Select;   // Delete
-			case 13:  return ke_Key_Start;    // Return
-			case 'w': return ke_Key_L;
-			case 'e': return ke_Key_R;
-			case 's': return ke_Key_Triangle;
-			case 'f': return ke_Key_Circle;
-			case 'd': return ke_Key_Cross;
-			case 'a': return ke_Key_Square;
-			case '1': return ke_Key_Home;
-			case '2': return ke_Key_Hold;
-			case '3': return ke_Key_Note;
-			default:  return 0;
-		}
-	}
 
 	u32 ButtonOfSpecial(int ai_Key)
 	{
@@ -44,7 +24,7 @@ namespace
 
 void LibInput_GlutKeyboard(unsigned char au8_Char, bool ab_Down)
 {
-	so_Keys.Set(ButtonOfChar(au8_Char), ab_Down);
+	so_Keys.Set(LibInput_ButtonOfChar(au8_Char), ab_Down);
 }
 
 void LibInput_GlutSpecial(int ai_Key, bool ab_Down)
@@ -61,4 +41,9 @@ void LibInput_ManagerKey::Update()
 {
 	// A key tapped between two frames acts in the next one all the same.
 	UpdateCommon(so_Keys.Sample());
+}
+
+char LibInput_ManagerKey::KeyLetter(eKeys ae_Key)
+{
+	return LibInput_LetterOfButton(ae_Key);
 }

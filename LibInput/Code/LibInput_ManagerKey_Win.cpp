@@ -90,3 +90,11 @@ void LibInput_ManagerKey::Update()
 	}
 	UpdateCommon(u32_Down);
 }
+
+char LibInput_ManagerKey::KeyLetter(eKeys ae_Key)
+{
+	for (const SWinKey* p_Key = cuWinKeyList; p_Key->mu32_Button != 0; ++p_Key)
+		if (p_Key->mu32_Button == ae_Key)
+			return LibInput_WinKeyLetter(p_Key->mu8_ScanCode);
+	return 0;
+}

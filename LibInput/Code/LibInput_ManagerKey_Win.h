@@ -60,6 +60,21 @@ inline u32 LibInput_WinButtonOfScanCode(u8 au8_ScanCode)
 	return 0;
 }
 
+// The letter a scan code's key types on a US keyboard, or 0: the keys are found by place.
+inline char LibInput_WinKeyLetter(u8 au8_ScanCode)
+{
+	switch (au8_ScanCode)
+	{
+		case ke_Dik_W: return 'W';
+		case ke_Dik_E: return 'E';
+		case ke_Dik_A: return 'A';
+		case ke_Dik_S: return 'S';
+		case ke_Dik_D: return 'D';
+		case ke_Dik_F: return 'F';
+		default:       return 0;
+	}
+}
+
 // The buttons whose keys are down (state byte's high bit set) in a 256-byte keyboard state.
 inline u32 LibInput_WinKeyMask(const u8 (&au8_State)[256])
 {

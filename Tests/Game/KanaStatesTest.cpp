@@ -25,11 +25,6 @@ namespace
 	}
 	u8 FlashAlpha(const CState_QuizKana& ao_Quiz) { return static_cast<u8>(FlashColour(ao_Quiz) >> 24); }
 
-	u32 HintText(LibGfx_CManagerTooltip::enumKeysId ae_Key)
-	{
-		return LibGfx_CManagerTooltip::Instance()->mo_KeyIcon[ae_Key].mo_Text.TxtGetTextId();
-	}
-
 	// Walks the cursor from row 0 of the range's first column onto a card: Down to its column,
 	// then Right to its row (Right never leaves the column).
 	void MoveTo(const CState_QuizKana& ao_Quiz, u8 au8_Col, u8 au8_Row)
@@ -80,7 +75,7 @@ namespace
 	void ExpectChart(const CState_ReviewKana& ao_Chart, bool ab_Hiragana)
 	{
 		EXPECT_EQ(ab_Hiragana ? "Hiragana chart" : "Katakana chart", Line0());
-		EXPECT_EQ(ab_Hiragana ? 69u : 68u, HintText(LibGfx_CManagerTooltip::ke_KeyId_Square));
+		EXPECT_EQ(ab_Hiragana ? "A Katakana" : "A Hiragana", Hint(LibGfx_CManagerTooltip::ke_KeyId_Square));
 		int iShown = 0;
 		for (int r = 0; r < ku_Kana_Rows; ++r)
 			for (int c = 0; c < ku_Kana_Cols; ++c)
@@ -150,9 +145,12 @@ TEST_F(States, KanaQuizCountsWrongAnswersKeepsTheCardAndFadesItsFlash)
 	CState_QuizKana* pQuiz = StartQuiz(CState_QuizKana::ke_QuizMode_KatakanaB, 1, 2);
 	EXPECT_EQ("Kana quiz", Line0());
 	EXPECT_EQ("Found: 0  Errors: 0  Left: 10", Line1());
-	EXPECT_EQ(58u, HintText(LibGfx_CManagerTooltip::ke_KeyId_Cross));
-	EXPECT_EQ(56u, HintText(LibGfx_CManagerTooltip::ke_KeyId_LeftRight));
-	EXPECT_EQ(57u, HintText(LibGfx_CManagerTooltip::ke_KeyId_UpDown));
+	// Each key the quiz reads has its hint, Circle too, and each face button's hint names its key.
+	EXPECT_EQ("D Answer", Hint(LibGfx_CManagerTooltip::ke_KeyId_Cross));
+	EXPECT_EQ("F Quit", Hint(LibGfx_CManagerTooltip::ke_KeyId_Circle));
+	EXPECT_EQ("Vowel", Hint(LibGfx_CManagerTooltip::ke_KeyId_LeftRight));
+	EXPECT_EQ("Consonant", Hint(LibGfx_CManagerTooltip::ke_KeyId_UpDown));
+	// Mode B: the card's katakana asks, the romaji under the cursor answers.
 	const u8 u8Col = pQuiz->mau8_Deck[0][0];
 	const u8 u8Row = pQuiz->mau8_Deck[0][1];
 	ExpectPairB(*pQuiz, u8Col, u8Row, pQuiz->ms8_CursorCol, pQuiz->ms8_CursorRow);

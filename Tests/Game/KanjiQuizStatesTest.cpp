@@ -116,7 +116,10 @@ TEST_F(KanjiQuizStates, WrongAnswersStayRedTillARightOneFliesToTheFoundAnswersWh
 	const float fEyeZ = pCameras->GetPosEye()->z;
 	CState_QuizRoundA* pRound = StartQuiz();
 	ASSERT_NE(nullptr, pRound);
-	// Nothing found yet: Triangle opens nothing.
+	// Nothing found yet: Triangle opens nothing, and the bar offers it not; Circle quits.
+	EXPECT_EQ("", Hint(LibGfx_CManagerTooltip::ke_KeyId_Triangle));
+	EXPECT_EQ("F Quit", Hint(LibGfx_CManagerTooltip::ke_KeyId_Circle));
+	EXPECT_EQ("D Answer", Hint(LibGfx_CManagerTooltip::ke_KeyId_Cross));
 	Tap(ke_Key_Triangle);
 	RunFrames(1);
 	EXPECT_EQ(pRound, Top());
@@ -154,6 +157,7 @@ TEST_F(KanjiQuizStates, WrongAnswersStayRedTillARightOneFliesToTheFoundAnswersWh
 	EXPECT_EQ(1, pFound->mb_ShowKanji);
 	EXPECT_EQ(4, pFound->mu8_MeaningMax);
 	EXPECT_EQ(0x00ff00u, CentreColour(*pFound));
+	EXPECT_EQ("S Found", Hint(LibGfx_CManagerTooltip::ke_KeyId_Triangle)) << "the first answer found";
 
 	// Triangle glides the view in 20 frames to face them from the usual distance; Circle back.
 	Tap(ke_Key_Triangle);

@@ -14,6 +14,7 @@
 
 #include <string>
 #include <typeinfo>
+#include <unistd.h>
 
 inline LibKanji_CKanjiList* List() { return LibKanji_CKanjiList::Instance(); }
 inline LibGen_CState* Top() { return LibGen_CState::GetStateList().back(); }
@@ -26,6 +27,24 @@ inline std::string Line(u8 au8_Line)
 }
 inline std::string Line0() { return Line(0); }
 inline std::string Line1() { return Line(1); }
+// A hint as a player reads it: the key's letter on a face button's picture, then the label
+// ("D Review", "Vowel"); empty when the hint is hidden.
+inline std::string Hint(LibGfx_CManagerTooltip::enumKeysId ae_Key)
+{
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	const LibGfx_CObjIcon& o_Icon = p_Tooltip->mo_KeyIcon[ae_Key];
+	const char* s_Label = o_Icon.mo_Text.TxtGetText();
+	if (!(o_Icon.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) || s_Label == nullptr)
+		return "";
+	std::string s_Hint;
+	if (static_cast<u8>(ae_Key) < LibGfx_CManagerTooltip::ku_Face_Hints)
+	{
+		const LibGfx_CObjText& o_Letter = p_Tooltip->mo_KeyLetter[ae_Key];
+		if ((o_Letter.mu32_State & LibGfx_CObjBase::ke_Obj_Visible) && o_Letter.TxtGetText() != nullptr)
+			s_Hint = std::string(o_Letter.TxtGetText()) + " ";
+	}
+	return s_Hint + s_Label;
+}
 
 inline void RunFrames(int ai_Frames)
 {
@@ -50,7 +69,7 @@ protected:
 	// Once for every suite of the program: fixtures of their own derive from this one.
 	static void SetUpTestSuite()
 	{
-		if (sb_Booted)
+		if (sb_Booted || !HasData())
 			return;
 		sb_Booted = true;
 		ASSERT_TRUE(so_Screen.Create(480, 272));
@@ -63,6 +82,8 @@ protected:
 
 	void SetUp() override
 	{
+		if (!HasData())
+			GTEST_SKIP() << "no " << ks_DataFile << ": make build assembles the Data folder";
 		LibInput_SetScriptKeys(0);
 		RunFrames(1);
 		while (Depth() > 2)
@@ -74,6 +95,10 @@ protected:
 		(new CState_KanjiList())->State_Replace();
 		RunFrames(25);   // the carousel at rest, the camera settled
 	}
+
+	// The states play on the real data; without it there is nothing to play.
+	static bool HasData() { return access(ks_DataFile, R_OK) == 0; }
+	static constexpr const char* ks_DataFile = FUDEMARU_DATA_PARENT "/Data/kanjidic";
 
 	static CState_KanjiList* Browser() { return static_cast<CState_KanjiList*>(LibGen_CState::GetStateList().back()); }
 	static u16 FrontCard(s8 as8_Offset = 0)

@@ -33,8 +33,9 @@ TEST_F(States, BootLoadsTheStartupListAndTheSettings)
 	EXPECT_EQ(0xFF3232EFu, pTextures->GetPalette(gu8_Palettes[ke_Palette_3])[1]);
 	EXPECT_EQ(0xD0202080u, pTextures->GetPalette(gu8_Palettes[ke_Palette_7])[0]);
 	EXPECT_EQ("Kanji 1 of 80", Line1());
-	// Cross opens the review: its hint names the review, not the kana chart.
-	EXPECT_EQ(59u, LibGfx_CManagerTooltip::Instance()->mo_KeyIcon[LibGfx_CManagerTooltip::ke_KeyId_Cross].mo_Text.TxtGetTextId());
+	// Cross opens the review: its hint names the review, not the kana chart, and the key for Cross.
+	EXPECT_EQ("D Review", Hint(LibGfx_CManagerTooltip::ke_KeyId_Cross));
+	EXPECT_EQ("S Menu", Hint(LibGfx_CManagerTooltip::ke_KeyId_Triangle));
 }
 
 // The cards half-way round the circle after the front one show the next kanji, the others the

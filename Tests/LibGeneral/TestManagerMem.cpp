@@ -39,7 +39,7 @@ const uintptr_t B = kBase + 0x1000;
 
 TEST_F(ManagerMemTest, SplitsAroundAlignmentGapsAndMergesBack)
 {
-	LibGen_CManagerMem o_Mem(false);
+	LibGen_CManagerMem o_Mem;
 	o_Mem.AddMemBlock(B, B + 0x100, 1);
 	EXPECT_EQ(o_Mem.GetMem(16, 16), B);
 	EXPECT_EQ(o_Mem.GetMem(16, 16), B + 0x20);
@@ -67,7 +67,7 @@ TEST_F(ManagerMemTest, SplitsAroundAlignmentGapsAndMergesBack)
 
 TEST_F(ManagerMemTest, BestFitWithinTheFirstBlockWhoseMinimumIsBelowTheNeed)
 {
-	LibGen_CManagerMem o_Mem(false);
+	LibGen_CManagerMem o_Mem;
 	o_Mem.AddMemBlock(B, B + 0x100, 32);
 	o_Mem.AddMemBlock(B + 0x200, B + 0x300, 1);
 	EXPECT_EQ(o_Mem.GetMem(40, 1), B);
@@ -84,7 +84,7 @@ TEST_F(ManagerMemTest, BestFitWithinTheFirstBlockWhoseMinimumIsBelowTheNeed)
 
 TEST_F(ManagerMemTest, RequestsNoBlockServesFail)
 {
-	LibGen_CManagerMem o_Mem(false);
+	LibGen_CManagerMem o_Mem;
 	o_Mem.AddMemBlock(B, B + 0x40, 16);
 	EXPECT_LIBGEN_ASSERT(o_Mem.GetMem(12, 1), "pMemFree != NULL");
 	EXPECT_EQ(o_Mem.GetMem(13, 1), B);
@@ -94,7 +94,7 @@ TEST_F(ManagerMemTest, RequestsNoBlockServesFail)
 
 TEST_F(ManagerMemTest, GuardWordCatchesOverruns)
 {
-	LibGen_CManagerMem o_Mem(false);
+	LibGen_CManagerMem o_Mem;
 	o_Mem.AddMemBlock(B, B + 0x100, 1);
 	u8* p = (u8*)o_Mem.GetMem(10, 4);
 	p[10] = 0;
@@ -105,7 +105,7 @@ TEST_F(ManagerMemTest, GuardWordCatchesOverruns)
 
 TEST_F(ManagerMemTest, AlignmentMustBeASingleBit)
 {
-	LibGen_CManagerMem o_Mem(false);
+	LibGen_CManagerMem o_Mem;
 	o_Mem.AddMemBlock(B, B + 0x100, 1);
 	EXPECT_LIBGEN_ASSERT(o_Mem.GetMem(16, 24), ".*au8_Align&0x80.* == 1");
 	EXPECT_LIBGEN_ASSERT(o_Mem.GetMem(16, 0), ".*au8_Align&0x80.* == 1");

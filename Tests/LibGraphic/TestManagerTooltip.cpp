@@ -22,12 +22,12 @@ namespace
 		}
 		TT* Tooltip() { return TT::Instance(); }
 
-		// Button pictures 20 wide and labels of solid 10-unit glyphs: hints of 60 and 40 units.
+		// Button pictures 20 wide and labels of solid 10-unit glyphs A to Z: hints of 60 and 40 units.
 		void LoadSmall()
 		{
 			for (u16 u = ke_Tex_Key_Cross; u <= ke_Tex_Key_LeftRight; ++u)
 				MakePicture(u, 20, 20, 0xff0000ffu);
-			ASSERT_TRUE(LoadFont(mo_Font, 10, 10, std::vector<u8>(20, 0xff)));
+			ASSERT_TRUE(LoadFont(mo_Font, 10, 10, std::vector<u8>(20 * 26, 0xff)));
 			ASSERT_TRUE(LoadStrings({"AAAA", "AA", "%i" + std::string(300, 'A'), "%s here", "Kanji %i of %i"}));
 			Tooltip()->Load(&mo_Font, mu8_Palette);
 		}
@@ -64,6 +64,34 @@ TEST_F(ManagerTooltip, HintsStandFromTheRightEdgeAndCloseUp)
 	Tooltip()->SetTxtKey(TT::ke_KeyId_Cross, 1);
 	EXPECT_NE(ke_Tex_None, Tooltip()->mo_KeyIcon[TT::ke_KeyId_Cross].mo_Text.mu16_TextureId);
 	EXPECT_EQ(480 - 4 - 60, HintX(TT::ke_KeyId_Cross));
+}
+
+TEST_F(ManagerTooltip, FaceHintsShowTheirKeysLettersOnTheirPictures)
+{
+	// A newcomer reads on the bar which key is which: the letter each face button's key types,
+	// on a key cap over the button's picture, shown and given back with its hint.
+	LoadSmall();
+	const char* const as_Letter[TT::ku_Face_Hints] = {"D", "S", "F", "A"};
+	for (u8 i = 0; i < TT::ku_Face_Hints; ++i)
+	{
+		const LibGfx_CObjText& o_Letter = Tooltip()->mo_KeyLetter[i];
+		EXPECT_FALSE(Shown(o_Letter)) << "hint " << int(i);
+		Tooltip()->SetTxtKey(static_cast<TT::enumKeysId>(i), 1);
+		EXPECT_TRUE(Shown(o_Letter)) << "hint " << int(i);
+		ASSERT_NE(nullptr, o_Letter.TxtGetText());
+		EXPECT_STREQ(as_Letter[i], o_Letter.TxtGetText());
+		EXPECT_NE(ke_Tex_None, o_Letter.mu16_TextureId);
+		EXPECT_EQ(&Tooltip()->mo_KeyIcon[i], o_Letter.mp_Parent) << "the letter moves with its hint";
+	}
+	// Naming the keys takes no room from the texts: the hints close up as before.
+	EXPECT_EQ(480 - 4 * (60 + 4), HintX(TT::ke_KeyId_Cross));
+
+	Tooltip()->SetTxtKey(TT::ke_KeyId_Triangle, 0);
+	EXPECT_FALSE(Shown(Tooltip()->mo_KeyLetter[TT::ke_KeyId_Triangle]));
+	EXPECT_EQ(ke_Tex_None, Tooltip()->mo_KeyLetter[TT::ke_KeyId_Triangle].mu16_TextureId);
+	Tooltip()->ClearTxtAll();
+	for (const LibGfx_CObjText& o_Letter : Tooltip()->mo_KeyLetter)
+		EXPECT_EQ(ke_Tex_None, o_Letter.mu16_TextureId);
 }
 
 TEST_F(ManagerTooltip, LinesHideKeepingTheirTextAndFormatIntoTheirBuffer)

@@ -1,5 +1,6 @@
 // The Windows program's texture formats and pixel conversions, read on Linux.
 #include "LibGfx_CTexture_Win.h"
+#include "LibGfx_Utilities.h"
 
 #include <gtest/gtest.h>
 #include <cstring>

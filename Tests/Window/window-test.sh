@@ -30,6 +30,22 @@ size() { xwininfo -id "$win" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "
 [ "$(size)" = "480x272" ] || fail "client size is $(size), not 480x272"
 echo "window $win: 480x272"
 
+# At rest on the intro the program sleeps between its frames. Its main thread's time on a
+# processor or waiting for one (/proc/PID/schedstat) over 3 s shows it: a loop that asks the clock
+# again and again is awake all the time but for its waits on the X server, whereas a resting one is
+# awake for its frames alone. Unlike the CPU share, this does not fall when a loaded machine gives
+# the program less time.
+awake() { awk '{printf "%.0f\n", $1 + $2}' "/proc/$game_pid/schedstat"; }
+cpu() { awk '{print $14 + $15}' "/proc/$game_pid/stat"; }
+sleep 1
+a0=$(awake); c0=$(cpu); t0=$(date +%s%N)
+sleep 3
+a1=$(awake); c1=$(cpu); t1=$(date +%s%N)
+awake_pct=$(( (a1 - a0) * 100 / (t1 - t0) ))
+cpu_pct=$(( (c1 - c0) * 1000000000 / $(getconf CLK_TCK) * 100 / (t1 - t0) ))
+echo "at rest on the intro: awake ${awake_pct}% of the time, ${cpu_pct}% of a processor (load $(cut -d' ' -f1 /proc/loadavg))"
+[ "$awake_pct" -lt 60 ] || fail "at rest on the intro the program is awake ${awake_pct}% of the time: it does not sleep between frames"
+
 # Keys are sampled once a frame: each one is held long enough for a frame to see it.
 press() { xdotool keydown --window "$win" "$1"; sleep 0.3; xdotool keyup --window "$win" "$1"; }
 shot() { cp "$work/fb/Xvfb_screen0" "$work/$1"; }

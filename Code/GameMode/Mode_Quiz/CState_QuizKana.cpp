@@ -103,12 +103,13 @@ void CState_QuizKana::LoadOnce()
 
 void CState_QuizKana::LoadAlways()
 {
-	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->ClearTxtAll();
-	pTooltip->SetTxtMain(0, ke_String_KanaQuizTitle);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Answer);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_LeftRight, ke_String_Vowel);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_UpDown, ke_String_Consonant);
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	p_Tooltip->ClearTxtAll();
+	p_Tooltip->SetTxtMain(0, ke_String_KanaQuizTitle);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Answer);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_QuizQuit);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_LeftRight, ke_String_Vowel);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_UpDown, ke_String_Consonant);
 	UpdateStats();
 }
 

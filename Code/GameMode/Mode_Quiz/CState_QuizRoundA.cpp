@@ -81,12 +81,15 @@ void CState_QuizRoundA::LoadOnce()
 
 void CState_QuizRoundA::LoadAlways()
 {
-	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->ClearTxtAll();
-	pTooltip->SetTxtMain(0, ke_String_KanjiQuizTitle);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_KanjiQuizAnswer);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ke_String_KanjiQuizFound);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ke_String_KanaChart);
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	p_Tooltip->ClearTxtAll();
+	p_Tooltip->SetTxtMain(0, ke_String_KanjiQuizTitle);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_KanjiQuizAnswer);
+	// Triangle shows the answers found: its hint comes with the first of them.
+	if (mu8_KanjiLeft != mu8_KanjiTotal)
+		p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ke_String_KanjiQuizFound);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_QuizQuit);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ke_String_KanaChart);
 	UpdateStats();
 }
 
