@@ -181,7 +181,9 @@ TEST_F(MenuStates, TheChooserNamesTheFirst64ListsAndNoneWithoutLists)
 	for (int i = 0; i < 70; ++i)
 		Tap(ke_Key_Down);
 	EXPECT_EQ(63, pChooser->mo_WndList.mu8_ItemSelected);
-	EXPECT_STREQ("L63", pChooser->mo_WndList.mo_Text[CObjWndList::ku_Line_Max - 1].TxtGetText());
+	// Each name with its kanji count: an empty query holds the whole dictionary.
+	const std::string sLast = "L63 (" + std::to_string(LibKanji_CDictionary::Instance()->GetKanjiTotal()) + ")";
+	EXPECT_EQ(sLast, pChooser->mo_WndList.mo_Text[CObjWndList::ku_Line_Max - 1].TxtGetText());
 	Tap(ke_Key_Circle);
 	RunFrames(1);
 	EXPECT_EQ(2u, Depth());

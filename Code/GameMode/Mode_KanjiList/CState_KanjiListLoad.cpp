@@ -6,33 +6,48 @@
 #include "LibInput_ManagerKey.h"
 #include "StringIds.h"
 
+#include <cstdio>
+
 namespace
 {
 	const CVector2d<float> ko_WindowSize(300.0f, 200.0f);
+	// Centred, the window's bottom edge covered the bar's title line: it stands 16 units up, its
+	// top frame still on the screen.
+	const float kf_WindowRaise = 16.0f;
 }
 
 CState_KanjiListLoad::CState_KanjiListLoad()
-	: map_ListName()
+	: mas_ListLine(), map_ListName()
 {
 }
 
 void CState_KanjiListLoad::LoadAlways()
 {
-	LibKanji_CKanjiList* pLists = LibKanji_CKanjiList::Instance();
-	const u8 u8_Count = pLists->GetListCount() < ku_ListName_Max ? pLists->GetListCount() : static_cast<u8>(ku_ListName_Max);
+	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+	const u8 u8_Count = p_Lists->GetListCount() < ku_ListName_Max ? p_Lists->GetListCount() : static_cast<u8>(ku_ListName_Max);
+	u8 u8_Loaded = 0;
 	for (u8 i = 0; i < u8_Count; ++i)
-		map_ListName[i] = pLists->GetListInfo(i)->mp_Name;
+	{
+		const LibKanji_CKanjiList::SListInfo* p_List = p_Lists->GetListInfo(i);
+		snprintf(mas_ListLine[i], sizeof(mas_ListLine[i]), "%s (%u)", p_List->mp_Name,
+		         static_cast<unsigned>(p_Lists->GetKanjiCount(i)));
+		map_ListName[i] = mas_ListLine[i];
+		if (p_List == p_Lists->mp_ListLoaded)
+			u8_Loaded = i;
+	}
 
 	mo_WndList.SetParent(nullptr);
 	mo_WndList.Set(ko_WindowSize, LibGfx_CObjWndThemed::ke_WinTheme_Alt);
+	mo_WndList.mo_Pos.y = kf_WindowRaise;
 	mo_WndList.Load(map_ListName, u8_Count);
+	mo_WndList.Scroll(static_cast<s8>(u8_Loaded));
 
-	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->ClearTxtAll();
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	p_Tooltip->ClearTxtAll();
 	// The screen says what it is, as every other one does: the menu entry's own label.
-	pTooltip->SetTxtMain(0, ke_String_MenuKanjiLists);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Choose);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuBack);
+	p_Tooltip->SetTxtMain(0, ke_String_MenuKanjiLists);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Choose);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuBack);
 }
 
 void CState_KanjiListLoad::Leave()

@@ -5,15 +5,17 @@
 #include "LibGen_CState.h"
 #include "LibKanji_CKanjiList.h"
 
-// The list chooser: the names of the kanji lists found at start in a scrolling window. Up and
-// Down move the selection, Cross loads the selected list and Circle leaves it as it was; either
-// way the browser below shows the current list again.
+// The list chooser: the names of the kanji lists found at start, each with its kanji count, in a
+// scrolling window that opens on the list loaded. Up and Down move the selection, Cross loads the
+// selected list and Circle leaves it as it was; either way the browser below shows the current
+// list again.
 class CState_KanjiListLoad : public LibGen_CState
 {
 public:
 	enum
 	{
 		ku_ListName_Max = LibKanji_CKanjiList::ku_List_Max,
+		ku_ListLine_Size = LibKanji_CKanjiList::ku_ListName_Size + 8,   // a name, a space and "(65535)"
 	};
 
 	CState_KanjiListLoad();
@@ -23,7 +25,8 @@ public:
 	void Main() override;
 
 	CObjWndList mo_WndList;
-	// The lists' own names, not owned.
+	// The lists' names and counts, and the lines the window shows.
+	char mas_ListLine[ku_ListName_Max][ku_ListLine_Size];
 	const char* map_ListName[ku_ListName_Max];
 
 private:
