@@ -39,10 +39,11 @@ namespace
 	const u32 ku_RadicalLine_Size = 96;
 
 	// A value the dictionary leaves at 0 (no grade, no frequency rank) shows a dash: the Japanese
-	// font's minus sign, as wide as a digit pair (the Latin font has no en dash).
+	// font's hyphen, 6 pixels at mid height (the Latin font has no en dash, and the font's minus
+	// sign looks like the radical 一 on the line below).
 	void ValueText(u16 au16_Value, char (&as_Text)[8])
 	{
-		snprintf(as_Text, sizeof(as_Text), au16_Value != 0 ? "%u" : "\xA1\xDD", static_cast<unsigned>(au16_Value));
+		snprintf(as_Text, sizeof(as_Text), au16_Value != 0 ? "%u" : "\xA1\xBE", static_cast<unsigned>(au16_Value));
 	}
 }
 

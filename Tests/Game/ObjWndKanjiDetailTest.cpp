@@ -39,9 +39,9 @@ TEST_F(KanjiWnd, DetailShowsTheValuesOfAKnownKanji)
 	EXPECT_FALSE(IsShown(oDetail.mo_TxtKanji));   // the strokes stand for the glyph
 
 	// 彙: radical 58 stands for a katakana, no kanji of the dictionary: two spaces in its place;
-	// it has no frequency rank: a dash (the Japanese font's minus sign) in place of 0.
+	// it has no frequency rank: a dash (the Japanese font's hyphen) in place of 0.
 	oDetail.LoadKanji(0xD7C3);
-	EXPECT_STREQ("0xD7C3\n13\n8\n  \n\xA1\xDD", oDetail.mo_TxtValue.TxtGetText());
+	EXPECT_STREQ("0xD7C3\n13\n8\n  \n\xA1\xBE", oDetail.mo_TxtValue.TxtGetText());
 
 	// A kanji without a grade shows the dash for it too.
 	const LibKanji_CDictionary* pDictionary = LibKanji_CDictionary::Instance();
@@ -52,7 +52,7 @@ TEST_F(KanjiWnd, DetailShowsTheValuesOfAKnownKanji)
 	ASSERT_NE(nullptr, pNoGrade);
 	oDetail.LoadKanji(pNoGrade->mu16_Info[SKanjiData::ke_Info_EU]);
 	const std::string sValues = oDetail.mo_TxtValue.TxtGetText();
-	EXPECT_NE(std::string::npos, sValues.find("\n\xA1\xDD\n")) << sValues;
+	EXPECT_NE(std::string::npos, sValues.find("\n\xA1\xBE\n")) << sValues;
 }
 
 // Without stroke data the stroke box shows the kanji's glyph instead of the animation.
