@@ -60,6 +60,8 @@ enum enumStringId : u32
 	ke_String_ProblemsLog      = 93,
 	ke_String_Continue         = 94,
 	ke_String_OwnListMark      = 95,
+	ke_String_KanaHelpHiragana = 100,  // what each hiragana menu entry drills, 100 to 108 in the order of 32 to 40
+	ke_String_KanaHelpKatakana = 109,  // and each katakana menu entry, 109 to 117
 };
 
 #endif

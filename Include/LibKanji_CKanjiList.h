@@ -28,6 +28,8 @@ public:
 		char* mp_Name;
 		u8    mu8_Type;
 		bool  mb_Own;   // found in the player's own folder
+		bool  mb_Counted;        // mu16_KanjiCount holds the list's size
+		u16   mu16_KanjiCount;
 	};
 
 	LibKanji_CKanjiList();
@@ -46,6 +48,9 @@ public:
 	// On false the loaded list is empty.
 	bool Load_KanjiList(SListInfo* ap_List);
 	u16 GetKanji(u16 au_Kanji) const;
+	// How many kanji a list holds (0 for one that fails to load), found by loading it aside the
+	// first time: the loaded list stays as it is.
+	u16 GetKanjiCount(u8 au8_List);
 
 	void UnloadKanjis();
 	void UnloadLists();

@@ -32,6 +32,8 @@ public:
 		ke_Dirty_Text = 4,
 		ke_Dirty_Size = 8,
 		ku_Format_Size = 1024,
+		ku8_Ink = 1,        // the value of a glyph's pixels
+		ku8_InkLight = 3,   // the value of the pixels after a light mark
 	};
 
 	// One line of the last layout: its first byte, its last byte (Start - 1 when empty), its width.
@@ -52,6 +54,11 @@ public:
 	void TxtSetFont(const LibText_CFont* ap_Font, const LibText_CFont* ap_FontKanji = nullptr);
 	void TxtSetAutoSize(bool ab_AutoSize) { mb_AutoSize = ab_AutoSize; }
 	void TxtSetTextType(enumTxtType ae_Type);
+	// Blank rows between two lines, below the font's own height.
+	void TxtSetLineGap(u8 au8_Gap);
+	// A byte (0: none) that takes no room and draws nothing: the characters after it, up to the
+	// next line feed, are drawn with ku8_InkLight instead of ku8_Ink.
+	void TxtSetLightMark(u8 au8_Mark);
 	// Each value replaces its four bits of the alignment unless it is 255.
 	void TxtSetAlign(u8 au8_Horizontal, u8 au8_Vertical);
 	// Without copy the caller's bytes are shown and must outlive the object.
@@ -73,6 +80,8 @@ public:
 	const LibText_CFont* TxtGetFont() const { return mp_Font; }
 	const LibText_CFont* TxtGetFontKanji() const { return mp_FontKanji; }
 	enumTxtType TxtGetTextType() const { return me_TxtType; }
+	u8  TxtGetLineGap() const { return mu8_LineGap; }
+	u8  TxtGetLightMark() const { return mu8_LightMark; }
 	u16 TxtGetLineCount() const { return mu16_LineCount; }
 	// How many lines the box shows whole, one at least: the lines of a layout past this number
 	// are not drawn.
@@ -80,6 +89,9 @@ public:
 	const SParseInf* TxtGetLineInfo() const { return mp_LineInfo; }
 
 protected:
+	// A line's height and the gap below it.
+	u32  LinePitch() const;
+
 	const LibText_CFont* mp_Font;
 	const LibText_CFont* mp_FontKanji;
 	s16  ms16_PosX;
@@ -96,6 +108,8 @@ protected:
 	u16  mu16_LineCount;
 	u8*  mp_Pixels;
 	u8   mu8_Dirty;
+	u8   mu8_LineGap;
+	u8   mu8_LightMark;
 
 private:
 	LibText_CTextBase(const LibText_CTextBase&) = delete;
@@ -103,7 +117,8 @@ private:
 
 	u16  TextLength() const;
 	u8   LineHeight() const;
-	void DrawGlyph(const LibText_CFont::SCharInf& ao_Glyph, int ai_X, int ai_Y);
+	bool IsLightMark(u32 au_Pos) const;
+	void DrawGlyph(const LibText_CFont::SCharInf& ao_Glyph, int ai_X, int ai_Y, u8 au8_Ink);
 
 	// Lines of the running layout, copied to the object's own array when it ends.
 	static SParseInf so_ParseInfTmp[TEXTBASE_MAX_LINES];

@@ -16,9 +16,10 @@
 
 namespace
 {
-	// Colours 0-3 of the nine text palettes, ARGB (alpha in the top byte).
+	// Colours 0-3 of the nine text palettes, ARGB (alpha in the top byte). Colour 3 of palette 0
+	// is the lighter ink of the okurigana after a reading's stem.
 	const unsigned int cu_PaletteText[ke_Palette__Total][4] = {
-		{0x00000000, 0xFF000000, 0xFFFFFFFF, 0x00000000},
+		{0x00000000, 0xFF000000, 0xFFFFFFFF, 0xFF767676},
 		{0x00000000, 0xFFFFFFFF, 0xFF000000, 0x00000000},
 		{0x00000000, 0xFF1F1F1F, 0xFF000000, 0x00000000},
 		{0x00000000, 0xFFEF3232, 0xFF000000, 0x00000000},

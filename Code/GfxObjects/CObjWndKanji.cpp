@@ -3,6 +3,7 @@
 #include "Fudemaru.h"
 #include "LibGen_Utils.h"
 
+#include <cstdio>
 #include <cstring>
 
 CObjWndKanji::CObjWndKanji()
@@ -31,7 +32,10 @@ void CObjWndKanji::Unload()
 void CObjWndKanji::SetLayoutKanjiParts()
 {
 	SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 0, 0);
-	SetText(mo_TxtKun, 96, 64, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 64, 0);
+	// NOTE: four lines with their gaps take 70 units, six more than the glyph: the meanings and
+	// the window's bottom edge move down by as much.
+	SetText(mo_TxtKun, 96, ku16_KunHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 64, 0, ku8_ListGap);
+	mo_TxtKun.TxtSetLightMark(kc_Okurigana);
 	SetText(mo_TxtOn, 64, 16, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 0, -48);
 	mb_ShowKanji = 1;
 	mu8_KunMax = 4;
@@ -42,9 +46,9 @@ void CObjWndKanji::SetLayout_A_All()
 {
 	Unload();
 	SetLayoutKanjiParts();
-	SetText(mo_TxtMeaning, 160, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 0, -64);
+	SetText(mo_TxtMeaning, 160, 64, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 0, -ku16_KunHeight);
 	mu8_MeaningMax = 4;
-	Set(CVector2d<float>(160, 128), ke_WinTheme_Alt);
+	Set(CVector2d<float>(160, 64 + ku16_KunHeight), ke_WinTheme_Alt);
 	LoadKanji(0);
 }
 
@@ -52,7 +56,7 @@ void CObjWndKanji::SetLayout_A_Kanji()
 {
 	Unload();
 	SetLayoutKanjiParts();
-	Set(CVector2d<float>(160, 64), ke_WinTheme_Alt);
+	Set(CVector2d<float>(160, ku16_KunHeight), ke_WinTheme_Alt);
 	LoadKanji(0);
 }
 
@@ -102,9 +106,9 @@ void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const char* const* ap_T
 {
 	if (au16_Count == 0 && !ab_ShowEmpty)
 		return;
-	char sText[ku_Text_Size];
-	JoinStrings(ap_Texts, au16_Count, au8_Max, "\n", sText, sizeof(sText));
-	SetFittingText(ao_Text, sText, "\n");
+	// A card shows its first few on purpose: only those its box cannot hold count as left out.
+	const u16 u16_Shown = au16_Count < au8_Max ? au16_Count : au8_Max;
+	SetListText(ao_Text, ap_Texts, u16_Shown, u16_Shown, "\n");
 	ao_Text.SetVisible(true);
 }
 
@@ -147,22 +151,25 @@ bool CObjWndKanji::AppendText(const char* as_Text, char* as_Buffer, u32 au_Size,
 	return bWhole;
 }
 
-void CObjWndKanji::SetFittingText(LibGfx_CObjText& ao_Text, char* as_Joined, const char* as_Separator)
+void CObjWndKanji::SetListText(LibGfx_CObjText& ao_Text, const char* const* ap_Items, u16 au16_Count, u16 au16_Total,
+                               const char* as_Separator)
 {
-	const size_t uSeparator = strlen(as_Separator);
-	for (;;)
+	char s_Text[ku_Text_Size];
+	for (u16 u16_Shown = au16_Count;; --u16_Shown)
 	{
-		ao_Text.TxtSetText(as_Joined, true);
+		u32 u_Length = JoinStrings(ap_Items, au16_Count, u16_Shown, as_Separator, s_Text, sizeof(s_Text));
+		if (u16_Shown < au16_Total)
+		{
+			char s_More[16];
+			snprintf(s_More, sizeof(s_More), "+%u", static_cast<unsigned>(au16_Total - u16_Shown));
+			if (u16_Shown == 0 || AppendText(as_Separator, s_Text, sizeof(s_Text), u_Length))
+				AppendText(s_More, s_Text, sizeof(s_Text), u_Length);
+		}
+		ao_Text.TxtSetText(s_Text, true);
 		ao_Text.TxtParseString();
-		if (ao_Text.TxtGetLineCount() <= ao_Text.TxtGetLineCapacity())
-			return;
 		// A single item taller than the box is shown as far as it goes.
-		char* pLast = nullptr;
-		for (char* p = strstr(as_Joined, as_Separator); p != nullptr; p = strstr(p + uSeparator, as_Separator))
-			pLast = p;
-		if (pLast == nullptr)
+		if (ao_Text.TxtGetLineCount() <= ao_Text.TxtGetLineCapacity() || u16_Shown <= 1)
 			return;
-		*pLast = 0;
 	}
 }
 
@@ -174,12 +181,14 @@ void CObjWndKanji::GlyphText(u16 au16_Code, char (&as_Glyph)[3])
 }
 
 void CObjWndKanji::SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
-                           LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y)
+                           LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y,
+                           u8 au8_LineGap)
 {
 	// The palette first: the texture the size builds takes it.
 	ao_Text.TxtSetPalette(gu8_Palettes[ae_Palette]);
 	ao_Text.TxtSetFont(&goFontAscii, ap_FontKanji);
 	ao_Text.TxtSetTextType(ae_Type);
+	ao_Text.TxtSetLineGap(au8_LineGap);
 	if (au16_Width != 0)
 		ao_Text.TxtSetSize(au16_Width, au16_Height);
 	else

@@ -16,6 +16,7 @@ public:
 	{
 		ku_Text_Size = 1024,   // bytes of a joined text, its terminator included
 		ku_Text_Count = 4,     // text parts of a card
+		ku16_KunHeight = 70,   // four kun readings, 16 units a line and the gaps between them
 	};
 
 	CObjWndKanji();
@@ -23,9 +24,9 @@ public:
 
 	// Frees the texts, hides the window and turns every part off.
 	void Unload();
-	// Glyph, readings and meanings in a 160 x 128 window.
+	// Glyph, readings and meanings in a 160 x 134 window.
 	void SetLayout_A_All();
-	// Glyph and readings in a 160 x 64 window.
+	// Glyph and readings in a 160 x 70 window.
 	void SetLayout_A_Kanji();
 	// Meanings only, in a 128 x 64 window.
 	void SetLayout_A_Traduct();
@@ -53,16 +54,26 @@ public:
 	// Appends a text at au_Length under the same rule and moves au_Length on; false when the
 	// text did not fit whole.
 	static bool AppendText(const char* as_Text, char* as_Buffer, u32 au_Size, u32& au_Length);
-	// Shows a text of items joined with the separator, less its last items while it takes more
-	// lines than its box shows: a learner sees whole meanings and readings, never one cut short.
-	// The text is shortened in place.
-	static void SetFittingText(LibGfx_CObjText& ao_Text, char* as_Joined, const char* as_Separator);
+	// Shows the first au16_Count items joined with the separator, less its last items while the
+	// text takes more lines than its box shows: a learner sees whole meanings and readings, never
+	// one cut short. When fewer than au16_Total are shown, one item more says how many are left
+	// out ("+9").
+	static void SetListText(LibGfx_CObjText& ao_Text, const char* const* ap_Items, u16 au16_Count, u16 au16_Total,
+	                        const char* as_Separator);
 	// The terminated two-byte text of a kanji's glyph.
 	static void GlyphText(u16 au16_Code, char (&as_Glyph)[3]);
 	// Sizes a text (to its string for a zero width), gives it its fonts, type and palette, places it
-	// and shows it. The card and the detail page lay out their parts with it.
+	// and shows it, with au8_LineGap blank rows between its lines. The card and the detail page lay
+	// out their parts with it.
 	static void SetText(LibGfx_CObjText& ao_Text, u16 au16_Width, u16 au16_Height, const LibText_CFont* ap_FontKanji,
-	                    LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y);
+	                    LibText_CTextBase::enumTxtType ae_Type, enumPalettes ae_Palette, float af_X, float af_Y,
+	                    u8 au8_LineGap = 0);
+	// A list of kanji or kana, one item a line: lines of the 16-dot Japanese font fill their whole
+	// height, and two blank rows keep them apart.
+	static const u8 ku8_ListGap = 2;
+	// The dictionary's dot between a reading's stem and its okurigana: not drawn, the okurigana are
+	// drawn in the palette's lighter colour instead.
+	static const char kc_Okurigana = '.';
 
 	LibGfx_CObjText mo_TxtKanji;
 	LibGfx_CObjText mo_TxtMeaning;

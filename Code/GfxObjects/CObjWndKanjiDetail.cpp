@@ -7,6 +7,7 @@
 #include "LibKanji_CStroke.h"
 #include "StringIds.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace
@@ -30,6 +31,20 @@ namespace
 	// The columns' labels, 15 units high, end above their lists at y = -70 (at -56 they reached
 	// one unit into them).
 	const float kf_LabelY = -54;
+	const float kf_ListY = -70;
+	// Seven lines of the Japanese font and their gaps end 3 units above the client area's
+	// bottom edge (eight ran into the frame).
+	const u16 ku16_ListHeight = 7 * 16 + 6 * CObjWndKanji::ku8_ListGap;
+	// A line of the same-radical list: the kanji, a space and the start of its first meaning.
+	const u32 ku_RadicalLine_Size = 96;
+
+	// A value the dictionary leaves at 0 (no grade, no frequency rank) shows a dash: the Japanese
+	// font's hyphen, 6 pixels at mid height (the Latin font has no en dash, and the font's minus
+	// sign looks like the radical 一 on the line below).
+	void ValueText(u16 au16_Value, char (&as_Text)[8])
+	{
+		snprintf(as_Text, sizeof(as_Text), au16_Value != 0 ? "%u" : "\xA1\xBE", static_cast<unsigned>(au16_Value));
+	}
 }
 
 CObjWndKanjiDetail::CObjWndKanjiDetail()
@@ -71,8 +86,8 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	Set(CVector2d<float>(kf_ClientWidth, kf_ClientHeight), ke_WinTheme_Alt);
 	mo_Pos.y = 16;
 	mu32_State |= ke_Obj_Visible | ke_Obj_Dirty;
-	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
-	if (pKanji == nullptr)
+	const SKanjiData* p_Kanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
+	if (p_Kanji == nullptr)
 		return;
 
 	LoadStrokeTexture();
@@ -82,19 +97,18 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	if (mv_Stroke.empty())
 	{
 		CObjWndKanji::SetText(mo_TxtKanji, 64, 64, &goFontKanji, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 24, -24);
-		char sGlyph[3];
-		CObjWndKanji::GlyphText(mu16_Kanji, sGlyph);
-		mo_TxtKanji.TxtSetText(sGlyph, true);
+		char s_Glyph[3];
+		CObjWndKanji::GlyphText(mu16_Kanji, s_Glyph);
+		mo_TxtKanji.TxtSetText(s_Glyph, true);
 	}
-	LoadValues(*pKanji);
+	LoadValues(*p_Kanji);
 
-	char sText[CObjWndKanji::ku_Text_Size];
-	CObjWndKanji::JoinStrings(*pKanji, SKanjiData::ke_String_Meaning, 0xFFFF, " - ", sText, sizeof(sText));
+	const u8 u8_Meanings = p_Kanji->mu8_StringCount[SKanjiData::ke_String_Meaning];
 	CObjWndKanji::SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
-	CObjWndKanji::SetFittingText(mo_TxtMeaning, sText, " - ");
+	CObjWndKanji::SetListText(mo_TxtMeaning, p_Kanji->mpp_String[SKanjiData::ke_String_Meaning], u8_Meanings, u8_Meanings, " - ");
 
-	LoadColumns(*pKanji);
-	LoadRadicalList(*pKanji);
+	LoadColumns(*p_Kanji);
+	LoadRadicalList(*p_Kanji);
 }
 
 void CObjWndKanjiDetail::LoadStrokeTexture()
@@ -118,12 +132,14 @@ void CObjWndKanjiDetail::LoadValues(const SKanjiData& ao_Kanji)
 	CObjWndKanji::SetText(mo_TxtLabel, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, 6, -108);
 	mo_TxtLabel.TxtSetTextId(ke_String_DetailLabels);
 
-	const SKanjiData* pRadical = LibKanji_CDictionary::Instance()->GetKanjiFromRadical(ao_Kanji.mu16_Info[SKanjiData::ke_Info_R]);
-	const u16 u16Radical = pRadical != nullptr ? pRadical->mu16_Info[SKanjiData::ke_Info_EU] : 0x2020;
+	const SKanjiData* p_Radical = LibKanji_CDictionary::Instance()->GetKanjiFromRadical(ao_Kanji.mu16_Info[SKanjiData::ke_Info_R]);
+	const u16 u16_Radical = p_Radical != nullptr ? p_Radical->mu16_Info[SKanjiData::ke_Info_EU] : 0x2020;
+	char s_Grade[8], s_Frequency[8];
+	ValueText(ao_Kanji.mu16_Info[SKanjiData::ke_Info_G], s_Grade);
+	ValueText(ao_Kanji.mu16_Info[SKanjiData::ke_Info_F], s_Frequency);
 	CObjWndKanji::SetText(mo_TxtValue, 64, 80, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, 70, -108);
-	mo_TxtValue.TxtFormat("0x%04X\n%02i\n%i\n%c%c\n%i", ao_Kanji.mu16_Info[SKanjiData::ke_Info_EU],
-	                      ao_Kanji.mu16_Info[SKanjiData::ke_Info_S], ao_Kanji.mu16_Info[SKanjiData::ke_Info_G],
-	                      u16Radical >> 8, u16Radical & 0xFF, ao_Kanji.mu16_Info[SKanjiData::ke_Info_F]);
+	mo_TxtValue.TxtFormat("0x%04X\n%02i\n%s\n%c%c\n%s", ao_Kanji.mu16_Info[SKanjiData::ke_Info_EU],
+	                      ao_Kanji.mu16_Info[SKanjiData::ke_Info_S], s_Grade, u16_Radical >> 8, u16_Radical & 0xFF, s_Frequency);
 }
 
 void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
@@ -136,44 +152,47 @@ void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, kf_LabelY);
 	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
-	char sText[CObjWndKanji::ku_Text_Size];
-	const char* apKun[SKanjiData::ku_Kun_Max];
-	CObjWndKanji::JoinStrings(apKun, ao_Kanji.GetKunReadings(apKun), 0xFFFF, "\n", sText, sizeof(sText));
-	CObjWndKanji::SetText(mo_TxtKun, 96, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_KunX, -70);
-	CObjWndKanji::SetFittingText(mo_TxtKun, sText, "\n");
-	CObjWndKanji::JoinStrings(ao_Kanji, SKanjiData::ke_String_On, 0xFFFF, "\n", sText, sizeof(sText));
-	CObjWndKanji::SetText(mo_TxtOn, 64, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_OnX, -70);
-	CObjWndKanji::SetFittingText(mo_TxtOn, sText, "\n");
+	const char* ap_Kun[SKanjiData::ku_Kun_Max];
+	const u16 u16_Kun = ao_Kanji.GetKunReadings(ap_Kun);
+	CObjWndKanji::SetText(mo_TxtKun, 96, ku16_ListHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0,
+	                      kf_KunX, kf_ListY, CObjWndKanji::ku8_ListGap);
+	mo_TxtKun.TxtSetLightMark(CObjWndKanji::kc_Okurigana);
+	CObjWndKanji::SetListText(mo_TxtKun, ap_Kun, u16_Kun, u16_Kun, "\n");
+	const u8 u8_On = ao_Kanji.mu8_StringCount[SKanjiData::ke_String_On];
+	CObjWndKanji::SetText(mo_TxtOn, 64, ku16_ListHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0,
+	                      kf_OnX, kf_ListY, CObjWndKanji::ku8_ListGap);
+	CObjWndKanji::SetListText(mo_TxtOn, ao_Kanji.mpp_String[SKanjiData::ke_String_On], u8_On, u8_On, "\n");
 }
 
 void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
 {
-	char sText[CObjWndKanji::ku_Text_Size];
-	sText[0] = 0;
-	u32 uLength = 0;
-	const u16 u16Radical = ao_Kanji.mu16_Info[SKanjiData::ke_Info_R];
-	const LibKanji_CDictionary* pDictionary = LibKanji_CDictionary::Instance();
+	// The first lines are written out, every kanji of the radical is counted: the list says how
+	// many it leaves out.
+	char as_Line[ku_Radical_LineMax][ku_RadicalLine_Size];
+	const char* ap_Line[ku_Radical_LineMax];
+	u16 u16_Lines = 0;
+	u16 u16_Total = 0;
+	const u16 u16_Radical = ao_Kanji.mu16_Info[SKanjiData::ke_Info_R];
+	const LibKanji_CDictionary* p_Dictionary = LibKanji_CDictionary::Instance();
 	// A kanji without a radical shares it with nothing.
-	u8 u8Lines = 0;
-	for (u16 i = 0; u16Radical != 0 && u8Lines < ku_Radical_LineMax && i < pDictionary->GetKanjiTotal(); ++i)
+	for (u16 i = 0; u16_Radical != 0 && i < p_Dictionary->GetKanjiTotal(); ++i)
 	{
-		const SKanjiData* pKanji = pDictionary->GetRecord(i);
-		const u16 u16Code = pKanji->mu16_Info[SKanjiData::ke_Info_EU];
-		if (u16Code == 0 || pKanji->mu16_Info[SKanjiData::ke_Info_R] != u16Radical)
+		const SKanjiData* p_Kanji = p_Dictionary->GetRecord(i);
+		const u16 u16_Code = p_Kanji->mu16_Info[SKanjiData::ke_Info_EU];
+		if (u16_Code == 0 || p_Kanji->mu16_Info[SKanjiData::ke_Info_R] != u16_Radical)
 			continue;
-		char sGlyph[3];
-		CObjWndKanji::GlyphText(u16Code, sGlyph);
-		const char* sMeaning = pKanji->mu8_StringCount[SKanjiData::ke_String_Meaning] != 0
-		                       ? pKanji->mpp_String[SKanjiData::ke_String_Meaning][0] : nullptr;
-		if ((u8Lines != 0 && !CObjWndKanji::AppendText("\n", sText, sizeof(sText), uLength))
-		    || !CObjWndKanji::AppendText(sGlyph, sText, sizeof(sText), uLength)
-		    || !CObjWndKanji::AppendText(" ", sText, sizeof(sText), uLength)
-		    || !CObjWndKanji::AppendText(sMeaning != nullptr ? sMeaning : "", sText, sizeof(sText), uLength))
-			break;
-		++u8Lines;
+		++u16_Total;
+		if (u16_Lines >= ku_Radical_LineMax)
+			continue;
+		const char* s_Meaning = p_Kanji->mu8_StringCount[SKanjiData::ke_String_Meaning] != 0
+		                        ? p_Kanji->mpp_String[SKanjiData::ke_String_Meaning][0] : "";
+		snprintf(as_Line[u16_Lines], sizeof(as_Line[u16_Lines]), "%c%c %s", u16_Code >> 8, u16_Code & 0xFF, s_Meaning);
+		ap_Line[u16_Lines] = as_Line[u16_Lines];
+		++u16_Lines;
 	}
-	CObjWndKanji::SetText(mo_TxtRadical, ku16_RadicalWidth, 128, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc, ke_Palette_0, kf_RadicalX, -70);
-	CObjWndKanji::SetFittingText(mo_TxtRadical, sText, "\n");
+	CObjWndKanji::SetText(mo_TxtRadical, ku16_RadicalWidth, ku16_ListHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc,
+	                      ke_Palette_0, kf_RadicalX, kf_ListY, CObjWndKanji::ku8_ListGap);
+	CObjWndKanji::SetListText(mo_TxtRadical, ap_Line, u16_Lines, u16_Total, "\n");
 }
 
 u8* CObjWndKanjiDetail::GetPixels()

@@ -13,14 +13,14 @@
 
 // The kanji detail page: the stroke order drawn stroke by stroke into a 96 x 96 paletted texture,
 // the kanji's code, stroke count, grade, radical and frequency, its meanings, its kun and on
-// readings, and up to eight kanji that share its radical.
+// readings, and the kanji that share its radical, as many as its box holds.
 class CObjWndKanjiDetail : public LibGfx_CObjWndThemed
 {
 public:
 	enum
 	{
 		ku_Stroke_Size = 96,       // texture side, in pixels
-		ku_Radical_LineMax = 8,    // lines of the same-radical list
+		ku_Radical_LineMax = 8,    // same-radical lines written out, more than the box holds
 		ku_Text_Count = 10,        // text parts of the page
 	};
 	// Pixel values of the stroke texture.

@@ -113,6 +113,9 @@ u8 LibGfx_CManagerMenu::MenuRemCurrent()
 	--mu8_MenuCount;
 	mu8_MenuRemoved = mu8_MenuCount;
 	mf_Speed = kf_RollSpeed;
+	// The face rolling back to the front says again what its current entry does.
+	if (mu8_MenuCount > 0 && mpo_Menu[mu8_MenuCount - 1] != nullptr)
+		mpo_Menu[mu8_MenuCount - 1]->ShowTooltip();
 	return mu8_MenuCount;
 }
 

@@ -14,6 +14,7 @@ namespace
 	// NOTE: an icon, its shadow and a label under them take 61 of the band's 68 inner units:
 	// hung 6 units below the top line they clear the bottom line, descenders included.
 	const float kf_ItemY = -6.0f;
+	const u16 ku16_RowEdge = 4;
 }
 
 LibGfx_CMenu::LibGfx_CMenu()
@@ -54,32 +55,34 @@ void LibGfx_CMenu::AddMenuItem(LibGfx_CMenuItemBase* ap_Item)
 
 void LibGfx_CMenu::LayoutRow()
 {
-	LibGfx_CObjBase& oLast = mpo_Item[mu8_MenuTotal - 1]->mo_Obj;
-	oLast.mo_Pos.y = kf_ItemY;
-	oLast.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+	LibGfx_CObjBase& o_Last = mpo_Item[mu8_MenuTotal - 1]->mo_Obj;
+	o_Last.mo_Pos.y = kf_ItemY;
+	o_Last.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
 	// NOTE: each item takes its own width and an equal share of the room left, half of it on
 	// either side. Items of one width thus fall centred in equal slots, and a row of labels of
 	// different widths still fits the band where equal slots would make the widest overlap.
-	float fWidth[ku_menu_item_max];
-	float fRoom = static_cast<float>(ku16_Screen_Width);
+	// The row keeps 4 units clear of the screen's edges.
+	float f_Width[ku_menu_item_max];
+	float f_Room = static_cast<float>(ku16_Screen_Width - 2 * ku16_RowEdge);
 	for (u8 u = 0; u < mu8_MenuTotal; ++u)
 	{
-		CVector3d<float> oCorner1, oCorner2;
-		mpo_Item[u]->mo_Obj.GetCorners(oCorner1, oCorner2, true);
-		fWidth[u] = oCorner2.x - oCorner1.x;
-		fRoom -= fWidth[u];
+		CVector3d<float> o_Corner1, o_Corner2;
+		mpo_Item[u]->mo_Obj.GetCorners(o_Corner1, o_Corner2, true);
+		f_Width[u] = o_Corner2.x - o_Corner1.x;
+		f_Room -= f_Width[u];
 	}
-	// Too wide a row starts at the band's left edge.
-	const float fGap = fRoom > 0.0f ? fRoom / mu8_MenuTotal : 0.0f;
-	float fX = fGap * 0.5f;
+	// Too wide a row shares what it lacks between its items, which then reach into the room their
+	// labels keep around them, and runs from edge to edge.
+	const float f_Gap = f_Room >= 0.0f ? f_Room / mu8_MenuTotal : (mu8_MenuTotal > 1 ? f_Room / (mu8_MenuTotal - 1) : 0.0f);
+	float f_X = ku16_RowEdge + (f_Room >= 0.0f ? f_Gap * 0.5f : 0.0f);
 	for (u8 u = 0; u < mu8_MenuTotal; ++u)
 	{
-		LibGfx_CObjBase& oObj = mpo_Item[u]->mo_Obj;
-		oObj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
+		LibGfx_CObjBase& o_Obj = mpo_Item[u]->mo_Obj;
+		o_Obj.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
 		// Whole units: a label between two screen pixels would be drawn blurred.
-		oObj.mo_Pos.x = std::floor(fX + 0.5f);
-		oObj.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
-		fX += fWidth[u] + fGap;
+		o_Obj.mo_Pos.x = std::floor(f_X + 0.5f);
+		o_Obj.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+		f_X += f_Width[u] + f_Gap;
 	}
 }
 

@@ -85,6 +85,7 @@ void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 a
 	o_List.mp_Name = LibGen_StrDup(as_Name);
 	o_List.mu8_Type = au8_Type;
 	o_List.mb_Own = ab_Own;
+	o_List.mb_Counted = false;
 }
 
 void LibKanji_CKanjiList::Load_Lists(const char* as_Directory, bool ab_Own)
@@ -401,6 +402,25 @@ void LibKanji_CKanjiList::KeepRange(const TiXmlElement* ap_Element)
 	}
 	mo_KanjiCode.erase(mo_KanjiCode.begin() + i_Max + 1, mo_KanjiCode.end());
 	mo_KanjiCode.erase(mo_KanjiCode.begin(), mo_KanjiCode.begin() + i_Min);
+}
+
+u16 LibKanji_CKanjiList::GetKanjiCount(u8 au8_List)
+{
+	LIBGEN_ASSERT(au8_List < mu_ListCount);
+	SListInfo& o_List = ma_ListInfo[au8_List];
+	if (o_List.mb_Counted)
+		return o_List.mu16_KanjiCount;
+	std::vector<u16> o_Loaded;
+	o_Loaded.swap(mo_KanjiCode);
+	const u16 u16_Total = mu_KanjiTotal;
+	const bool b_Cycle = mb_Cycle;
+	mb_Cycle = false;
+	o_List.mu16_KanjiCount = LoadList(&o_List) ? mu_KanjiTotal : 0;
+	o_List.mb_Counted = true;
+	mo_KanjiCode.swap(o_Loaded);
+	mu_KanjiTotal = u16_Total;
+	mb_Cycle = b_Cycle;
+	return o_List.mu16_KanjiCount;
 }
 
 u16 LibKanji_CKanjiList::GetKanji(u16 au_Kanji) const

@@ -22,7 +22,8 @@ LibText_CTextBase::SParseInf LibText_CTextBase::so_ParseInfTmp[TEXTBASE_MAX_LINE
 LibText_CTextBase::LibText_CTextBase()
 	: mp_Font(nullptr), mp_FontKanji(nullptr), ms16_PosX(0), ms16_PosY(0), mu16_Width(0), mu16_Height(0),
 	  mu8_Align(0x11), mb_AutoSize(true), mu_TextId(0), mp_Text(nullptr), mp_TextCopy(nullptr),
-	  me_TxtType(ke_TxtType_Ascii), mp_LineInfo(nullptr), mu16_LineCount(0), mp_Pixels(nullptr), mu8_Dirty(0)
+	  me_TxtType(ke_TxtType_Ascii), mp_LineInfo(nullptr), mu16_LineCount(0), mp_Pixels(nullptr), mu8_Dirty(0),
+	  mu8_LineGap(0), mu8_LightMark(0)
 {
 }
 
@@ -54,6 +55,18 @@ void LibText_CTextBase::TxtSetFont(const LibText_CFont* ap_Font, const LibText_C
 void LibText_CTextBase::TxtSetTextType(enumTxtType ae_Type)
 {
 	me_TxtType = ae_Type;
+	mu8_Dirty |= ke_Dirty_Text;
+}
+
+void LibText_CTextBase::TxtSetLineGap(u8 au8_Gap)
+{
+	mu8_LineGap = au8_Gap;
+	mu8_Dirty |= ke_Dirty_Draw;
+}
+
+void LibText_CTextBase::TxtSetLightMark(u8 au8_Mark)
+{
+	mu8_LightMark = au8_Mark;
 	mu8_Dirty |= ke_Dirty_Text;
 }
 
@@ -92,7 +105,8 @@ void LibText_CTextBase::TxtSetText(const char* as_Text, bool ab_Copy)
 		const LibText_CFont::SCharInf* p_Info;
 		u8 u8_Len;
 		TxtGetCharInfo(u_Pos, p_Info, u8_Len);
-		u_Width += p_Info->mu8_Advance;
+		if (!IsLightMark(u_Pos))
+			u_Width += p_Info->mu8_Advance;
 		b_TwoByte = b_TwoByte || u8_Len == 2;
 		u_Pos = (u16)(u_Pos + u8_Len);
 	}
@@ -125,9 +139,20 @@ u16 LibText_CTextBase::TextLength() const
 
 u16 LibText_CTextBase::TxtGetLineCapacity() const
 {
-	const u8 u8_Line = LineHeight();
-	const u16 u16_Whole = u8_Line != 0 ? static_cast<u16>(mu16_Height / u8_Line) : mu16_LineCount;
+	// The last line needs no gap below it.
+	const u32 u_Pitch = LinePitch();
+	const u16 u16_Whole = LineHeight() != 0 ? static_cast<u16>((mu16_Height + mu8_LineGap) / u_Pitch) : mu16_LineCount;
 	return u16_Whole != 0 ? u16_Whole : 1;
+}
+
+u32 LibText_CTextBase::LinePitch() const
+{
+	return static_cast<u32>(LineHeight()) + mu8_LineGap;
+}
+
+bool LibText_CTextBase::IsLightMark(u32 au_Pos) const
+{
+	return mu8_LightMark != 0 && static_cast<u8>(mp_Text[au_Pos]) == mu8_LightMark;
 }
 
 u8 LibText_CTextBase::LineHeight() const
@@ -215,7 +240,7 @@ void LibText_CTextBase::TxtParseString()
 		const LibText_CFont::SCharInf* p_Info = nullptr;
 		u8 u8_Len = 1;
 		u32 u_Advance = 0;
-		if (u_Char >= 32)
+		if (u_Char >= 32 && !IsLightMark(u_Pos))
 		{
 			TxtGetCharInfo((u16)u_Pos, p_Info, u8_Len);
 			u_Advance = p_Info->mu8_Advance;
@@ -266,7 +291,7 @@ void LibText_CTextBase::TxtParseString()
 }
 
 // Sets the glyph's ink pixels; the parts outside the buffer are skipped.
-void LibText_CTextBase::DrawGlyph(const LibText_CFont::SCharInf& ao_Glyph, int ai_X, int ai_Y)
+void LibText_CTextBase::DrawGlyph(const LibText_CFont::SCharInf& ao_Glyph, int ai_X, int ai_Y, u8 au8_Ink)
 {
 	const int i_RowBytes = (ao_Glyph.mu8_Width + 7) / 8;
 	const int i_Col0 = ai_X < 0 ? -ai_X : 0;
@@ -282,7 +307,7 @@ void LibText_CTextBase::DrawGlyph(const LibText_CFont::SCharInf& ao_Glyph, int a
 		u8* p_Dst = mp_Pixels + i_Y * mu16_Width + ai_X;
 		for (int i_Col = i_Col0; i_Col < i_Col1; ++i_Col)
 			if ((p_Src[i_Col >> 3] >> (i_Col & 7)) & 1)
-				p_Dst[i_Col] = 1;
+				p_Dst[i_Col] = au8_Ink;
 	}
 }
 
@@ -301,6 +326,7 @@ void LibText_CTextBase::TxtRender()
 	const int i_AdjustTwo = mp_FontKanji != nullptr ? mp_FontKanji->GetDescent() : 0;
 	const u8 u8_Align = mu8_Align & 0x0F;
 	int i_Y = ms16_PosY;
+	u8 u8_Ink = ku8_Ink;
 	for (u16 u_Line = 0; u_Line < mu16_LineCount; ++u_Line)
 	{
 		// NOTE: a text taller than its box shows the lines that fit whole and nothing below: a
@@ -309,6 +335,9 @@ void LibText_CTextBase::TxtRender()
 		if (u_Line >= TxtGetLineCapacity())
 			break;
 		const SParseInf& o_Line = mp_LineInfo[u_Line];
+		// A line that an overflow began carries on with the ink of the one before.
+		if (o_Line.mu16_Start == 0 || mp_Text[o_Line.mu16_Start - 1] == '\n' || mp_Text[o_Line.mu16_Start - 1] == '\r')
+			u8_Ink = ku8_Ink;
 		int i_X = ms16_PosX;
 		if (u8_Align & ke_TxtAlign_Center)
 			i_X += ((int)mu16_Width - o_Line.mu16_LineWidth) / 2;
@@ -324,14 +353,19 @@ void LibText_CTextBase::TxtRender()
 			// Control characters take no room in the layout, so they draw nothing either.
 			if ((u8)mp_Text[u_Pos] < 32)
 				continue;
+			if (IsLightMark(u_Pos))
+			{
+				u8_Ink = ku8_InkLight;
+				continue;
+			}
 			TxtGetCharInfo((u16)u_Pos, p_Info, u8_Len);
 			if (p_Info->mp_Bitmap == nullptr)
 				continue;
 			const int i_Adjust = u8_Len == 2 ? i_AdjustTwo : i_AdjustOne;
-			DrawGlyph(*p_Info, i_X + p_Info->ms8_OffsetX, i_Y + i_Adjust + p_Info->ms8_OffsetY);
+			DrawGlyph(*p_Info, i_X + p_Info->ms8_OffsetX, i_Y + i_Adjust + p_Info->ms8_OffsetY, u8_Ink);
 			i_X += p_Info->mu8_Advance;
 		}
-		i_Y += LineHeight();
+		i_Y += static_cast<int>(LinePitch());
 	}
 }
 

@@ -258,7 +258,7 @@ TEST_F(States, KanaQuizHiraganaAOverYaPlaysToItsEndAndGoesBack)
 	RunFrames(1);
 	ASSERT_EQ(2u, Depth());
 	EXPECT_EQ(typeid(CState_KanjiList), typeid(*Top()));
-	EXPECT_EQ("Kanji list", Line0());
+	EXPECT_EQ("Grade 1", Line0());
 }
 
 TEST_F(States, KanaChartOpensOnHiraganaTogglesWithSquareAndGlidesBackIn20Frames)
@@ -278,7 +278,7 @@ TEST_F(States, KanaChartOpensOnHiraganaTogglesWithSquareAndGlidesBackIn20Frames)
 	Tap(ke_Key_Circle);
 	RunFrames(20);   // removed in the first frame, then the glide back
 	ASSERT_EQ(2u, Depth());
-	EXPECT_EQ("Kanji list", Line0());
+	EXPECT_EQ("Grade 1", Line0());
 	EXPECT_GT(pCameras->GetPosEye()->z, fEyeZ + 1.0f);
 	RunFrames(1);
 	EXPECT_EQ(fEyeZ, pCameras->GetPosEye()->z);

@@ -218,7 +218,7 @@ TEST_F(KanjiQuizStates, ARoundOfTwoFliesOnlyItsFirstAnswerTheNextComesAtOnceAndC
 	EXPECT_TRUE(Match()->mb_Stop);
 	RunFrames(2);
 	ASSERT_EQ(2u, Depth());
-	EXPECT_EQ("Kanji list", Line0());
+	EXPECT_EQ("Grade 1", Line0());
 }
 
 TEST_F(KanjiQuizStates, ARoundOfUnknownKanjiEndsAtOnceAndCrossFindsNoCard)

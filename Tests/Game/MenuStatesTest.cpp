@@ -1,6 +1,7 @@
 // The main menu and the list chooser over the browser, on the real data.
 #include "GameMode/Menu/CState_MenuMain.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiListLoad.h"
+#include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerMenu.h"
 #include "StatesFixture.h"
 
@@ -181,7 +182,9 @@ TEST_F(MenuStates, TheChooserNamesTheFirst64ListsAndNoneWithoutLists)
 	for (int i = 0; i < 70; ++i)
 		Tap(ke_Key_Down);
 	EXPECT_EQ(63, pChooser->mo_WndList.mu8_ItemSelected);
-	EXPECT_STREQ("L63", pChooser->mo_WndList.mo_Text[CObjWndList::ku_Line_Max - 1].TxtGetText());
+	// Each name with its kanji count: an empty query holds the whole dictionary.
+	const std::string sLast = "L63 (" + std::to_string(LibKanji_CDictionary::Instance()->GetKanjiTotal()) + ")";
+	EXPECT_EQ(sLast, pChooser->mo_WndList.mo_Text[CObjWndList::ku_Line_Max - 1].TxtGetText());
 	Tap(ke_Key_Circle);
 	RunFrames(1);
 	EXPECT_EQ(2u, Depth());
@@ -198,4 +201,63 @@ TEST_F(MenuStates, TheChooserNamesTheFirst64ListsAndNoneWithoutLists)
 	Tap(ke_Key_Circle);
 	RunFrames(1);
 	EXPECT_EQ(2u, Depth());
+}
+
+// Whenever a face comes to the front, the help line says what its current entry does: on the way
+// in, and on the way back from a submenu. Each kana entry says which kana it drills.
+TEST_F(MenuStates, EveryFaceThatComesToTheFrontSaysWhatItsEntryDoes)
+{
+	ASSERT_NE(nullptr, OpenMenu());
+	EXPECT_EQ("Quiz", Line(0));
+	Tap(ke_Key_Cross);
+	RunFrames(43);
+	EXPECT_EQ("Find the kanji of each meaning.", Line(0));
+	Tap(ke_Key_Circle);
+	RunFrames(1);
+	EXPECT_EQ("Quiz", Line(0));
+
+	Tap(ke_Key_Cross);
+	RunFrames(43);
+	Tap(ke_Key_Right);
+	Tap(ke_Key_Right);
+	Tap(ke_Key_Cross);   // Hiragana A
+	RunFrames(43);
+	EXPECT_EQ("Hiragana: a i u e o", Line(0));
+	Tap(ke_Key_Right);
+	EXPECT_EQ("Hiragana: ka ki ku ke ko, ga gi gu ge go", Line(0));
+	Tap(ke_Key_Circle);
+	RunFrames(1);
+	EXPECT_EQ("Pick the hiragana for each romaji.", Line(0));
+	Tap(ke_Key_Right);
+	Tap(ke_Key_Right);
+	Tap(ke_Key_Cross);   // Katakana A, on its last entry
+	RunFrames(43);
+	for (int i = 0; i < 8; ++i)
+		Tap(ke_Key_Right);
+	EXPECT_EQ("Katakana: every column from a to ra", Line(0));
+}
+
+// The chooser opens on the list loaded, gives each list's kanji count, and stands clear of the
+// bar's title line.
+TEST_F(MenuStates, TheChooserOpensOnTheListLoadedWithEachListsCount)
+{
+	(new CState_KanjiListLoad())->State_Add();
+	RunFrames(1);
+	CState_KanjiListLoad* pChooser = dynamic_cast<CState_KanjiListLoad*>(Top());
+	ASSERT_NE(nullptr, pChooser);
+	const CObjWndList& oWnd = pChooser->mo_WndList;
+	ASSERT_LT(oWnd.mu8_ItemSelected, oWnd.mu8_ItemTotal);
+	EXPECT_STREQ("Grade 1 (80)", oWnd.mpp_Items[oWnd.mu8_ItemSelected]);
+	EXPECT_STREQ("Grade 2 (160)", oWnd.mpp_Items[oWnd.mu8_ItemSelected + 1]);
+	// Counting the lists loads none of them: the browser's list is the one it was.
+	EXPECT_EQ(80, List()->mu_KanjiTotal);
+	EXPECT_STREQ("Grade 1", List()->mp_ListLoaded->mp_Name);
+
+	CVector3d<float> oCorner1, oCorner2;
+	pChooser->mo_WndList.GetCorners(oCorner1, oCorner2, false);
+	// The bar's top line stands 32 units above the screen's bottom edge.
+	EXPECT_GE(oCorner2.y + pChooser->mo_WndList.mo_Pos.y, -kf_Screen_HalfHeight + 32);
+	EXPECT_LE(oCorner1.y + pChooser->mo_WndList.mo_Pos.y, kf_Screen_HalfHeight);
+	Tap(ke_Key_Circle);
+	RunFrames(1);
 }

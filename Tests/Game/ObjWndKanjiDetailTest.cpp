@@ -38,9 +38,21 @@ TEST_F(KanjiWnd, DetailShowsTheValuesOfAKnownKanji)
 	EXPECT_EQ(3u, oDetail.mv_Stroke.size());
 	EXPECT_FALSE(IsShown(oDetail.mo_TxtKanji));   // the strokes stand for the glyph
 
-	// 彙: radical 58 stands for a katakana, no kanji of the dictionary: two spaces in its place.
+	// 彙: radical 58 stands for a katakana, no kanji of the dictionary: two spaces in its place;
+	// it has no frequency rank: a dash (the Japanese font's hyphen) in place of 0.
 	oDetail.LoadKanji(0xD7C3);
-	EXPECT_STREQ("0xD7C3\n13\n8\n  \n0", oDetail.mo_TxtValue.TxtGetText());
+	EXPECT_STREQ("0xD7C3\n13\n8\n  \n\xA1\xBE", oDetail.mo_TxtValue.TxtGetText());
+
+	// A kanji without a grade shows the dash for it too.
+	const LibKanji_CDictionary* pDictionary = LibKanji_CDictionary::Instance();
+	const SKanjiData* pNoGrade = nullptr;
+	for (u16 i = 0; i < pDictionary->GetKanjiTotal() && pNoGrade == nullptr; ++i)
+		if (pDictionary->GetRecord(i)->mu16_Info[SKanjiData::ke_Info_EU] != 0 && pDictionary->GetRecord(i)->mu16_Info[SKanjiData::ke_Info_G] == 0)
+			pNoGrade = pDictionary->GetRecord(i);
+	ASSERT_NE(nullptr, pNoGrade);
+	oDetail.LoadKanji(pNoGrade->mu16_Info[SKanjiData::ke_Info_EU]);
+	const std::string sValues = oDetail.mo_TxtValue.TxtGetText();
+	EXPECT_NE(std::string::npos, sValues.find("\n\xA1\xBE\n")) << sValues;
 }
 
 // Without stroke data the stroke box shows the kanji's glyph instead of the animation.
@@ -57,23 +69,59 @@ TEST_F(KanjiWnd, DetailOfAKanjiWithoutStrokesShowsItsGlyph)
 	ASSERT_TRUE(LibKanji_CStroke::Instance()->Load("./Data/FudemaruStroke.db"));
 }
 
-TEST_F(KanjiWnd, DetailSameRadicalListHoldsAtMostEightKanjiThatFitItsBox)
+// The readings and the kanji of the same radical stand on separate lines (two blank rows apart),
+// the okurigana in the lighter ink without the dictionary's dot, and a list longer than its
+// seven lines ends with one that says how many more there are.
+TEST_F(KanjiWnd, DetailListsShowWholeSeparateLinesAndSayHowManyMore)
 {
-	ASSERT_LT(8, LibKanji_CDictionary::Instance()->GetRadicalCount(1));
+	const int iRadical = LibKanji_CDictionary::Instance()->GetRadicalCount(1);
+	ASSERT_LT(8, iRadical);
 	CObjWndKanjiDetail oDetail;
 	oDetail.LoadKanji(ku16_Shita);
 	const std::string sList = oDetail.mo_TxtRadical.TxtGetText();
-	// 丑's meaning takes two lines: seven kanji fill the eight lines of the box.
-	EXPECT_EQ(7, LineCount(sList));
-	EXPECT_EQ(8, oDetail.mo_TxtRadical.TxtGetLineCount());
+	// 丑's meaning takes two lines: five kanji and the count of the others fill the seven lines.
+	EXPECT_EQ(6, LineCount(sList));
+	EXPECT_EQ(7, oDetail.mo_TxtRadical.TxtGetLineCount());
+	EXPECT_EQ(7, oDetail.mo_TxtRadical.TxtGetLineCapacity());
+	EXPECT_EQ("\n+" + std::to_string(iRadical - 5), sList.substr(sList.rfind('\n')));
 	// Dictionary order, 一 first, the kanji itself among them.
 	EXPECT_EQ(0u, sList.find("\xB0\xEC one\n"));
 	EXPECT_NE(std::string::npos, sList.find("\n\xB2\xBC below\n"));
-	for (size_t uLine = 0; uLine != std::string::npos; uLine = sList.find('\n', uLine + 1))
+	for (size_t uLine = 0; uLine != sList.rfind('\n'); uLine = sList.find('\n', uLine + 1))
 	{
 		const size_t uAt = uLine == 0 ? 0 : uLine + 1;
 		EXPECT_EQ(1, Record(static_cast<u16>(static_cast<u8>(sList[uAt]) << 8 | static_cast<u8>(sList[uAt + 1])))->mu16_Info[SKanjiData::ke_Info_R]);
 	}
+
+	// 生: seventeen kun readings, six shown; in い.きる the dot takes no room and きる is lighter.
+	oDetail.LoadKanji(0xC0B8);
+	LibGfx_CObjText& oKun = oDetail.mo_TxtKun;
+	oKun.TxtUpdate();
+	EXPECT_EQ(0u, std::string(oKun.TxtGetText()).find("\xA4\xA4.\xA4\xAD\xA4\xEB\n"));
+	EXPECT_EQ(7, oKun.TxtGetLineCount());
+	EXPECT_EQ("\n+11", std::string(oKun.TxtGetText()).substr(std::string(oKun.TxtGetText()).rfind('\n')));
+	const u8* pPixels = oKun.TxtGetPixels();
+	const int iWidth = oKun.TxtGetWidth();
+	int iDark = 0, iLight = 0, iLastDark = -1, iFirstLight = iWidth;
+	for (int y = 0; y < 16; ++y)
+		for (int x = 0; x < iWidth; ++x)
+		{
+			const u8 u8Ink = pPixels[y * iWidth + x];
+			iDark += u8Ink == LibText_CTextBase::ku8_Ink;
+			iLight += u8Ink == LibText_CTextBase::ku8_InkLight;
+			if (u8Ink == LibText_CTextBase::ku8_Ink)
+				iLastDark = std::max(iLastDark, x);
+			if (u8Ink == LibText_CTextBase::ku8_InkLight)
+				iFirstLight = std::min(iFirstLight, x);
+		}
+	EXPECT_LT(0, iDark);
+	EXPECT_LT(iDark, iLight);            // one stem kana, two okurigana
+	EXPECT_LT(iLastDark, iFirstLight);
+	// き (its ink 2 columns into its cell) follows い at once: the dot would push it 3 further.
+	EXPECT_EQ(16 + 2, iFirstLight);
+	// The two blank rows under each line.
+	for (int y = 16; y < 18; ++y)
+		EXPECT_EQ(0, std::count_if(pPixels + y * iWidth, pPixels + (y + 1) * iWidth, [](u8 u) { return u != 0; }));
 }
 
 TEST_F(KanjiWnd, DetailTracesAStrokeAtOnePixelAFrameAndAShortOneAtHalf)

@@ -114,7 +114,7 @@ TEST_F(KanjiWnd, JoinedTextsStopAtTheirBuffer)
 	EXPECT_EQ(std::string(8, '#'), std::string(sBuffer + CObjWndKanji::ku_Text_Size, 8));
 
 	// The detail page shows whole items while they fit its boxes; an item taller than its box
-	// alone shows as far as it goes, the others are left out.
+	// alone shows as far as it goes, and a last line says how many are left out.
 	std::string sKana;
 	for (int i = 0; i < 100; ++i)
 		sKana += "\xA4\xA2";
@@ -122,21 +122,22 @@ TEST_F(KanjiWnd, JoinedTextsStopAtTheirBuffer)
 	CRecordTexts oKunOkurigana(Record(ku16_Shita), SKanjiData::ke_String_KunOkurigana, {});
 	CObjWndKanjiDetail oDetail;
 	oDetail.LoadKanji(ku16_Shita);
-	EXPECT_EQ(oLong[0], oDetail.mo_TxtMeaning.TxtGetText());
-	EXPECT_EQ(sKana, oDetail.mo_TxtKun.TxtGetText());
+	EXPECT_EQ(oLong[0] + " - +15", oDetail.mo_TxtMeaning.TxtGetText());
+	EXPECT_EQ(sKana + "\n+15", oDetail.mo_TxtKun.TxtGetText());
 }
 
-// A list whose items take more lines than the box keeps its first items, whole, as many as fit.
+// A list whose items take more lines than the box keeps its first items, whole, as many as fit
+// with a last line that says how many are left out.
 TEST_F(KanjiWnd, ListsKeepTheWholeItemsThatFitTheirBox)
 {
 	// 下 on its card: the third meaning takes two lines of the 160-unit box, so the fourth would
-	// take a fifth line: the card shows three.
+	// take a fifth line: the card shows two and says two more exist.
 	CRecordTexts oMeanings(Record(ku16_Shita), SKanjiData::ke_String_Meaning,
 	                       {"below", "down", "counter for guns and tools", "descend"});
 	CObjWndKanji oCard;
 	oCard.SetLayout_A_All();
 	oCard.LoadKanji(ku16_Shita);
-	EXPECT_STREQ("below\ndown\ncounter for guns and tools", oCard.mo_TxtMeaning.TxtGetText());
+	EXPECT_STREQ("below\ndown\n+2", oCard.mo_TxtMeaning.TxtGetText());
 	EXPECT_LE(oCard.mo_TxtMeaning.TxtGetLineCount(), oCard.mo_TxtMeaning.TxtGetLineCapacity());
 
 	// The page's meanings, joined on two lines, end with a whole meaning.
@@ -145,5 +146,6 @@ TEST_F(KanjiWnd, ListsKeepTheWholeItemsThatFitTheirBox)
 	const std::string sMeaning = oDetail.mo_TxtMeaning.TxtGetText();
 	EXPECT_EQ(0u, sMeaning.find("street - ward - town - counter for"));
 	EXPECT_EQ(std::string::npos, sMeaning.find(" - ", sMeaning.size() - 3)) << sMeaning;
+	EXPECT_EQ(0u, sMeaning.compare(sMeaning.rfind(" - "), 4, " - +")) << sMeaning;
 	EXPECT_LE(oDetail.mo_TxtMeaning.TxtGetLineCount(), oDetail.mo_TxtMeaning.TxtGetLineCapacity());
 }

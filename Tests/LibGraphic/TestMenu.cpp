@@ -85,27 +85,30 @@ TEST_F(Menu, ItemsShareTheBandInEqualSlots)
 {
 	SItem oA(true), oB(true);
 	mo_Menu.AddMenuItem(&oA);
-	EXPECT_EQ(190.0f, oA.mo_Obj.mo_Pos.x);   // (480 - 100) / 2
+	EXPECT_EQ(190.0f, oA.mo_Obj.mo_Pos.x);   // 4 + (472 - 100) / 2
 	mo_Menu.AddMenuItem(&oB);
-	EXPECT_EQ(70.0f, oA.mo_Obj.mo_Pos.x);
-	EXPECT_EQ(310.0f, oB.mo_Obj.mo_Pos.x);
+	EXPECT_EQ(72.0f, oA.mo_Obj.mo_Pos.x);
+	EXPECT_EQ(308.0f, oB.mo_Obj.mo_Pos.x);
 	EXPECT_EQ(-6.0f, oB.mo_Obj.mo_Pos.y);
 	EXPECT_EQ(0x11u, oB.mo_Obj.mu32_Align);
 	EXPECT_EQ(&mo_Menu.mo_Obj, oB.mo_Obj.mp_Parent);
 
-	// Items of different widths each take their own width and an equal share of the 80 units
-	// left, so none runs into the next one or off the band; each stands on a whole unit.
+	// Items of different widths each take their own width and an equal share of the 72 units
+	// left between the band's 4-unit edges, so none runs into the next one or near the screen's
+	// side; each stands on a whole unit.
 	SItem oWide(true, 200.0f);
 	mo_Menu.AddMenuItem(&oWide);
-	EXPECT_EQ(13.0f, oA.mo_Obj.mo_Pos.x);     // 80 / 3 / 2
-	EXPECT_EQ(140.0f, oB.mo_Obj.mo_Pos.x);    // + 100 + 80 / 3
-	EXPECT_EQ(267.0f, oWide.mo_Obj.mo_Pos.x);
+	EXPECT_EQ(16.0f, oA.mo_Obj.mo_Pos.x);     // 4 + 72 / 3 / 2
+	EXPECT_EQ(140.0f, oB.mo_Obj.mo_Pos.x);    // + 100 + 72 / 3
+	EXPECT_EQ(264.0f, oWide.mo_Obj.mo_Pos.x);
 
-	// A row wider than the band starts at its left edge, item after item.
+	// A row wider than the band runs from one 4-unit edge to the other, its items drawn together
+	// by what it lacks (228 units, 76 between two items).
 	SItem oWider(true, 300.0f);
 	mo_Menu.AddMenuItem(&oWider);
-	EXPECT_EQ(0.0f, oA.mo_Obj.mo_Pos.x);
-	EXPECT_EQ(400.0f, oWider.mo_Obj.mo_Pos.x);
+	EXPECT_EQ(4.0f, oA.mo_Obj.mo_Pos.x);
+	EXPECT_EQ(28.0f, oB.mo_Obj.mo_Pos.x);
+	EXPECT_EQ(176.0f, oWider.mo_Obj.mo_Pos.x);   // its right edge at 476
 }
 
 namespace

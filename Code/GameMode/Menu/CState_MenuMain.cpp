@@ -71,13 +71,13 @@ void CState_MenuMain::BuildQuizMenu()
 		           static_cast<u16>(cu32_Label[i] + 1));
 }
 
-void CState_MenuMain::BuildKanaMenu(u8 au8_Menu, u16 au16_Icon, Callback ap_Callback)
+void CState_MenuMain::BuildKanaMenu(u8 au8_Menu, u16 au16_Icon, Callback ap_Callback, u16 au16_HelpFirst)
 {
 	for (u8 i = 0; i < ku_KanaItem_Total; ++i)
 	{
-		const int iParam = ku_KanaParam_First + i;
-		AddCallback(mao_MenuKana[au8_Menu], mao_ItemKana[au8_Menu][i], std::make_unique<CAction>(this, ap_Callback, iParam),
-		            au16_Icon, static_cast<u32>(iParam), 0);
+		const int i_Param = ku_KanaParam_First + i;
+		AddCallback(mao_MenuKana[au8_Menu], mao_ItemKana[au8_Menu][i], std::make_unique<CAction>(this, ap_Callback, i_Param),
+		            au16_Icon, static_cast<u32>(i_Param), static_cast<u16>(au16_HelpFirst + i));
 	}
 }
 
@@ -90,10 +90,10 @@ void CState_MenuMain::LoadOnce()
 
 	BuildRootMenu();
 	BuildQuizMenu();
-	BuildKanaMenu(0, ke_Tex_Icon_MainFromRomanji, &CState_MenuMain::CallbackMenuHiraganaA);
-	BuildKanaMenu(1, ke_Tex_Icon_MainToRomanji, &CState_MenuMain::CallbackMenuHiraganaB);
-	BuildKanaMenu(2, ke_Tex_Icon_MainFromRomanji, &CState_MenuMain::CallbackMenuKatakanaA);
-	BuildKanaMenu(3, ke_Tex_Icon_MainToRomanji, &CState_MenuMain::CallbackMenuKatakanaB);
+	BuildKanaMenu(0, ke_Tex_Icon_MainFromRomanji, &CState_MenuMain::CallbackMenuHiraganaA, ke_String_KanaHelpHiragana);
+	BuildKanaMenu(1, ke_Tex_Icon_MainToRomanji, &CState_MenuMain::CallbackMenuHiraganaB, ke_String_KanaHelpHiragana);
+	BuildKanaMenu(2, ke_Tex_Icon_MainFromRomanji, &CState_MenuMain::CallbackMenuKatakanaA, ke_String_KanaHelpKatakana);
+	BuildKanaMenu(3, ke_Tex_Icon_MainToRomanji, &CState_MenuMain::CallbackMenuKatakanaB, ke_String_KanaHelpKatakana);
 	mp_NextState = nullptr;
 
 	LibGfx_CManagerMenu* pMenus = LibGfx_CManagerMenu::Instance();

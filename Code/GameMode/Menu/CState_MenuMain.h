@@ -64,7 +64,8 @@ private:
 
 	void BuildRootMenu();
 	void BuildQuizMenu();
-	void BuildKanaMenu(u8 au8_Menu, u16 au16_Icon, Callback ap_Callback);
+	// The nine entries of a kana menu, their help lines from au16_HelpFirst on.
+	void BuildKanaMenu(u8 au8_Menu, u16 au16_Icon, Callback ap_Callback, u16 au16_HelpFirst);
 	// Sets a callback entry up with its action, icon, label and help, and adds it to the menu.
 	void AddCallback(LibGfx_CMenu& ao_Menu, CMenuItem_Callback& ao_Item, std::unique_ptr<CAction> ap_Action,
 	                 u16 au16_Icon, u32 au32_Label, u16 au16_Tooltip);

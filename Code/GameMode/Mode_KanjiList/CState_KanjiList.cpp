@@ -30,31 +30,35 @@ CState_KanjiList::~CState_KanjiList()
 
 void CState_KanjiList::LoadAlways()
 {
-	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->ClearTxtAll();
-	pTooltip->SetTxtMain(0, ke_String_ListTitle);
+	LibKanji_CKanjiList* p_List = LibKanji_CKanjiList::Instance();
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	p_Tooltip->ClearTxtAll();
+	// The title names the list shown; the list keeps its name for the whole run.
+	if (p_List->mp_ListLoaded != nullptr)
+		p_Tooltip->SetTxtMain(0, p_List->mp_ListLoaded->mp_Name);
+	else
+		p_Tooltip->SetTxtMain(0, ke_String_ListTitle);
 	// Cross opens the review: its hint names the review.
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_ReviewTitle);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ke_String_KanaChart);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ke_String_Menu);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_ReviewTitle);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square, ke_String_KanaChart);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Triangle, ke_String_Menu);
 
-	LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
-	mu16_KanjiPos = pList->mu16_KanjiCur;
+	mu16_KanjiPos = p_List->mu16_KanjiCur;
 	UpdateTooltip();
 
 	mo_ManagerWnd.Initialize(CVector3d<float>(0.0f, 0.0f, 0.0f), ku16_CarouselRadius, ku16_CarouselDepth, false);
 	mo_ManagerWnd.Start();
 
 	// Backed away from the view of the moment, looking at the same point; pushed while turning.
-	LibGfx_CCameraBase* pFront = LibGfx_CManagerCamera::Instance()->mo_CameraList.front();
-	CVector3d<float> oEye = *pFront->GetEyePos();
-	oEye.z += kf_View_Step;
-	mo_Camera.SetPos(oEye, *pFront->GetTargetPos());
+	LibGfx_CCameraBase* p_Front = LibGfx_CManagerCamera::Instance()->mo_CameraList.front();
+	CVector3d<float> o_Eye = *p_Front->GetEyePos();
+	o_Eye.z += kf_View_Step;
+	mo_Camera.SetPos(o_Eye, *p_Front->GetTargetPos());
 
 	LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundIntro);
 
 	mo_ManagerWnd.RemoveAllWindows();
-	const u16 u16_Cards = pList->mu_KanjiTotal < ku_Wnd_Max ? pList->mu_KanjiTotal : static_cast<u16>(ku_Wnd_Max);
+	const u16 u16_Cards = p_List->mu_KanjiTotal < ku_Wnd_Max ? p_List->mu_KanjiTotal : static_cast<u16>(ku_Wnd_Max);
 	for (u16 i = 0; i < u16_Cards; ++i)
 	{
 		mao_WndKanji[i].SetLayout_A_All();

@@ -7,13 +7,18 @@
 #include "LibText_CManagerString.h"
 #include "StringIds.h"
 
+#include <cstdio>
+
 namespace
 {
 	const CVector2d<float> ko_WindowSize(300.0f, 200.0f);
+	// Centred, the window's bottom edge covered the bar's title line: it stands 16 units up, its
+	// top frame still on the screen.
+	const float kf_WindowRaise = 16.0f;
 }
 
 CState_KanjiListLoad::CState_KanjiListLoad()
-	: map_ListName()
+	: mas_ListLine(), map_ListName()
 {
 }
 
@@ -21,12 +26,25 @@ void CState_KanjiListLoad::LoadAlways()
 {
 	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
 	const u8 u8_Count = p_Lists->GetListCount() < ku_ListName_Max ? p_Lists->GetListCount() : static_cast<u8>(ku_ListName_Max);
+	u8 u8_Loaded = 0;
 	for (u8 i = 0; i < u8_Count; ++i)
-		map_ListName[i] = Label(i);
+	{
+		const LibKanji_CKanjiList::SListInfo* p_List = p_Lists->GetListInfo(i);
+		// A player's list named as a list before it is kept, and marked as theirs.
+		const bool b_Marked = p_List->mb_Own && p_Lists->GetListInfo(p_List->mp_Name) != p_List;
+		snprintf(mas_ListLine[i], sizeof(mas_ListLine[i]), "%s%s%s (%u)", p_List->mp_Name, b_Marked ? " " : "",
+		         b_Marked ? LibText_CManagerString::Instance()->GetString(ke_String_OwnListMark) : "",
+		         static_cast<unsigned>(p_Lists->GetKanjiCount(i)));
+		map_ListName[i] = mas_ListLine[i];
+		if (p_List == p_Lists->mp_ListLoaded)
+			u8_Loaded = i;
+	}
 
 	mo_WndList.SetParent(nullptr);
 	mo_WndList.Set(ko_WindowSize, LibGfx_CObjWndThemed::ke_WinTheme_Alt);
+	mo_WndList.mo_Pos.y = kf_WindowRaise;
 	mo_WndList.Load(map_ListName, u8_Count);
+	mo_WndList.Scroll(static_cast<s8>(u8_Loaded));
 
 	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
 	p_Tooltip->ClearTxtAll();
@@ -34,18 +52,6 @@ void CState_KanjiListLoad::LoadAlways()
 	p_Tooltip->SetTxtMain(0, ke_String_MenuKanjiLists);
 	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Choose);
 	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_MenuBack);
-}
-
-const char* CState_KanjiListLoad::Label(u8 au8_List)
-{
-	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
-	const LibKanji_CKanjiList::SListInfo* p_Info = p_Lists->GetListInfo(au8_List);
-	// A player's list named as a list before it is kept, and marked as theirs.
-	if (!p_Info->mb_Own || p_Lists->GetListInfo(p_Info->mp_Name) == p_Info)
-		return p_Info->mp_Name;
-	mo_Label[au8_List] = std::string(p_Info->mp_Name) + " " +
-		LibText_CManagerString::Instance()->GetString(ke_String_OwnListMark);
-	return mo_Label[au8_List].c_str();
 }
 
 void CState_KanjiListLoad::Leave()

@@ -5,17 +5,18 @@
 #include "LibGen_CState.h"
 #include "LibKanji_CKanjiList.h"
 
-#include <string>
-
-// The list chooser: the names of the kanji lists found at start in a scrolling window. Up and
-// Down move the selection, Cross loads the selected list and Circle leaves it as it was; either
-// way the browser below shows the current list again.
+// The list chooser: the names of the kanji lists found at start, each with its kanji count, in a
+// scrolling window that opens on the list loaded. Up and Down move the selection, Cross loads the
+// selected list and Circle leaves it as it was; either way the browser below shows the current
+// list again.
 class CState_KanjiListLoad : public LibGen_CState
 {
 public:
 	enum
 	{
 		ku_ListName_Max = LibKanji_CKanjiList::ku_List_Max,
+		// a name, a space, the player's mark (a short text of the language), a space and "(65535)"
+		ku_ListLine_Size = LibKanji_CKanjiList::ku_ListName_Size + 40,
 	};
 
 	CState_KanjiListLoad();
@@ -25,15 +26,11 @@ public:
 	void Main() override;
 
 	CObjWndList mo_WndList;
-	// The lists' own names, not owned, or their marked labels.
+	// The lists' names and counts, and the lines the window shows.
+	char mas_ListLine[ku_ListName_Max][ku_ListLine_Size];
 	const char* map_ListName[ku_ListName_Max];
 
 private:
-	// What the chooser shows of a list: its name, marked when a player's list has the name of one
-	// before it.
-	const char* Label(u8 au8_List);
-
-	std::string mo_Label[ku_ListName_Max];
 	// Takes the window away and goes back to the browser.
 	void Leave();
 };

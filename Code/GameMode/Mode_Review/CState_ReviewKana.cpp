@@ -15,11 +15,13 @@ namespace
 	// Centred, it would hide the bar's title; it stands 19 units up instead, its bottom edge on
 	// the bar's top line and 4 units of its top frame off the screen.
 	const float kf_Chart_Raise = 19.0f;
-	// The cells: 28 x 34 each, 30 apart across and 36 down, from the client area's top left.
+	// The cells: 28 x 34 each, 30 apart across and 35 down, from the client area's top left.
+	// NOTE: six rows 36 apart reached 6 units past the client area: the romaji of the last row
+	// ran into the bottom frame.
 	const u16 ku16_Cell_Width = 28;
 	const u16 ku16_Cell_Height = 34;
 	const float kf_Cell_StepX = 30.0f;
-	const float kf_Cell_StepY = 36.0f;
+	const float kf_Cell_StepY = 35.0f;
 	const float kf_Cell_Top = -2.0f;
 }
 

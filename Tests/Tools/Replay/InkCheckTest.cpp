@@ -4,6 +4,7 @@
 
 #include "LibGen_CFileSystem.h"
 #include "LibGfx_CObjText.h"
+#include "LibGfx_CObjWndThemed.h"
 
 #include <GL/gl.h>
 
@@ -101,4 +102,46 @@ TEST_F(InkCheck, TranslucentHiddenAndOffScreenTextsAreLeftOut)
 	AddText("Found", 60, 15, 720, 0);
 	AddText("Found", 60, 15, -720, 6);
 	EXPECT_TRUE(Check().empty());
+}
+
+// Lines of one text must stand apart: a descender two rows or less above the next line's accent
+// reads as one block. A gap between the lines mends it.
+TEST_F(InkCheck, LinesThatComeCloserThanTwoBlankRowsTouch)
+{
+	LibGfx_CObjText& oText = AddText("Kanji\nlist", 60, 30, 0, 0);
+	ASSERT_TRUE(Check().empty());
+	oText.TxtSetText("gjpq\n\xC9\xC0\xC8", true);
+	const std::vector<std::string> oProblems = Check();
+	ASSERT_EQ(1u, oProblems.size());
+	EXPECT_NE(std::string::npos, oProblems[0].find(": lines 1 and 2 touch")) << oProblems[0];
+	oText.TxtSetSize(60, 40);
+	oText.TxtSetLineGap(6);
+	EXPECT_TRUE(Check().empty());
+}
+
+// A text in a window keeps its ink inside the window's client area; a window nearer the eye that
+// covers a text whole hides it.
+TEST_F(InkCheck, TextPastItsWindowsClientAreaIsReportedAndHiddenTextLeftOut)
+{
+	LibGfx_CObjWndThemed oWnd;
+	oWnd.Set(CVector2d<float>(100, 30), LibGfx_CObjWndThemed::ke_WinTheme_Alt);
+	oWnd.SetParent(nullptr);
+	oWnd.SetVisible(true);
+	LibGfx_CObjText& oText = AddText("Review", 60, 15, 0, 0);
+	oText.SetParent(&oWnd);
+	EXPECT_TRUE(Check().empty());
+	oText.mo_Pos.y = -12;   // 7 units below the client area's bottom edge
+	oText.mu32_State |= LibGfx_CObjBase::ke_Obj_Dirty;
+	const std::vector<std::string> oProblems = Check();
+	ASSERT_EQ(1u, oProblems.size());
+	EXPECT_NE(std::string::npos, oProblems[0].find(" runs past its window's frame ")) << oProblems[0];
+
+	// Behind the window, the same text and one beside it overlap unseen.
+	oText.SetParent(nullptr);
+	oText.mo_Pos = CVector3d<float>(0, 0, -40);
+	AddText("Replay", 60, 15, 5, 2).mo_Pos.z = -40;
+	EXPECT_TRUE(Check().empty());
+	oWnd.SetParent(nullptr);
+	oWnd.SetVisible(false);
+	EXPECT_EQ(1u, Check().size());
 }
