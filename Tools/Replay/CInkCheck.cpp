@@ -273,7 +273,8 @@ void CInkCheck::AddText(const LibGfx_CObjText& ao_Text, LibGfx_CObjWndBase* ap_W
 		ScreenRect(ap_Window->mf_Matrix, af_Projection, o_Corner1.x, o_Corner1.y, o_Corner2.x, o_Corner2.y, o_Ink.mo_Frame);
 	}
 	// A text wholly beside the screen is not shown, as the found answers beside a quiz round.
-	if (o_Ink.mf_Right < 0.0f || o_Ink.mf_Left > ku16_Screen_Width || o_Ink.mf_Bottom < 0.0f || o_Ink.mf_Top > ku16_Screen_Height)
+	const SRect& o_Rect = o_Ink.mo_Ink;
+	if (o_Rect.mf_Right < 0.0f || o_Rect.mf_Left > ku16_Screen_Width || o_Rect.mf_Bottom < 0.0f || o_Rect.mf_Top > ku16_Screen_Height)
 		return;
 	mo_Texts.push_back(o_Ink);
 }
