@@ -162,9 +162,10 @@ namespace
 		for (u8 i = 0; i < p_Lists->GetListCount(); ++i)
 		{
 			const LibKanji_CKanjiList::SListInfo* p_Info = p_Lists->GetListInfo(i);
-			printf("{\"index\":%d,\"name\":%s,\"names\":{\"En\":%s,\"Fr\":%s,\"It\":%s},\"type\":%d,\"file\":%s}\n", i,
-				Quote(p_Info->mp_Name).c_str(), LatinText(p_Info->GetName(0)).c_str(), LatinText(p_Info->GetName(1)).c_str(),
-				LatinText(p_Info->GetName(2)).c_str(), p_Info->mu8_Type, Quote(p_Info->mp_File).c_str());
+			// "names": what each interface language shows, English, French, Italian.
+			printf("{\"index\":%d,\"name\":%s,\"type\":%d,\"file\":%s,\"names\":[%s,%s,%s]}\n", i,
+				Quote(p_Info->mp_Name).c_str(), p_Info->mu8_Type, Quote(p_Info->mp_File).c_str(),
+				LatinText(p_Info->GetName(0)).c_str(), LatinText(p_Info->GetName(1)).c_str(), LatinText(p_Info->GetName(2)).c_str());
 		}
 		return 0;
 	}
