@@ -6,6 +6,8 @@ namespace
 {
 	const char ks_Numerals[] = "\xB0\xEC\xC6\xF3\xBB\xB0\xBB\xCD\xB8\xDE\xCF\xBB\xBC\xB7\xC8\xAC\xB6\xE5\xBD\xBD\xC9\xB4\xC0\xE9";  // 一二三四五六七八九十百千
 	const int ki_Grade_Hardest = 9;
+	const int ki_Cost_Numeral = 150;     // a date or a count comes after a plain word of the same cost
+	const int ki_Cost_NewReading = 300;  // a new reading is no reason to take a hard word
 
 	bool IsNumeral(const std::string& as_Char)
 	{
@@ -197,7 +199,7 @@ std::vector<CWordChooser::SWord> CWordChooser::Choose(const std::string& as_Kanj
 		}
 		// 一一 and 一月 are counts as much as 二日.
 		o_Cand.mb_Numeral |= IsNumeral(as_Kanji) && std::count(o_Chars.begin(), o_Chars.end(), as_Kanji) > 1;
-		o_Cand.mi_Cost += 100 * std::max(0, i_Hardest - o_Kanji->second.mi_Grade);
+		o_Cand.mi_Cost += 100 * std::max(0, i_Hardest - o_Kanji->second.mi_Grade) + (o_Cand.mb_Numeral ? ki_Cost_Numeral : 0);
 		o_Cand.mi_Reading = ReadingOf(o_Kanji->second, o_Chars, u_At, mo_Words[u_Word].ms_Reading);
 		o_Candidates.push_back(o_Cand);
 	}
@@ -205,19 +207,25 @@ std::vector<CWordChooser::SWord> CWordChooser::Choose(const std::string& as_Kanj
 	std::stable_sort(o_Candidates.begin(), o_Candidates.end(),
 		[](const SCandidate& ao_A, const SCandidate& ao_B) { return ao_A.mi_Cost < ao_B.mi_Cost; });
 	std::vector<bool> o_Taken(o_Candidates.size(), false);
+	std::vector<size_t> o_Picked;
 	std::vector<int> o_Readings;
 	bool b_Numeral = false;
 	for (int i_Pass = 0; i_Pass < 2; ++i_Pass)
-		for (size_t i = 0; i < o_Candidates.size() && o_Chosen.size() < ku_Word_Max; ++i)
+		for (size_t i = 0; i < o_Candidates.size() && o_Picked.size() < ku_Word_Max; ++i)
 		{
 			const SCandidate& o_Cand = o_Candidates[i];
 			const bool b_NewReading = std::find(o_Readings.begin(), o_Readings.end(), o_Cand.mi_Reading) == o_Readings.end();
-			if (o_Taken[i] || (o_Cand.mb_Numeral && b_Numeral) || (i_Pass == 0 && !b_NewReading))
+			if (o_Taken[i] || (o_Cand.mb_Numeral && b_Numeral) ||
+					(i_Pass == 0 && (!b_NewReading || o_Cand.mi_Cost >= ki_Cost_NewReading)))
 				continue;
 			o_Taken[i] = true;
 			b_Numeral |= o_Cand.mb_Numeral;
 			o_Readings.push_back(o_Cand.mi_Reading);
-			o_Chosen.push_back(mo_Words[o_Cand.mu_Word]);
+			o_Picked.push_back(i);
 		}
+	// The candidates are in cost order: so are the chosen ones.
+	std::sort(o_Picked.begin(), o_Picked.end());
+	for (size_t i : o_Picked)
+		o_Chosen.push_back(mo_Words[o_Candidates[i].mu_Word]);
 	return o_Chosen;
 }

@@ -12,13 +12,14 @@
 //    an entry written the same as an earlier one is the same word (its first reading is kept);
 //  - each costs 100 per character beyond 2, 100 per grade its hardest other kanji lies above K's
 //    (grades 1 to 6, then secondary school, then the rest), and the frequency ranks of its other
-//    kanji (rank / 25, 100 for an unranked one): short words of easy, frequent kanji first;
+//    kanji (rank / 25, 100 for an unranked one): short words of easy, frequent kanji first; a
+//    word holding a numeral other than K (a date, a count) costs 150 more;
 //  - the reading K takes in the word is found among K's readings (on readings as hiragana, kun
 //    readings without okurigana, each also voiced at its start or with a final っ); words whose
 //    reading matches none are irregular readings, which count as one reading together;
-//  - a first pass takes the cheapest word of each reading, cheapest first; a second fills the rest
-//    by cost; words holding a numeral other than K (dates, counts) are taken once at most, so that
-//    日 does not show ten dates;
+//  - a first pass takes the cheapest word of each reading, cheapest first, if it costs less than
+//    300; a second fills the rest by cost; words holding a numeral other than K (dates, counts)
+//    are taken once at most, so that 日 does not show ten dates;
 //  - at most 6 words, in the order of their cost.
 class CWordChooser
 {
