@@ -122,7 +122,8 @@ printf '<KanjiList Name="Mine" Source="Grade 1" Max="2"/>\n' > "$XDG_DATA_HOME/f
 printf '<Config Lang="Fr"/>\n' > "$XDG_CONFIG_HOME/fudemaru/config.xml"
 last=$("$inspect" --data "$work/Data" lists | tail -n1)
 case $last in
-  *'"name":"Mine","type":1,"file":"'"$XDG_DATA_HOME"'/fudemaru/KanjiList/Mine.xml"}') echo "ok: lists shows the player's list" ;;
+  *'"name":"Mine","type":1,"file":"'"$XDG_DATA_HOME"'/fudemaru/KanjiList/Mine.xml","names":["Mine","Mine","Mine"]}')
+    echo "ok: lists shows the player's list, with its one name" ;;
   *) echo "FAIL: lists ends with $last"; failed=1 ;;
 esac
 check "the player's sound files"
