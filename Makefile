@@ -93,7 +93,7 @@ soak-rounds: build
 # A fault stops the loop; its reproducer is left in build-fuzz/crashes.
 FUZZ_BUILD   := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS      := dictionary stroke kanjilist font-bdf font-bin strings png config
+FUZZERS      := dictionary kanjitexts stroke kanjilist font-bdf font-bin strings png config
 
 fuzz: build
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DFUDEMARU_FUZZ=ON >/dev/null

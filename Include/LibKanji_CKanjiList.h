@@ -25,11 +25,18 @@ public:
 	struct SListInfo
 	{
 		char* mp_File;
-		char* mp_Name;
+		char* mp_Name;      // the key StartupList and Source name
+		char* mp_NameEn;    // the shipped XML lists' Name_En, Name_Fr and Name_It (ISO-8859-1), or null
+		char* mp_NameFr;
+		char* mp_NameIt;
 		u8    mu8_Type;
 		bool  mb_Own;   // found in the player's own folder
 		bool  mb_Counted;        // mu16_KanjiCount holds the list's size
 		u16   mu16_KanjiCount;
+
+		// The name to show in a language (0 English, 1 French, 2 Italian, as the configuration
+		// numbers them): the translation when the list has one, else its one name.
+		const char* GetName(u8 au8_Language) const;
 	};
 
 	LibKanji_CKanjiList();
@@ -69,7 +76,8 @@ private:
 	};
 
 	// A list past the table's end is not kept: its name is added to as_LeftOut.
-	void AddList(const char* as_File, const char* as_Name, u8 au8_Type, bool ab_Own, std::string& as_LeftOut);
+	void AddList(const char* as_File, const char* as_Name, u8 au8_Type, bool ab_Own, std::string& as_LeftOut,
+		const TiXmlElement* ap_Element = nullptr);
 	bool LoadList(SListInfo* ap_List);
 	bool LoadText(const SListInfo* ap_List);
 	bool LoadXml(const SListInfo* ap_List);

@@ -13,7 +13,7 @@ packages=(
   libpng-dev zlib1g-dev libtinyxml-dev
   # data builders and their sources
   libcairo2-dev libfreetype-dev
-  kanjidic xfonts-75dpi xfonts-intl-japanese fonts-ipafont-gothic pcf2bdf
+  kanjidic kanjidic-xml edict xfonts-75dpi xfonts-intl-japanese fonts-ipafont-gothic pcf2bdf
   # real-window tests
   xvfb xdotool x11-utils
   # the Debian package (make package) and its checks

@@ -10,6 +10,7 @@
 #include "LibGfx_CManagerTooltip.h"
 #include "LibInput_ManagerKey.h"
 #include "LibKanji_CDictionary.h"
+#include "LibKanji_CKanjiTexts.h"
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CStroke.h"
 #include "LibText_CManagerString.h"
@@ -66,6 +67,8 @@ void CState_Loading::LoadStep(enumStep ae_Step)
 	{
 		case ke_Step_Dictionary:
 			LibKanji_CDictionary::Instance()->Load("./Data/kanjidic");
+			LibKanji_CKanjiTexts::Instance()->LoadMeanings("./Data/meanings");
+			LibKanji_CKanjiTexts::Instance()->LoadWords("./Data/words");
 			break;
 		case ke_Step_Strokes:
 			LibKanji_CStroke::Instance()->Load("./Data/FudemaruStroke.db");

@@ -71,7 +71,38 @@ LibKanji_CKanjiList::~LibKanji_CKanjiList()
 	Unload();
 }
 
-void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 au8_Type, bool ab_Own, std::string& as_LeftOut)
+namespace
+{
+	// The XML file's UTF-8 as the Latin font's ISO-8859-1; characters beyond it become "?".
+	char* Latin1Dup(const char* as_Utf8)
+	{
+		if (as_Utf8 == nullptr)
+			return nullptr;
+		std::string s_Out;
+		for (const u8* p = (const u8*)as_Utf8; *p != 0; ++p)
+		{
+			if (*p < 0x80)
+				s_Out += (char)*p;
+			else if ((*p == 0xC2 || *p == 0xC3) && (p[1] & 0xC0) == 0x80)
+			{
+				s_Out += (char)(((*p & 0x03) << 6) | (p[1] & 0x3F));
+				++p;
+			}
+			else if ((*p & 0xC0) != 0x80)
+				s_Out += '?';
+		}
+		return LibGen_StrDup(s_Out.c_str());
+	}
+}
+
+const char* LibKanji_CKanjiList::SListInfo::GetName(u8 au8_Language) const
+{
+	const char* s_Name = au8_Language == 0 ? mp_NameEn : au8_Language == 1 ? mp_NameFr : au8_Language == 2 ? mp_NameIt : nullptr;
+	return s_Name != nullptr && s_Name[0] != 0 ? s_Name : mp_Name;
+}
+
+void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 au8_Type, bool ab_Own, std::string& as_LeftOut,
+	const TiXmlElement* ap_Element)
 {
 	if (mu_ListCount >= ku_List_Max)
 	{
@@ -83,6 +114,13 @@ void LibKanji_CKanjiList::AddList(const char* as_File, const char* as_Name, u8 a
 	SListInfo& o_List = ma_ListInfo[mu_ListCount++];
 	o_List.mp_File = LibGen_StrDup(as_File);
 	o_List.mp_Name = LibGen_StrDup(as_Name);
+	// A player's own list keeps its one name, as text lists do.
+	if (ap_Element != nullptr && !ab_Own)
+	{
+		o_List.mp_NameEn = Latin1Dup(ap_Element->Attribute("Name_En"));
+		o_List.mp_NameFr = Latin1Dup(ap_Element->Attribute("Name_Fr"));
+		o_List.mp_NameIt = Latin1Dup(ap_Element->Attribute("Name_It"));
+	}
 	o_List.mu8_Type = au8_Type;
 	o_List.mb_Own = ab_Own;
 	o_List.mb_Counted = false;
@@ -132,7 +170,7 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory, bool ab_Own)
 			const char* s_Name = p_Element->Attribute("Name");
 			if (s_Name != nullptr)
 			{
-				AddList(s_Path, s_Name, ke_Type_Xml, ab_Own, s_LeftOut);
+				AddList(s_Path, s_Name, ke_Type_Xml, ab_Own, s_LeftOut, p_Element);
 				++u32_Found;
 			}
 		}
@@ -445,6 +483,9 @@ void LibKanji_CKanjiList::UnloadLists()
 		SListInfo& o_List = ma_ListInfo[--mu_ListCount];
 		delete[] o_List.mp_File;
 		delete[] o_List.mp_Name;
+		delete[] o_List.mp_NameEn;
+		delete[] o_List.mp_NameFr;
+		delete[] o_List.mp_NameIt;
 		o_List = SListInfo();
 	}
 }

@@ -7,7 +7,7 @@ set -euo pipefail
 data=$1
 out=$2
 png_seeds=$3
-for h in dictionary stroke kanjilist font-bdf font-bin strings png config; do mkdir -p "$out/$h"; done
+for h in dictionary kanjitexts stroke kanjilist font-bdf font-bin strings png config; do mkdir -p "$out/$h"; done
 
 # Dictionary: short runs of real records behind the comment line. The first and the last kanji
 # bound the records the loader makes: runs of neighbours keep each try small and quick.
@@ -18,6 +18,13 @@ if [ -f "$data/kanjidic" ]; then
 fi
 printf '# x\n\xb0\xa1 3021 U4e9c N43 B1 C7 G8 S7 F1509 P4-7-1 DB4.3 \xa5\xa2 \xa4\xa2.\xa4\xb8 {Asia} {rank next}\n\xb0\xa2 3022 U5516 B30 S12 \xa5\xa2\n' \
   > "$out/dictionary/two"
+
+# Meanings and words: the first lines of the real files, a kanji of each.
+for f in meanings words; do
+  [ -f "$data/$f" ] && head -n 40 "$data/$f" > "$out/kanjitexts/$f"
+done
+printf 'FudemaruMeanings 1\n\xc6\xfc\tjour;soleil\t\tdia\n\xb0\xa1\t;;a\t\t' > "$out/kanjitexts/two-meanings"
+printf 'FudemaruWords 1\n\xc6\xfc\t\xc6\xfc\xcb\xdc\t\xa4\xcb\xa4\xdb\xa4\xf3\tJapan\n\xb0\xa1\ta\tb\tc' > "$out/kanjitexts/two-words"
 
 # Stroke database: a single glyph of two strokes (a line, a curve) and a compound of it.
 printf '\x00\x02\xb0\xa1\x00\x01\xb1\xca\x00\x02\x00\x00\x00\x00\x00\x02'\

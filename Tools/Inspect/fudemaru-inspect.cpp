@@ -11,6 +11,7 @@
 #include "LibGfx_CManagerTexture.h"
 #include "LibGfx_COffscreen.h"
 #include "LibKanji_CDictionary.h"
+#include "LibKanji_CKanjiTexts.h"
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CStroke.h"
 #include "LibText_CManagerString.h"
@@ -60,6 +61,35 @@ namespace
 	std::string EucText(const char* as_Euc)
 	{
 		return Quote(CTextConvert::Convert("UTF-8", "EUC-JP", as_Euc));
+	}
+
+	std::string LatinText(const char* as_Latin1)
+	{
+		return Quote(CTextConvert::Convert("UTF-8", "ISO-8859-1", as_Latin1));
+	}
+
+	// The meanings of each language, the words that use the kanji.
+	std::string KanjiTexts(const SKanjiData* ap_Kanji)
+	{
+		const LibKanji_CKanjiTexts* p_Texts = LibKanji_CKanjiTexts::Instance();
+		const char* const cs_Lang[] = { "en", "fr", "it", "es", "pt" };
+		std::string s_Out = "\"meanings_shown\":{";
+		for (u8 l = 0; l < LibKanji_CKanjiTexts::ke_Lang_Total; ++l)
+		{
+			const char* ap_Meanings[LibKanji_CKanjiTexts::ku_Meaning_Max];
+			const u8 u8_Count = p_Texts->GetMeanings(ap_Kanji, l, ap_Meanings);
+			std::string s_List;
+			for (u8 i = 0; i < u8_Count; ++i)
+				s_List += (i ? "," : "") + LatinText(ap_Meanings[i]);
+			s_Out += std::string(l ? "," : "") + Quote(cs_Lang[l]) + ":[" + s_List + "]";
+		}
+		s_Out += "},\"words\":[";
+		LibKanji_CKanjiTexts::SWord ao_Words[LibKanji_CKanjiTexts::ku_Word_Max];
+		const u8 u8_Words = p_Texts->GetWords(ap_Kanji, ao_Words);
+		for (u8 i = 0; i < u8_Words; ++i)
+			s_Out += std::string(i ? "," : "") + "{\"word\":" + EucText(ao_Words[i].ms_Word) + ",\"reading\":" +
+				EucText(ao_Words[i].ms_Reading) + ",\"gloss\":" + Quote(ao_Words[i].ms_Gloss) + "}";
+		return s_Out + "]";
 	}
 
 	std::string CodeText(u16 au16_Code)
@@ -117,12 +147,12 @@ namespace
 		const char* ap_Kun[SKanjiData::ku_Kun_Max];
 		const u8 u8_Kun = p_Kanji->GetKunReadings(ap_Kun);
 		printf("{\"euc\":\"%s\",\"index\":%d,\"info\":{%s},\"meanings\":%s,\"kun_okurigana\":%s,\"on\":%s,\"kun\":%s,"
-			"\"kun_shown\":%s}\n",
+			"\"kun_shown\":%s,%s}\n",
 			CodeText(u16_Code).c_str(), LibKanji_CDictionary::GetIndexFromEuc(u16_Code), s_Info.c_str(),
 			TextArray(p_Kanji, SKanjiData::ke_String_Meaning).c_str(),
 			TextArray(p_Kanji, SKanjiData::ke_String_KunOkurigana).c_str(),
 			TextArray(p_Kanji, SKanjiData::ke_String_On).c_str(),
-			TextArray(p_Kanji, SKanjiData::ke_String_Kun).c_str(), TextArray(ap_Kun, u8_Kun).c_str());
+			TextArray(p_Kanji, SKanjiData::ke_String_Kun).c_str(), TextArray(ap_Kun, u8_Kun).c_str(), KanjiTexts(p_Kanji).c_str());
 		return 0;
 	}
 
@@ -132,8 +162,10 @@ namespace
 		for (u8 i = 0; i < p_Lists->GetListCount(); ++i)
 		{
 			const LibKanji_CKanjiList::SListInfo* p_Info = p_Lists->GetListInfo(i);
-			printf("{\"index\":%d,\"name\":%s,\"type\":%d,\"file\":%s}\n", i, Quote(p_Info->mp_Name).c_str(),
-				p_Info->mu8_Type, Quote(p_Info->mp_File).c_str());
+			// "names": what each interface language shows, English, French, Italian.
+			printf("{\"index\":%d,\"name\":%s,\"type\":%d,\"file\":%s,\"names\":[%s,%s,%s]}\n", i,
+				Quote(p_Info->mp_Name).c_str(), p_Info->mu8_Type, Quote(p_Info->mp_File).c_str(),
+				LatinText(p_Info->GetName(0)).c_str(), LatinText(p_Info->GetName(1)).c_str(), LatinText(p_Info->GetName(2)).c_str());
 		}
 		return 0;
 	}
@@ -271,7 +303,12 @@ int main(int argc, char** argv)
 	if (!LibKanji_CDictionary::Instance()->Load("./Data/kanjidic"))
 		return Fail("cannot read", "./Data/kanjidic");
 	if (s_Command == "kanji")
+	{
+		// Without these files the kanji shows English meanings and no words, as in the game.
+		LibKanji_CKanjiTexts::Instance()->LoadMeanings("./Data/meanings");
+		LibKanji_CKanjiTexts::Instance()->LoadWords("./Data/words");
 		return PrintKanji(o_Args[1]);
+	}
 	if (s_Command == "strokes")
 	{
 		if (!LibKanji_CStroke::Instance()->Load("./Data/FudemaruStroke.db"))

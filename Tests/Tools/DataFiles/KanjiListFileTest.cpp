@@ -69,7 +69,7 @@ bool Within(const std::set<std::string>& ao_Names, const std::set<std::string>& 
 // Checks one KanjiList element; returns its faults, empty when sound.
 std::string CheckList(const TiXmlElement* ap_List)
 {
-	if (!Within(Attributes(ap_List), {"Max", "Min", "Name", "Source"}))
+	if (!Within(Attributes(ap_List), {"Max", "Min", "Name", "Name_En", "Name_Fr", "Name_It", "Source"}))
 		return "unknown attribute";
 	for (const char* range : {"Min", "Max"})
 		if (ap_List->Attribute(range) && !IsInteger(ap_List->Attribute(range)))

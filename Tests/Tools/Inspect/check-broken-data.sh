@@ -67,6 +67,12 @@ fresh; rm "$work/Data/kanjidic"
 awk 'BEGIN { srand(7); for (i = 0; i < 20000; i++) printf "%c", int(rand() * 256) }' > "$work/Data/kanjidic"
 check "random bytes as kanjidic" "Data/kanjidic: is no KANJIDIC file"
 
+fresh; rm "$work/Data/words"
+check "no words" "Data/words: cannot be opened (No such file or directory)"
+
+fresh; rm "$work/Data/meanings"; printf 'FudemaruMeanings 1\n\306\374\tjour\n' > "$work/Data/meanings"
+check "a meanings line short of its fields" "Data/meanings: has a line that is not a kanji and three tab-separated fields, at byte 19"
+
 fresh; rm "$work/Data/FudemaruStroke.db"
 head -c $(( $(stat -L -c %s "$data/FudemaruStroke.db") * 2 / 3 )) "$data/FudemaruStroke.db" > "$work/Data/FudemaruStroke.db"
 check "a stroke database cut" "Data/FudemaruStroke.db: element record"
@@ -116,7 +122,8 @@ printf '<KanjiList Name="Mine" Source="Grade 1" Max="2"/>\n' > "$XDG_DATA_HOME/f
 printf '<Config Lang="Fr"/>\n' > "$XDG_CONFIG_HOME/fudemaru/config.xml"
 last=$("$inspect" --data "$work/Data" lists | tail -n1)
 case $last in
-  *'"name":"Mine","type":1,"file":"'"$XDG_DATA_HOME"'/fudemaru/KanjiList/Mine.xml"}') echo "ok: lists shows the player's list" ;;
+  *'"name":"Mine","type":1,"file":"'"$XDG_DATA_HOME"'/fudemaru/KanjiList/Mine.xml","names":["Mine","Mine","Mine"]}')
+    echo "ok: lists shows the player's list, with its one name" ;;
   *) echo "FAIL: lists ends with $last"; failed=1 ;;
 esac
 check "the player's sound files"
