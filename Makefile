@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build game run test package package-check bench fuzz windows screenshots test-sanitize sanitize-build soak soak-rounds clean
+.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip screenshots test-sanitize sanitize-build soak soak-rounds clean
 
 all: build
 
@@ -45,6 +45,10 @@ WIN_BUILD := build-win
 
 windows: build
 	@bash Tools/Windows/build.sh $(CURDIR) $(CURDIR)/$(WIN_BUILD) $(CURDIR)/$(BUILD)/Data $(WERROR)
+
+# The zip for Windows players: build-win/Fudemaru-<version>-win64.zip (Tools/Windows/make-zip.sh).
+windows-zip: windows
+	@bash Tools/Windows/make-zip.sh $(CURDIR) $(CURDIR)/$(WIN_BUILD)
 
 # The README's pictures of the main screens, made by a replay script (Tools/Screenshots).
 screenshots: build

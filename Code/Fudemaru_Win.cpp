@@ -2,8 +2,10 @@
 #include "Fudemaru.h"
 
 #include "LibGen_CFileSystem.h"
+#include "LibGen_CFramePacer.h"
 #include "LibGen_Utils_Win.h"
 #include "LibGfx_CEngine.h"
+#include "LibGfx_CEngine_Win.h"
 
 #include <windows.h>
 
@@ -11,16 +13,59 @@ namespace
 {
 	const char* const ks_ClassName = "Fudemaru";
 	const char* const ks_Title = "Fudemaru v2.2";
-	const DWORD ku32_WindowStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
-	static_assert(ku32_WindowStyle == 0x10C80000, "window style");
-	// Frames start at least this many milliseconds apart; the loop sleeps in steps of 2 between.
-	const DWORD ku32_FramePeriodMs = 16;
-	const DWORD ku32_SleepMs = 2;
+	// A window that can be resized and maximised; the picture keeps its ratio inside it.
+	const DWORD ku32_WindowStyle = WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+	static_assert(ku32_WindowStyle == 0x10CF0000, "window style");
+	// A frame every 16 ms on average, timed by the performance counter: GetTickCount moves in
+	// 15.6 ms steps on Windows, and waiting for it to move 16 ms took two steps a frame.
+	const u32 ku32_FramePeriodMs = 16;
+
+	// The frame goes where the GLUT program draws it: the largest part of the client area of the
+	// picture's ratio, at its top left, the rest left black.
+	void PlaceFrame(int ai_Width, int ai_Height)
+	{
+		if (ai_Width <= 0 || ai_Height <= 0)
+			return;
+		const SViewport o_View = Fudemaru_ComputeViewport(ai_Width, ai_Height);
+		const RECT o_Rect = {o_View.mi_X, 0, o_View.mi_X + o_View.mi_Width, o_View.mi_Height};
+		LibGfx_SetPresentRect(o_Rect);
+	}
+
+	// While the player drags a border, the window follows the picture's ratio: the dragged side
+	// sets the size, the opposite corner stays put.
+	void KeepRatio(WPARAM au_Edge, RECT* ap_Rect)
+	{
+		RECT o_Frame = {0, 0, 0, 0};
+		AdjustWindowRectEx(&o_Frame, ku32_WindowStyle, FALSE, 0);
+		const int i_Width = (ap_Rect->right - ap_Rect->left) - (o_Frame.right - o_Frame.left);
+		const int i_Height = (ap_Rect->bottom - ap_Rect->top) - (o_Frame.bottom - o_Frame.top);
+		const bool b_ByHeight = au_Edge == WMSZ_TOP || au_Edge == WMSZ_BOTTOM;
+		const int i_NewWidth = b_ByHeight ? static_cast<int>(i_Height * kf_Screen_Ratio + 0.5f) : i_Width;
+		const int i_NewHeight = b_ByHeight ? i_Height : static_cast<int>(i_Width / kf_Screen_Ratio + 0.5f);
+		const int i_OuterWidth = i_NewWidth + (o_Frame.right - o_Frame.left);
+		const int i_OuterHeight = i_NewHeight + (o_Frame.bottom - o_Frame.top);
+		if (au_Edge == WMSZ_LEFT || au_Edge == WMSZ_TOPLEFT || au_Edge == WMSZ_BOTTOMLEFT)
+			ap_Rect->left = ap_Rect->right - i_OuterWidth;
+		else
+			ap_Rect->right = ap_Rect->left + i_OuterWidth;
+		if (au_Edge == WMSZ_TOP || au_Edge == WMSZ_TOPLEFT || au_Edge == WMSZ_TOPRIGHT)
+			ap_Rect->top = ap_Rect->bottom - i_OuterHeight;
+		else
+			ap_Rect->bottom = ap_Rect->top + i_OuterHeight;
+	}
 
 	LRESULT CALLBACK WindowProc(HWND ap_Window, UINT au_Message, WPARAM au_WParam, LPARAM au_LParam)
 	{
 		switch (au_Message)
 		{
+		case WM_SIZE:
+			PlaceFrame(LOWORD(au_LParam), HIWORD(au_LParam));
+			// The bars are painted black by the class's brush.
+			InvalidateRect(ap_Window, nullptr, TRUE);
+			return 0;
+		case WM_SIZING:
+			KeepRatio(au_WParam, reinterpret_cast<RECT*>(au_LParam));
+			return TRUE;
 		case WM_DESTROY:
 			PostQuitMessage(0);
 			return 0;
@@ -54,25 +99,35 @@ namespace
 		return false;
 	}
 
-	// The message loop: messages first, then a frame once the period has passed.
+	u64 ReadCounter()
+	{
+		LARGE_INTEGER o_Counter;
+		QueryPerformanceCounter(&o_Counter);
+		return static_cast<u64>(o_Counter.QuadPart);
+	}
+
+	// The message loop: messages first, then a frame when the pacer says one is due.
 	void RunLoop()
 	{
-		MSG oMessage = {};
-		DWORD u32_LastFrame = GetTickCount();
-		while (oMessage.message != WM_QUIT)
+		LARGE_INTEGER o_Frequency;
+		QueryPerformanceFrequency(&o_Frequency);
+		LibGen_CFramePacer o_Pacer(static_cast<u64>(o_Frequency.QuadPart), ku32_FramePeriodMs, ReadCounter());
+		MSG o_Message = {};
+		while (o_Message.message != WM_QUIT)
 		{
-			if (PeekMessageA(&oMessage, nullptr, 0, 0, PM_REMOVE))
+			if (PeekMessageA(&o_Message, nullptr, 0, 0, PM_REMOVE))
 			{
-				TranslateMessage(&oMessage);
-				DispatchMessageA(&oMessage);
+				TranslateMessage(&o_Message);
+				DispatchMessageA(&o_Message);
 				continue;
 			}
-			if (GetTickCount() - u32_LastFrame < ku32_FramePeriodMs)
+			const u64 u64_Now = ReadCounter();
+			if (!o_Pacer.IsDue(u64_Now))
 			{
-				SleepEx(ku32_SleepMs, TRUE);
+				// Under a millisecond to go, the rest of the time slice is given up instead.
+				SleepEx(o_Pacer.GetWaitMs(u64_Now) > 0 ? 1 : 0, TRUE);
 				continue;
 			}
-			u32_LastFrame = GetTickCount();
 			if (!Fudemaru_Frame())
 				return;
 		}
@@ -93,6 +148,7 @@ int WINAPI WinMain(HINSTANCE ap_Instance, HINSTANCE, LPSTR, int ai_Show)
 	o_Class.lpfnWndProc = WindowProc;
 	o_Class.hInstance = ap_Instance;
 	o_Class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+	o_Class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
 	o_Class.lpszClassName = ks_ClassName;
 	RegisterClassExA(&o_Class);
 

@@ -62,8 +62,8 @@ public:
 	void SetColorAll(u32 au32_Color);
 
 	// Recomputes mf_Matrix from the parent's cached matrix, the aligned position and the
-	// rotations: on the CPU in OpenGL's order (parent, rotations about x, y, z, translation,
-	// own rotations), or with D3DX's yaw-pitch-roll rotations in the Direct3D build.
+	// rotations, in OpenGL's order (parent, rotations about x, y, z, translation, own
+	// rotations): the same 16 floats serve Direct3D as a row-vector matrix.
 	void ComputeMatrix();
 
 	// Detaches the subtree below the object, which stays in its parent's list.

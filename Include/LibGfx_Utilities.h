@@ -33,4 +33,11 @@ void LibGfx_CentredCorners(float af_Width, float af_Height, float af_Z, CVector3
 // the low nibble is the left texel. An odd last column, not stored, becomes index 0.
 void LibGfx_ExpandPal4(const u8* ap_Src, u32 au32_RowSize, u16 au16_Width, u16 au16_Height, u8* ap_Dst);
 
+// The camera's matrices as 16 floats, column-major for OpenGL, which are the same floats as
+// Direct3D's row-vector matrices. The view looks from the eye at the target, right-handed (as
+// gluLookAt); the projection has a vertical field of view of af_FovY radians and depths from
+// af_Near to af_Far going to 0..1, Direct3D's range (OpenGL's is -1..1).
+void LibGfx_LookAtRH(const CVector3d<float>& ao_Eye, const CVector3d<float>& ao_Target, const CVector3d<float>& ao_Up, float* ap_M);
+void LibGfx_PerspectiveRH(float af_FovY, float af_Aspect, float af_Near, float af_Far, float* ap_M);
+
 #endif

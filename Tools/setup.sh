@@ -18,12 +18,14 @@ packages=(
   xvfb xdotool x11-utils
   # the Debian package (make package) and its checks
   dpkg-dev lintian desktop-file-utils appstream
+  # the Windows zip (make windows-zip) and its check
+  zip unzip
   # the loaders' fuzzers (make fuzz)
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = windows ]; then
   packages+=(
-    # the cross compiler with the Direct3D 9, D3DX9 and DirectInput 8 headers and libraries, zlib
+    # the cross compiler with the Direct3D 9 and DirectInput 8 headers and libraries, zlib
     g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     # libpng and TinyXML are built for the target from Debian's sources (Tools/Windows)
     dpkg-dev xz-utils

@@ -1,12 +1,11 @@
-// The Direct3D side of the display tree: D3DX world matrices with yaw-pitch-roll rotations,
-// the polygons drawn from the vertices rearranged as Direct3D reads them.
+// The Direct3D side of the display tree: the polygons drawn from the vertices rearranged as
+// Direct3D reads them.
 #include "LibGfx_CObjBase.h"
 
 #include "LibGfx_CEngine_Win.h"
 #include "LibGfx_CPolyBase.h"
 #include "LibGfx_CTexture.h"
 
-#include <d3dx9.h>
 #include <cstring>
 
 namespace
@@ -51,30 +50,14 @@ namespace
 	}
 }
 
-void LibGfx_CObjBase::ComputeMatrix()
-{
-	// Row vectors: own rotation, then the aligned position, then the rotation about the parent,
-	// then the parent's world matrix (the same 16 floats OpenGL would hold).
-	const CVector3d<float> oPos = GetAlignedPos();
-	D3DXMATRIX oLocal, oMove, oAboutParent, oParent, oWorld;
-	D3DXMatrixRotationYawPitchRoll(&oLocal, mo_RotLocal.y, mo_RotLocal.x, mo_RotLocal.z);
-	D3DXMatrixTranslation(&oMove, oPos.x, oPos.y, oPos.z);
-	D3DXMatrixRotationYawPitchRoll(&oAboutParent, mo_RotParent.y, mo_RotParent.x, mo_RotParent.z);
-	memcpy(&oParent, mp_Parent ? mp_Parent->mf_Matrix : skf_Identity, sizeof(oParent));
-	D3DXMatrixMultiply(&oWorld, &oLocal, &oMove);
-	D3DXMatrixMultiply(&oWorld, &oWorld, &oAboutParent);
-	D3DXMatrixMultiply(&oWorld, &oWorld, &oParent);
-	memcpy(mf_Matrix, &oWorld, sizeof(mf_Matrix));
-}
-
 void LibGfx_CObjBase::RenderPolys()
 {
 	IDirect3DDevice9* pDevice = LibGfx_GetDevice();
 	if (pDevice == nullptr)
 		return;
-	D3DXMATRIX oWorld;
-	memcpy(&oWorld, mf_Matrix, sizeof(oWorld));
-	pDevice->SetTransform(D3DTS_WORLD, &oWorld);
+	D3DMATRIX o_World;
+	memcpy(&o_World, mf_Matrix, sizeof(o_World));
+	pDevice->SetTransform(D3DTS_WORLD, &o_World);
 	for (LibGfx_CPolyBase* pPoly : mo_PolyList)
 	{
 		// Only triangle fans are ever built; Direct3D numbers them as OpenGL does.

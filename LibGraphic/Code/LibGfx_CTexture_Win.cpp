@@ -1,5 +1,6 @@
-// The Direct3D side of textures: a one-level D3DX texture each, named by its place in a table,
-// its pixels loaded by D3DX from their own format at the first bind after a change.
+// The Direct3D side of textures: a one-level managed texture each (kept by Direct3D across a
+// reset of the device), named by its place in a table, its pixels written at the first bind
+// after a change.
 #include "LibGfx_CTexture.h"
 
 #include "LibGen_Utils.h"
@@ -9,7 +10,6 @@
 #include "LibGfx_CTexture_Win.h"
 #include "LibGfx_Utilities.h"
 
-#include <d3dx9.h>
 #include <vector>
 
 static_assert(u32(ke_D3DFmt_A8R8G8B8) == D3DFMT_A8R8G8B8 && u32(ke_D3DFmt_A1R5G5B5) == D3DFMT_A1R5G5B5, "formats");
@@ -27,75 +27,87 @@ namespace
 	// 4-bit indices one a byte, for the upload; kept to spare an allocation each time.
 	std::vector<u8> so_Index;
 
-	// Loads the texture's pixels into level 0 of its device texture; false when the device or
-	// D3DX refused, so that the next bind tries again.
+	// Writes the texture's pixels into level 0 of its device texture; false when the device
+	// refused, so that the next bind tries again.
 	bool Upload(LibGfx_CTexture& ao_Texture, const PALETTEENTRY* ap_Palette)
 	{
-		IDirect3DSurface9* pSurface = nullptr;
-		if (FAILED(sp_Texture[ao_Texture.mu32_GLName]->GetSurfaceLevel(0, &pSurface)))
-			return false;
-		const STextureFormatWin* pFormat = LibGfx_FindTextureFormatWin(ao_Texture.mu16_Format);
-		D3DFORMAT eSource = static_cast<D3DFORMAT>(pFormat->me_Source);
-		const void* pPixels = ao_Texture.mp_Data;
-		u32 uPitch = ao_Texture.GetRowSize();
-		const size_t uTexels = static_cast<size_t>(ao_Texture.mu16_Width) * ao_Texture.mu16_Height;
+		IDirect3DTexture9* p_Device = sp_Texture[ao_Texture.mu32_GLName];
+		const STextureFormatWin* p_Format = LibGfx_FindTextureFormatWin(ao_Texture.mu16_Format);
+		D3DFORMAT e_Source = static_cast<D3DFORMAT>(p_Format->me_Source);
+		const void* p_Pixels = ao_Texture.mp_Data;
+		u32 u32_Pitch = ao_Texture.GetRowSize();
+		const size_t u_Texels = static_cast<size_t>(ao_Texture.mu16_Width) * ao_Texture.mu16_Height;
 		if (ao_Texture.mu16_Format == ke_PixelFormat_Pal4)
 		{
-			so_Index.resize(uTexels);
-			LibGfx_ExpandPal4(ao_Texture.mp_Data, uPitch, ao_Texture.mu16_Width, ao_Texture.mu16_Height, so_Index.data());
-			pPixels = so_Index.data();
-			uPitch = ao_Texture.mu16_Width;
+			so_Index.resize(u_Texels);
+			LibGfx_ExpandPal4(ao_Texture.mp_Data, u32_Pitch, ao_Texture.mu16_Width, ao_Texture.mu16_Height, so_Index.data());
+			p_Pixels = so_Index.data();
+			u32_Pitch = ao_Texture.mu16_Width;
 		}
-		else if (pFormat->mu8_Bits == 16)
+		else if (p_Format->mu8_Bits == 16)
 		{
 			const u8 u8_Field = ao_Texture.mu16_Format == ke_PixelFormat_4444 ? 4 : 5;
-			LibGfx_SwapRedBlue16(ao_Texture.mp_Data, static_cast<u32>(uTexels), u8_Field, reinterpret_cast<u16*>(ao_Texture.mp_RGBA));
-			pPixels = ao_Texture.mp_RGBA;
+			LibGfx_SwapRedBlue16(ao_Texture.mp_Data, static_cast<u32>(u_Texels), u8_Field, reinterpret_cast<u16*>(ao_Texture.mp_RGBA));
+			p_Pixels = ao_Texture.mp_RGBA;
 		}
-		// NOTE: without paletted textures the colours are looked up here, so that D3DX only
-		// copies them: text textures change often, and its own lookup is slow.
+		// Without paletted textures the colours are looked up here, into A8R8G8B8 texels.
 		if (ap_Palette != nullptr && !sb_DevicePalette[ao_Texture.mu32_GLName])
 		{
-			LibGfx_PaletteToArgb(static_cast<const u8*>(pPixels), uPitch, ao_Texture.mu16_Width, ao_Texture.mu16_Height,
+			LibGfx_PaletteToArgb(static_cast<const u8*>(p_Pixels), u32_Pitch, ao_Texture.mu16_Width, ao_Texture.mu16_Height,
 								 reinterpret_cast<const u32*>(ap_Palette), ao_Texture.mp_RGBA);
-			pPixels = ao_Texture.mp_RGBA;
-			uPitch = static_cast<u32>(ao_Texture.mu16_Width) * 4;
-			eSource = D3DFMT_A8R8G8B8;
+			p_Pixels = ao_Texture.mp_RGBA;
+			u32_Pitch = static_cast<u32>(ao_Texture.mu16_Width) * 4;
+			e_Source = D3DFMT_A8R8G8B8;
 		}
-		// The picture fills the whole texture, so it maps and wraps as the quads expect, also when
-		// stretched to a power-of-two size: by the nearest texel, indices never blended.
-		const RECT oSource = {0, 0, ao_Texture.mu16_Width, ao_Texture.mu16_Height};
-		const HRESULT hResult = D3DXLoadSurfaceFromMemory(pSurface, nullptr, nullptr, pPixels, eSource, uPitch, ap_Palette, &oSource,
-		                                                  D3DX_FILTER_POINT, 0);
-		pSurface->Release();
-		return SUCCEEDED(hResult);
+		D3DSURFACE_DESC o_Desc;
+		D3DLOCKED_RECT o_Locked;
+		if (FAILED(p_Device->GetLevelDesc(0, &o_Desc)) || FAILED(p_Device->LockRect(0, &o_Locked, nullptr, 0)))
+			return false;
+		const u8 u8_Bytes = o_Desc.Format == D3DFMT_P8 ? 1 : o_Desc.Format == D3DFMT_A8R8G8B8 ? 4 : 2;
+		LibGfx_StretchTexels(static_cast<const u8*>(p_Pixels), u32_Pitch, ao_Texture.mu16_Width, ao_Texture.mu16_Height, u8_Bytes,
+		                     e_Source == D3DFMT_A8B8G8R8, static_cast<u8*>(o_Locked.pBits), static_cast<u32>(o_Locked.Pitch),
+		                     static_cast<u16>(o_Desc.Width), static_cast<u16>(o_Desc.Height));
+		p_Device->UnlockRect(0);
+		return true;
 	}
 }
 
 void LibGfx_CTexture::CreateDeviceTexture()
 {
-	IDirect3DDevice9* pDevice = LibGfx_GetDevice();
-	if (pDevice == nullptr)
+	IDirect3DDevice9* p_Device = LibGfx_GetDevice();
+	if (p_Device == nullptr)
 		return;
-	u32 uName = 0;
-	while (uName < ke__Total && sp_Texture[uName] != nullptr)
-		++uName;
-	const STextureFormatWin* pFormat = LibGfx_FindTextureFormatWin(mu16_Format);
-	if (uName == ke__Total || pFormat == nullptr)
+	u32 u32_Name = 0;
+	while (u32_Name < ke__Total && sp_Texture[u32_Name] != nullptr)
+		++u32_Name;
+	const STextureFormatWin* p_Format = LibGfx_FindTextureFormatWin(mu16_Format);
+	if (u32_Name == ke__Total || p_Format == nullptr)
 		return;
-	// D3DX falls back on a format the device has where it lacks one (paletted textures, mostly),
-	// and rounds the size up to powers of two where the device needs them.
-	IDirect3DTexture9* pTexture = nullptr;
-	if (FAILED(D3DXCreateTexture(pDevice, mu16_Width, mu16_Height, 1, 0, static_cast<D3DFORMAT>(pFormat->me_Texture),
-								 D3DPOOL_MANAGED, &pTexture)))
+	// Sizes go up to powers of two where the device needs them; paletted textures, which few
+	// devices have, fall back on A8R8G8B8 with the colours looked up at the upload.
+	D3DCAPS9 o_Caps;
+	p_Device->GetDeviceCaps(&o_Caps);
+	const bool b_PowerOfTwo = (o_Caps.TextureCaps & D3DPTEXTURECAPS_POW2) && !(o_Caps.TextureCaps & D3DPTEXTURECAPS_NONPOW2CONDITIONAL);
+	const u16 u16_Width = LibGfx_TextureSide(mu16_Width, b_PowerOfTwo);
+	const u16 u16_Height = LibGfx_TextureSide(mu16_Height, b_PowerOfTwo);
+	D3DFORMAT e_Format = static_cast<D3DFORMAT>(p_Format->me_Texture);
+	IDirect3D9* p_Direct3D = nullptr;
+	D3DDISPLAYMODE o_Mode;
+	if (e_Format == D3DFMT_P8 && SUCCEEDED(p_Device->GetDirect3D(&p_Direct3D)))
+	{
+		if (FAILED(p_Device->GetDisplayMode(0, &o_Mode))
+			|| FAILED(p_Direct3D->CheckDeviceFormat(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, o_Mode.Format, 0, D3DRTYPE_TEXTURE, e_Format)))
+			e_Format = D3DFMT_A8R8G8B8;
+		p_Direct3D->Release();
+	}
+	IDirect3DTexture9* p_Texture = nullptr;
+	if (FAILED(p_Device->CreateTexture(u16_Width, u16_Height, 1, 0, e_Format, D3DPOOL_MANAGED, &p_Texture, nullptr)))
 		return;
-	D3DSURFACE_DESC oDesc;
-	pTexture->GetLevelDesc(0, &oDesc);
-	mu16_TexWidth = static_cast<u16>(oDesc.Width);
-	mu16_TexHeight = static_cast<u16>(oDesc.Height);
-	sp_Texture[uName] = pTexture;
-	sb_DevicePalette[uName] = oDesc.Format == D3DFMT_P8;
-	mu32_GLName = uName;
+	mu16_TexWidth = u16_Width;
+	mu16_TexHeight = u16_Height;
+	sp_Texture[u32_Name] = p_Texture;
+	sb_DevicePalette[u32_Name] = e_Format == D3DFMT_P8;
+	mu32_GLName = u32_Name;
 }
 
 void LibGfx_CTexture::FreeDeviceTexture()

@@ -4,6 +4,8 @@
 #include "LibGen_DataTypes.h"
 #include "LibGfx_PictureLoader.h"
 
+#include <cstddef>
+
 // The Direct3D formats the textures use (d3d9types.h's D3DFMT_ values).
 enum eD3DFormat : u32
 {
@@ -14,8 +16,8 @@ enum eD3DFormat : u32
 	ke_D3DFmt_P8       = 41,
 };
 
-// How a stored format goes to Direct3D: the texture's format, the format D3DX reads the
-// uploaded pixels in, and the stored bits per texel. The 16-bit formats keep red in their low
+// How a stored format goes to Direct3D: the texture's format, the format the uploaded pixels
+// are read in, and the stored bits per texel. The 16-bit formats keep red in their low
 // bits, Direct3D's blue: they go up with red and blue swapped. 4-bit indices go up one a byte.
 struct STextureFormatWin
 {
@@ -67,6 +69,42 @@ inline void LibGfx_SwapRedBlue16(const u8* ap_Src, u32 au32_Count, u8 au8_Bits, 
 		const u32 u32_Kept = u & ~(u32_Field | (u32_Field << u32_High));
 		ap_Dst[i] = static_cast<u16>(u32_Kept | ((u >> u32_High) & u32_Field) | ((u & u32_Field) << u32_High));
 	}
+}
+
+// Copies a picture of au16_Width x au16_Height texels of au8_Bytes bytes (rows of au32_Pitch
+// bytes) over a whole texture of au16_DstWidth x au16_DstHeight (rows of au32_DstPitch bytes),
+// stretched by the nearest texel, so that it maps and wraps as the quads expect also in a
+// texture rounded up to powers of two. ab_SwapRedBlue swaps the first and third bytes of
+// 4-byte texels (A8B8G8R8 into A8R8G8B8).
+inline void LibGfx_StretchTexels(const u8* ap_Src, u32 au32_Pitch, u16 au16_Width, u16 au16_Height, u8 au8_Bytes, bool ab_SwapRedBlue,
+                                 u8* ap_Dst, u32 au32_DstPitch, u16 au16_DstWidth, u16 au16_DstHeight)
+{
+	for (u32 y = 0; y < au16_DstHeight; ++y)
+	{
+		const u8* p_SrcRow = ap_Src + static_cast<size_t>(y * au16_Height / au16_DstHeight) * au32_Pitch;
+		u8* p_DstRow = ap_Dst + static_cast<size_t>(y) * au32_DstPitch;
+		for (u32 x = 0; x < au16_DstWidth; ++x)
+		{
+			const u8* p_Texel = p_SrcRow + static_cast<size_t>(x * au16_Width / au16_DstWidth) * au8_Bytes;
+			u8* p_Out = p_DstRow + static_cast<size_t>(x) * au8_Bytes;
+			for (u32 i = 0; i < au8_Bytes; ++i)
+				p_Out[i] = p_Texel[i];
+			if (ab_SwapRedBlue)
+			{
+				p_Out[0] = p_Texel[2];
+				p_Out[2] = p_Texel[0];
+			}
+		}
+	}
+}
+
+// A texture side the device takes: rounded up to a power of two where it needs them.
+inline u16 LibGfx_TextureSide(u16 au16_Side, bool ab_PowerOfTwo)
+{
+	u32 u32_Side = 1;
+	while (ab_PowerOfTwo && u32_Side < au16_Side)
+		u32_Side <<= 1;
+	return static_cast<u16>(ab_PowerOfTwo ? u32_Side : au16_Side);
 }
 
 #endif

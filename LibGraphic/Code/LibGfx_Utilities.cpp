@@ -1,4 +1,5 @@
 #include <math.h>
+#include <string.h>
 #include "LibGfx_Utilities.h"
 #include "LibGen_Utils.h"
 
@@ -118,4 +119,47 @@ void LibGfx_ExpandPal4(const u8* ap_Src, u32 au32_RowSize, u16 au16_Width, u16 a
 		if (au16_Width & 1)
 			ap_Dst[au16_Width - 1] = 0;
 	}
+}
+
+namespace
+{
+	CVector3d<float> Normalised(const CVector3d<float>& ao_V)
+	{
+		const float f_Len = sqrtf(ao_V.x * ao_V.x + ao_V.y * ao_V.y + ao_V.z * ao_V.z);
+		return f_Len > 0.0f ? CVector3d<float>(ao_V.x / f_Len, ao_V.y / f_Len, ao_V.z / f_Len) : ao_V;
+	}
+
+	CVector3d<float> Cross(const CVector3d<float>& ao_A, const CVector3d<float>& ao_B)
+	{
+		return CVector3d<float>(ao_A.y * ao_B.z - ao_A.z * ao_B.y, ao_A.z * ao_B.x - ao_A.x * ao_B.z, ao_A.x * ao_B.y - ao_A.y * ao_B.x);
+	}
+
+	float Dot(const CVector3d<float>& ao_A, const CVector3d<float>& ao_B)
+	{
+		return ao_A.x * ao_B.x + ao_A.y * ao_B.y + ao_A.z * ao_B.z;
+	}
+}
+
+void LibGfx_LookAtRH(const CVector3d<float>& ao_Eye, const CVector3d<float>& ao_Target, const CVector3d<float>& ao_Up, float* ap_M)
+{
+	// z points from the target back to the eye; x to the right, y up, all of length 1.
+	const CVector3d<float> v_Z = Normalised(CVector3d<float>(ao_Eye.x - ao_Target.x, ao_Eye.y - ao_Target.y, ao_Eye.z - ao_Target.z));
+	const CVector3d<float> v_X = Normalised(Cross(ao_Up, v_Z));
+	const CVector3d<float> v_Y = Cross(v_Z, v_X);
+	const float af_M[16] = {v_X.x, v_Y.x, v_Z.x, 0.0f,
+	                        v_X.y, v_Y.y, v_Z.y, 0.0f,
+	                        v_X.z, v_Y.z, v_Z.z, 0.0f,
+	                        -Dot(v_X, ao_Eye), -Dot(v_Y, ao_Eye), -Dot(v_Z, ao_Eye), 1.0f};
+	memcpy(ap_M, af_M, sizeof(af_M));
+}
+
+void LibGfx_PerspectiveRH(float af_FovY, float af_Aspect, float af_Near, float af_Far, float* ap_M)
+{
+	const float f_YScale = 1.0f / tanf(af_FovY / 2.0f);
+	const float f_Depth = af_Far / (af_Near - af_Far);
+	const float af_M[16] = {f_YScale / af_Aspect, 0.0f, 0.0f, 0.0f,
+	                        0.0f, f_YScale, 0.0f, 0.0f,
+	                        0.0f, 0.0f, f_Depth, -1.0f,
+	                        0.0f, 0.0f, af_Near * f_Depth, 0.0f};
+	memcpy(ap_M, af_M, sizeof(af_M));
 }

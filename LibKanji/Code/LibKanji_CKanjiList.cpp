@@ -1,6 +1,8 @@
 #include <stdio.h>
 #include <string.h>
+#include <algorithm>
 #include <string>
+#include <vector>
 #include <tinyxml.h>
 #include "LibKanji_CKanjiList.h"
 #include "LibKanji_CDictionary.h"
@@ -133,13 +135,19 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory, bool ab_Own)
 	const u8 u8_Before = mu_ListCount;
 	LibGen_CFileSystem* p_Fs = LibGen_CFileSystem::Instance();
 	p_Fs->LoadDirEntry(as_Directory, 1);
+	// The listing's own order differs between systems (sorted on Windows, as stored under
+	// Linux): the files are taken by name, byte by byte, so every system shows the same order.
+	std::vector<const char*> o_Files;
+	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
+		o_Files.push_back(p_Fs->GetDirEntry(i));
+	std::sort(o_Files.begin(), o_Files.end(), [](const char* as_A, const char* as_B) { return strcmp(as_A, as_B) < 0; });
 	char s_Path[ku_Path_Size];
 	// The names of the lists past the table's end, for the line that says which ones are left out.
 	std::string s_LeftOut;
 	u32 u32_Found = 0;
-	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
+	for (const char* s_File : o_Files)
 	{
-		if (!JoinPath(s_Path, as_Directory, p_Fs->GetDirEntry(i)))
+		if (!JoinPath(s_Path, as_Directory, s_File))
 			continue;
 		FILE* p_File = p_Fs->OpenFile(s_Path, "rb");
 		if (p_File == nullptr)
@@ -151,15 +159,15 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory, bool ab_Own)
 		if (!b_Text)
 			continue;
 		char s_Name[ku_ListName_Size];
-		LibGen_CFileSystem::ExtractNameFile(p_Fs->GetDirEntry(i), s_Name, sizeof(s_Name));
+		LibGen_CFileSystem::ExtractNameFile(s_File, s_Name, sizeof(s_Name));
 		AddList(s_Path, s_Name, ke_Type_Text, ab_Own, s_LeftOut);
 		++u32_Found;
 	}
-	for (u8 i = 0; i < p_Fs->GetDirEntryTotal(); ++i)
+	for (const char* s_File : o_Files)
 	{
 		char s_Ext[10];
-		LibGen_CFileSystem::ExtractNameExt(p_Fs->GetDirEntry(i), s_Ext, sizeof(s_Ext));
-		if (!IsSameString(s_Ext, "xml", true) || !JoinPath(s_Path, as_Directory, p_Fs->GetDirEntry(i)))
+		LibGen_CFileSystem::ExtractNameExt(s_File, s_Ext, sizeof(s_Ext));
+		if (!IsSameString(s_Ext, "xml", true) || !JoinPath(s_Path, as_Directory, s_File))
 			continue;
 		TiXmlDocument o_Doc;
 		if (!LoadXmlFile(s_Path, o_Doc))

@@ -280,6 +280,28 @@ TEST_F(KanjiListTest, OwnListsFollowTheShippedOnes)
 		"are kept: text lists first, then the XML lists in file order; left out: \"Mine\"" }));
 }
 
+// Every system shows the lists in one order: the files by name, byte by byte (text lists before
+// the XML ones), the lists inside a file in their order, the player's after. The files are made
+// out of that order, which a plain directory listing would keep or scramble.
+TEST_F(KanjiListTest, ListsComeInFileNameOrderOnEverySystem)
+{
+	MakeDir("Own");
+	Write("Data/KanjiList/Mid.xml", "<KanjiList Name=\"M1\"/><KanjiList Name=\"M2\"/>");
+	Write("Data/KanjiList/b.txt", Utf16({ 0x4e9c }, false, false));
+	Write("Data/KanjiList/Zeta.xml", "<KanjiList Name=\"Z1\"/>");
+	Write("Data/KanjiList/a.txt", Utf16({ 0x4e9c }, false, false));
+	Write("Data/KanjiList/Alpha.xml", "<KanjiList Name=\"A2\"/><KanjiList Name=\"A1\"/>");
+	Write("Data/KanjiList/C.txt", Utf16({ 0x4e9c }, false, false));
+	Write("Own/Yours.xml", "<KanjiList Name=\"Y\"/>");
+	Write("Own/Another.xml", "<KanjiList Name=\"X\"/>");
+	mp_Lists->Load_Lists("./Data/KanjiList/");
+	mp_Lists->Load_Lists((ms_Root + "/Own/").c_str(), true);
+	std::vector<std::string> o_Names;
+	for (u8 i = 0; i < mp_Lists->GetListCount(); ++i)
+		o_Names.push_back(mp_Lists->GetListInfo(i)->mp_Name);
+	EXPECT_EQ(o_Names, (std::vector<std::string>{ "C", "a", "b", "A2", "A1", "M1", "M2", "Z1", "X", "Y" }));
+}
+
 TEST_F(KanjiListTest, RealLists)
 {
 	if (!UseRealData("kanjidic") || !UseRealData("KanjiList"))

@@ -2,8 +2,11 @@
 # The Windows program under Wine, in a real window under Xvfb: built first (Tools/Windows/build.sh,
 # which installs what it needs), then its window's title and client size, d leaving the intro for
 # the browser, the browser's screenshot against the GLUT program's of the same screen (the same
-# card, the same tooltip bar; small differences of drawing allowed), and Escape and the window's
-# closing each ending it with exit code 0. Skipped, exit 77, only when Wine cannot start at all.
+# card, the same tooltip bar; small differences of drawing allowed), the picture keeping its ratio
+# in a window made larger and wider (a black bar on the right), and Escape and the window's
+# closing each ending it with exit code 0. Wine's own D3DX is switched off, as a stock Windows has
+# none, and so is its command-stream thread (csmt), which on a loaded machine drops the game to a
+# few frames a second. Skipped, exit 77, only when Wine cannot start at all.
 # Usage: wine-test.sh SRC HOST_BUILD MACFUDEMARU PIXELS [WERROR]
 set -u
 src=$1; host=$2; glut=$3; pixels=$4; werror=${5:-OFF}
@@ -11,7 +14,7 @@ out=$src/build-win
 work=$(mktemp -d)
 source "$(dirname "$0")/xvfb.sh"
 xvfb_pid=""; game_pid=""
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;d3dx9_43=d"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 cleanup() {
@@ -43,6 +46,11 @@ if [ $booted = no ]; then
   echo "SKIP: Wine cannot start on this machine"
   exit 77
 fi
+
+# The command-stream thread off, as README tells players under Wine (WINE_CSMT=1 keeps it on, to
+# compare).
+timeout 60 "$wine" reg add 'HKCU\Software\Wine\Direct3D' /v csmt /t REG_DWORD /d "${WINE_CSMT:-0}" /f \
+  >"$work/reg.log" 2>&1 || { cat "$work/reg.log"; fail "could not set csmt"; }
 
 shot() { cp "$work/fb/Xvfb_screen0" "$work/$1"; }
 press() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; }
@@ -131,6 +139,25 @@ start_wine
 echo "window $win 'Fudemaru v2.2': 480x272"
 to_browser wine "$wx" "$wy"
 "$pixels" crop "$work/wine.xwd" "$wx" "$wy" 480 272 "$out/wine-browser.png" >/dev/null
+
+# A window of 1000 x 544 holds the picture at twice its size, 960 x 544, at its left, and black on
+# the right: the tooltip bar reaches x 960, not the window's edge.
+xdotool windowsize "$win" 1000 544
+for _ in $(seq 100); do [ "$(size "$win")" = 1000x544 ] && break; sleep 0.1; done
+[ "$(size "$win")" = 1000x544 ] || fail "the window was not resized: $(size "$win")"
+read -r wx wy <<<"$(origin "$win")"
+for _ in $(seq 100); do
+  sleep 0.2; shot large.xwd
+  "$pixels" none "$work/large.xwd" $((wx + 8)) $((wy + 500)) 128 32 3634C6 >/dev/null || break
+done
+"$pixels" none "$work/large.xwd" $((wx + 8)) $((wy + 500)) 128 32 3634C6 >/dev/null &&
+  fail "no tooltip bar at twice its place in the larger window"
+"$pixels" none "$work/large.xwd" $((wx + 300)) $((wy + 200)) 16 160 D85E48 >/dev/null &&
+  fail "no card at twice its place in the larger window"
+"$pixels" none "$work/large.xwd" $((wx + 966)) $((wy + 500)) 34 32 3634C6 >/dev/null ||
+  fail "the picture is stretched past its ratio into the bar on the right"
+"$pixels" crop "$work/large.xwd" "$wx" "$wy" 1000 544 "$out/wine-large.png" >/dev/null
+echo "resized to 1000x544: the picture at 960x544, a black bar on the right"
 press Escape
 ended Escape
 

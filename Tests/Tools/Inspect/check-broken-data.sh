@@ -91,7 +91,7 @@ check "a Source loop" "Data/KanjiList/Loop.xml: list \"Pong\": its Source \"Ping
 
 fresh; rm "$work/Data/config.xml"
 printf '<Config Lang="En" StartupList="Grade 7" QuizCardCount="10"/>\n' > "$work/Data/config.xml"
-check "a start-up list that does not exist" "Data/config.xml: StartupList \"Grade 7\" names no kanji list; the lists are: \"Numbers\""
+check "a start-up list that does not exist" "Data/config.xml: StartupList \"Grade 7\" names no kanji list; the lists are: \"Days of the week\", \"Numbers\""
 
 # Text lists fill the table first: the last XML list is left out, and the lists drawn from it
 # start from the whole dictionary.
