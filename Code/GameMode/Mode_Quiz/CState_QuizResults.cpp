@@ -15,11 +15,12 @@
 
 namespace
 {
-	// Within 480 x 272 beside the bar, as the notice of the data problems.
-	const CVector2d<float> ko_WindowSize(400.0f, 184.0f);
-	const u16 ku16_TextWidth = 384;
-	const u16 ku16_ScoreHeight = 84;
-	const u16 ku16_MissedHeight = 84;
+	// Within 480 x 272 above the bar: the scores on the left, what was missed on the right, one a
+	// line.
+	const CVector2d<float> ko_WindowSize(424.0f, 184.0f);
+	const u16 ku16_ScoreWidth = 208;
+	const u16 ku16_MissedWidth = 192;
+	const u16 ku16_TextHeight = 168;
 
 	// "LABEL VALUE" lines: each format of the language table takes its numbers.
 	void AddLine(std::string& as_Text, u32 au32_Format, int ai_First, int ai_Second = 0, int ai_Third = 0)
@@ -66,10 +67,11 @@ void CState_QuizResults::LoadOnce()
 	mo_Window.Set(ko_WindowSize, LibGfx_CObjWndThemed::ke_WinTheme_Default);
 	mo_Window.SetParent(nullptr);
 	mo_Window.SetVisible(true);
-	CObjWndKanji::SetText(mo_TxtScore, ku16_TextWidth, ku16_ScoreHeight, nullptr, LibText_CTextBase::ke_TxtType_Ascii,
-	                      ke_Palette_0, 0, (ko_WindowSize.y - ku16_ScoreHeight) / 2 - 4);
-	CObjWndKanji::SetText(mo_TxtMissed, ku16_TextWidth, ku16_MissedHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc,
-	                      ke_Palette_0, 0, -(ko_WindowSize.y - ku16_MissedHeight) / 2 + 4);
+	// A text's place is that of its top left corner in the window, upwards positive.
+	CObjWndKanji::SetText(mo_TxtScore, ku16_ScoreWidth, ku16_TextHeight, nullptr, LibText_CTextBase::ke_TxtType_Ascii,
+	                      ke_Palette_0, 6, -6);
+	CObjWndKanji::SetText(mo_TxtMissed, ku16_MissedWidth, ku16_TextHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc,
+	                      ke_Palette_0, ko_WindowSize.x - ku16_MissedWidth - 10, -6);
 	mo_TxtScore.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
 	mo_TxtMissed.mu32_Align = LibGfx_CObjBase::ke_Align_Left | LibGfx_CObjBase::ke_Align_Top;
 	mo_TxtScore.SetParent(&mo_Window);
@@ -132,7 +134,7 @@ void CState_QuizResults::Layout()
 	for (const std::string& s_Item : o_Missed)
 		o_Items.push_back(s_Item.c_str());
 	const u16 u16_Total = static_cast<u16>(o_Items.size() < 0xFFFF ? o_Items.size() : 0xFFFF);
-	CObjWndKanji::SetListText(mo_TxtMissed, o_Items.data(), u16_Total, u16_Total, ",  ");
+	CObjWndKanji::SetListText(mo_TxtMissed, o_Items.data(), u16_Total, u16_Total, "\n");
 	mo_TxtMissed.SetVisible(u16_Total > 0);
 }
 
