@@ -2,6 +2,7 @@
 #include "StatesFixture.h"
 
 #include "GameMode/Mode_Quiz/CState_QuizKana.h"
+#include "GameMode/Mode_Quiz/CState_QuizResults.h"
 #include "GameMode/Mode_Review/CState_ReviewKana.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
@@ -117,7 +118,11 @@ TEST_F(States, KanaQuizCursorWrapsInItsColumnsAndSlidesPastEmptySlots)
 	Tap(ke_Key_Up);
 	Tap(ke_Key_Down);
 	EXPECT_EQ(12, pQuiz->ms8_CursorCol);
+	// Circle ends the quiz on its results, which Cross closes.
 	Tap(ke_Key_Circle);
+	RunFrames(1);
+	EXPECT_EQ(typeid(CState_QuizResults), typeid(*Top()));
+	Tap(ke_Key_Cross);
 	RunFrames(1);
 	EXPECT_EQ(2u, Depth());
 
@@ -236,7 +241,10 @@ TEST_F(States, KanaQuizNeverStartsTheCursorOnTheFirstCard)
 			CState_QuizKana* p_Quiz = StartQuiz(CState_QuizKana::ke_QuizMode_HiraganaA, o_Range[0], o_Range[1]);
 			EXPECT_FALSE(CursorOnCard(*p_Quiz)) << int(o_Range[0]) << ".." << int(o_Range[1]) << " seed " << i_Seed;
 			i_MovedOff += p_Quiz->ms8_CursorRow != 0;
+			// Circle, then Cross on the results.
 			Tap(ke_Key_Circle);
+			RunFrames(1);
+			Tap(ke_Key_Cross);
 			RunFrames(1);
 		}
 	// Some first cards were the range's first kana: the cursor was moved off them.
@@ -254,7 +262,11 @@ TEST_F(States, KanaQuizHiraganaAOverYaPlaysToItsEndAndGoesBack)
 	AnswerRight(*pQuiz);
 	EXPECT_EQ(0, FlashAlpha(*pQuiz));
 	EXPECT_EQ(0.0f, pQuiz->mf_FlashTimer);
-	EXPECT_EQ("Found: 3  Errors: 0  Left: 0", Line1());
+	RunFrames(1);
+	EXPECT_EQ(typeid(CState_QuizResults), typeid(*Top()));
+	EXPECT_EQ("Kana quiz results", Line0());
+	EXPECT_EQ("Answered: 3  Errors: 0", Line1());
+	Tap(ke_Key_Circle);
 	RunFrames(1);
 	ASSERT_EQ(2u, Depth());
 	EXPECT_EQ(typeid(CState_KanjiList), typeid(*Top()));
