@@ -18,8 +18,8 @@ namespace
 	// Within 480 x 272 above the bar: the scores on the left, what was missed on the right, one a
 	// line.
 	const CVector2d<float> ko_WindowSize(424.0f, 184.0f);
-	const u16 ku16_ScoreWidth = 208;
-	const u16 ku16_MissedWidth = 192;
+	const u16 ku16_ScoreWidth = 232;
+	const u16 ku16_MissedWidth = 172;
 	const u16 ku16_TextHeight = 168;
 
 	// "LABEL VALUE" lines: each format of the language table takes its numbers.
