@@ -7,6 +7,7 @@
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -314,4 +315,27 @@ TEST_F(States, SquareOpensTheChartOnlyWhileTheViewRestsEvenOverAnEmptyList)
 	(new CState_KanjiList())->State_Replace();
 	RunFrames(2);
 	OpenChart();
+}
+
+// A list of misses longer than the window shows its first ones whole, one a line, then how many
+// are left out.
+TEST_F(States, QuizResultsCutALongListOfMissesWithACount)
+{
+	std::vector<std::string> o_Missed;
+	for (int i = 0; i < 40; ++i)
+		o_Missed.push_back(std::string(Entry(cu8_HiraganaTable, 0, 0), 2) + " a");
+	CState_QuizResults* p_Results = new CState_QuizResults(40, 40, o_Missed);
+	p_Results->State_Add();
+	RunFrames(1);
+	const std::string s_Text = p_Results->mo_TxtMissed.TxtGetText();
+	const size_t u_Count = s_Text.rfind('+');
+	ASSERT_NE(std::string::npos, u_Count) << s_Text;
+	const int i_Left = atoi(s_Text.c_str() + u_Count + 1);
+	EXPECT_GT(i_Left, 0);
+	EXPECT_EQ(40 - i_Left, static_cast<int>(std::count(s_Text.begin(), s_Text.end(), '\n')));
+	EXPECT_LE(p_Results->mo_TxtMissed.TxtGetLineCount(), p_Results->mo_TxtMissed.TxtGetLineCapacity());
+	EXPECT_EQ("Answered: 40  Errors: 40", Line1());
+	Tap(ke_Key_Cross);
+	RunFrames(1);
+	EXPECT_EQ(2u, Depth());
 }
