@@ -2,6 +2,7 @@
 
 #include "CPlayerFolder.h"
 
+#include "LibGen_CFileSystem.h"
 #include "LibGen_Utils.h"
 #include "LibKanji_CKanjiList.h"
 
@@ -179,4 +180,43 @@ void CConfig::LoadStartupList() const
 	if (!b_Found)
 		LibGen_ReportData(ms_StartupFile, "StartupList \"%s\" names no kanji list; the lists are:%s", ms_StartupList,
 			s_Names.empty() ? " none" : s_Names.c_str());
+}
+
+const char* CConfig::LanguageCode(u8 au8_Language)
+{
+	static const char* const cs_Code[ku_Language_Total] = {"En", "Fr", "It"};
+	return cs_Code[au8_Language < ku_Language_Total ? au8_Language : 0];
+}
+
+bool CConfig::SaveSetting(const char* as_Name, const char* as_Value)
+{
+	char s_Path[1100];
+	if (!CPlayerFolder::GetConfigFile(s_Path, sizeof(s_Path)) || !CPlayerFolder::MakeFoldersOf(s_Path))
+		return false;
+	TiXmlDocument o_Doc;
+	struct stat o_Stat;
+	if (stat(s_Path, &o_Stat) == 0)
+	{
+		// Read as Load reads it; a file it refuses is the player's and stays as it is.
+		CConfig o_Check;
+		if (!o_Check.LoadFile(s_Path, s_Path, false, false) || !o_Doc.LoadFile(s_Path))
+		{
+			char s_Saved[1100];
+			LibGen_CFileSystem::ExtractNameDir(s_Path, s_Saved, sizeof(s_Saved));
+			const size_t u_Len = strlen(s_Saved);
+			snprintf(s_Saved + u_Len, sizeof(s_Saved) - u_Len, "/config (saved).xml");
+			LibGen_ReportData(s_Path, "cannot be read: it is left as it is, and the settings are saved in \"%s\"", s_Saved);
+			snprintf(s_Path, sizeof(s_Path), "%s", s_Saved);
+			o_Doc.Clear();
+			if (stat(s_Path, &o_Stat) == 0 && !o_Doc.LoadFile(s_Path))
+				o_Doc.Clear();
+		}
+	}
+	TiXmlElement* p_Config = o_Doc.FirstChildElement("Config");
+	if (p_Config == nullptr)
+		p_Config = o_Doc.InsertEndChild(TiXmlElement("Config"))->ToElement();
+	p_Config->SetAttribute(as_Name, as_Value);
+	TiXmlPrinter o_Printer;
+	o_Doc.Accept(&o_Printer);
+	return LibGen_CFileSystem::SaveWhole(s_Path, o_Printer.CStr(), o_Printer.Size());
 }

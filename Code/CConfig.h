@@ -4,7 +4,8 @@
 #include "LibGen_DataTypes.h"
 
 // The settings of "Data/config.xml": a Config element with the optional attributes
-// Lang, StartupList and QuizCardCount. The file is only read, never written.
+// Lang, StartupList and QuizCardCount. The shipped file is only read; the player's own config.xml
+// takes the settings they change in the game.
 class CConfig
 {
 public:
@@ -24,6 +25,12 @@ public:
 	bool Load(const char* as_Folder, bool ab_Report = true);
 	// Loads every kanji list named StartupList, in list order; reports a name that no list has.
 	void LoadStartupList() const;
+	// Sets one attribute of the player's config.xml, the others kept, and saves the file whole
+	// (LibGen_CFileSystem::SaveWhole). A player's file that cannot be read is left as it is: the
+	// settings go to "config (saved).xml" beside it, and a line says so. False when nothing was saved.
+	static bool SaveSetting(const char* as_Name, const char* as_Value);
+	// The attribute's value of a language: "En", "Fr" or "It".
+	static const char* LanguageCode(u8 au8_Language);
 
 	u8   mu8_Language;          // 0 English, 1 French ("Fr"), 2 Italian ("It"), either case
 	bool mb_HasStartupList;

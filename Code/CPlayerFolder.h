@@ -19,6 +19,9 @@ public:
 	static bool GetLogFile(char* as_Path, u16 au16_Size);
 	// Creates the log's folder and those above it; true when it exists.
 	static bool MakeLogFolder();
+	// Creates the folders of a path of the player's folder up to its last separator (for a list
+	// folder, the folder itself); true when they exist.
+	static bool MakeFoldersOf(const char* as_Path);
 	// Whether the platform ships fudemaru-inspect beside the game: the problem notice then says
 	// to run it.
 	static bool HasCheckTool();

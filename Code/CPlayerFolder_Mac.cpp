@@ -52,7 +52,14 @@ bool CPlayerFolder::GetLogFile(char* as_Path, u16 au16_Size)
 bool CPlayerFolder::MakeLogFolder()
 {
 	char s_Path[1024];
-	if (!GetLogFile(s_Path, sizeof(s_Path)))
+	return GetLogFile(s_Path, sizeof(s_Path)) && MakeFoldersOf(s_Path);
+}
+
+bool CPlayerFolder::MakeFoldersOf(const char* as_Path)
+{
+	char s_Path[1024];
+	const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s", as_Path);
+	if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))
 		return false;
 	// Each folder of the path in turn, from the top; those that exist are left as they are.
 	for (char* p = s_Path + 1; *p != '\0'; ++p)

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace
 {
@@ -45,6 +46,29 @@ bool CPlayerFolder::MakeLogFolder()
 	if (!InAppData("", s_Folder, sizeof(s_Folder)))
 		return false;
 	return CreateDirectoryA(s_Folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool CPlayerFolder::MakeFoldersOf(const char* as_Path)
+{
+	char s_Path[1024];
+	const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s", as_Path);
+	if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))
+		return false;
+	// Each folder below %APPDATA% in turn; those that exist are left as they are.
+	const char* s_AppData = getenv("APPDATA");
+	const size_t u_Start = s_AppData != nullptr ? strlen(s_AppData) + 1 : 1;
+	for (char* p = s_Path + (u_Start < (size_t)i_Len ? u_Start : (size_t)i_Len); *p != '\0'; ++p)
+	{
+		if (*p != '\\' && *p != '/')
+			continue;
+		const char c_Sep = *p;
+		*p = '\0';
+		const bool b_Made = CreateDirectoryA(s_Path, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+		*p = c_Sep;
+		if (!b_Made)
+			return false;
+	}
+	return true;
 }
 
 bool CPlayerFolder::HasCheckTool()

@@ -60,6 +60,25 @@ enum enumStringId : u32
 	ke_String_ProblemsLog      = 93,
 	ke_String_Continue         = 94,
 	ke_String_OwnListMark      = 95,
+	// The results of a quiz and the settings.
+	ke_String_ResultRound      = 120,  // printf format: round, rounds
+	ke_String_ResultFound      = 121,  // printf format: found
+	ke_String_ResultErrors     = 122,  // printf format: errors
+	ke_String_ResultMissed     = 123,
+	ke_String_ResultNoneMissed = 124,
+	ke_String_NextRound        = 125,
+	ke_String_QuizResults      = 126,
+	ke_String_ResultRounds     = 127,  // printf format: rounds played
+	ke_String_ResultTime       = 128,  // printf format: minutes, seconds
+	ke_String_ResultReview     = 129,  // printf format: kanji that joined "To review", that left it
+	ke_String_ResultAnswered   = 130,  // printf format: cards answered
+	ke_String_KanaResults      = 131,
+	ke_String_ResultScore      = 132,  // printf format: answered, errors
+	ke_String_ResultScoreFound = 133,  // printf format: found, errors
+	ke_String_MenuSettings     = 134,
+	ke_String_SettingsHelp     = 135,
+	ke_String_SettingLanguage  = 136,
+	ke_String_SettingCards     = 137,  // printf format: cards per round
 	ke_String_KanaHelpHiragana = 100,  // what each hiragana menu entry drills, 100 to 108 in the order of 32 to 40
 	ke_String_KanaHelpKatakana = 109,  // and each katakana menu entry, 109 to 117
 };

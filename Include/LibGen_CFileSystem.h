@@ -35,6 +35,10 @@ public:
 	bool  MakePath(const char* as_Name, char* as_Out, size_t au_Size) const;
 	// Starts with a slash or a backslash, or with a drive letter and a colon.
 	static bool IsAbsolutePath(const char* as_Path);
+	// Writes the whole of a file under a new name beside as_Path, forces it to the disk and renames
+	// it over as_Path: a crash or a power cut at any moment leaves the old file or the new one,
+	// never a part. The folder must exist. False, with as_Path as it was, when any step fails.
+	static bool SaveWhole(const char* as_Path, const void* ap_Data, size_t au_Size);
 	const char* GetDirEntry(unsigned char au8_DirEntry) const;
 	u8    GetDirEntryTotal() const { return mu8_DirEntryTotal; }
 

@@ -46,6 +46,9 @@ public:
 	// ab_Own, the player's own folder: its lists are added after those already found, marked
 	// mb_Own, and a folder that is missing or holds no list is no problem.
 	void Load_Lists(const char* as_Directory, bool ab_Own = false);
+	// A text list the game has just written in the player's folder joins the table at its end;
+	// null, with its line reported, when the table is full.
+	SListInfo* AddOwnTextList(const char* as_File);
 	SListInfo* GetListInfo(u8 auListIndex);
 	// The first list of that name, ignoring case; null when none.
 	SListInfo* GetListInfo(const char* as_Name);

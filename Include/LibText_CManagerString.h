@@ -22,6 +22,8 @@ public:
 	// until the next Load or Unload.
 	const char* GetString(u32 au32_StringId) const;
 	u32 GetStringTotal() const;
+	// The language last asked of Load, 0 before.
+	u8 GetLanguage() const { return mu8_Language; }
 
 private:
 	LibText_CManagerString(const LibText_CManagerString&) = delete;
@@ -33,6 +35,7 @@ private:
 
 	char* ms_Pathname;
 	u8*   mp_LanguageData;
+	u8    mu8_Language;
 };
 
 #endif

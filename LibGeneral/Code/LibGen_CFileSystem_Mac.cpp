@@ -1,4 +1,7 @@
 #include <dirent.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <string.h>
 #include <sys/stat.h>
 #include "LibGen_CFileSystem.h"
@@ -46,4 +49,44 @@ void LibGen_CFileSystem::LoadDirEntry(const char* as_Path, unsigned char au8_Mas
 		snprintf(s_Slot, ku_DirEntry_Size, "%.*s", (int)ku_DirEntry_Name_Max, p_Entry->d_name);
 	}
 	closedir(p_Dir);
+}
+
+bool LibGen_CFileSystem::SaveWhole(const char* as_Path, const void* ap_Data, size_t au_Size)
+{
+	char s_Temp[ku_OpenFile_Path_Max];
+	const int i_Len = snprintf(s_Temp, sizeof(s_Temp), "%s.saving", as_Path);
+	if (i_Len < 0 || i_Len >= (int)sizeof(s_Temp))
+		return false;
+	const int i_File = open(s_Temp, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+	if (i_File < 0)
+		return false;
+	const u8* p_Data = static_cast<const u8*>(ap_Data);
+	size_t u_Done = 0;
+	while (u_Done < au_Size)
+	{
+		const ssize_t l_Wrote = write(i_File, p_Data + u_Done, au_Size - u_Done);
+		if (l_Wrote < 0 && errno == EINTR)
+			continue;
+		if (l_Wrote <= 0)
+			break;
+		u_Done += (size_t)l_Wrote;
+	}
+	// The data must be on the disk before the name points at it, or a power cut could leave the
+	// new name on an empty file.
+	const bool b_Written = u_Done == au_Size && fsync(i_File) == 0;
+	if (close(i_File) != 0 || !b_Written || rename(s_Temp, as_Path) != 0)
+	{
+		unlink(s_Temp);
+		return false;
+	}
+	// The rename itself is kept once the folder is on the disk.
+	char s_Dir[ku_OpenFile_Path_Max];
+	ExtractNameDir(as_Path, s_Dir, sizeof(s_Dir));
+	const int i_Dir = open(s_Dir[0] != '\0' ? s_Dir : ".", O_RDONLY | O_DIRECTORY);
+	if (i_Dir >= 0)
+	{
+		fsync(i_Dir);
+		close(i_Dir);
+	}
+	return true;
 }

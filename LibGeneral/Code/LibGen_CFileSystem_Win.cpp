@@ -75,3 +75,25 @@ const SDirEntryInfo& LibGen_GetDirEntryInfo(u8 au8_DirEntry)
 	LIBGEN_ASSERT(au8_DirEntry < LibGen_CFileSystem::Instance()->GetDirEntryTotal());
 	return so_DirEntryInfo[au8_DirEntry];
 }
+
+bool LibGen_CFileSystem::SaveWhole(const char* as_Path, const void* ap_Data, size_t au_Size)
+{
+	char s_Temp[ku_OpenFile_Path_Max];
+	const int i_Len = snprintf(s_Temp, sizeof(s_Temp), "%s.saving", as_Path);
+	if (i_Len < 0 || i_Len >= (int)sizeof(s_Temp) || au_Size > 0xFFFFFFFFu)
+		return false;
+	HANDLE h_File = CreateFileA(s_Temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+	if (h_File == INVALID_HANDLE_VALUE)
+		return false;
+	DWORD u32_Wrote = 0;
+	// The data must be on the disk before the name points at it.
+	const bool b_Written = WriteFile(h_File, ap_Data, (DWORD)au_Size, &u32_Wrote, nullptr) && u32_Wrote == au_Size &&
+		FlushFileBuffers(h_File);
+	CloseHandle(h_File);
+	if (!b_Written || !MoveFileExA(s_Temp, as_Path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+	{
+		DeleteFileA(s_Temp);
+		return false;
+	}
+	return true;
+}

@@ -147,7 +147,10 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory, bool ab_Own)
 	u32 u32_Found = 0;
 	for (const char* s_File : o_Files)
 	{
-		if (!JoinPath(s_Path, as_Directory, s_File))
+		// A save cut short leaves its new file beside the list (LibGen_CFileSystem::SaveWhole).
+		char s_Ext[10];
+		LibGen_CFileSystem::ExtractNameExt(s_File, s_Ext, sizeof(s_Ext));
+		if (IsSameString(s_Ext, "saving", true) || !JoinPath(s_Path, as_Directory, s_File))
 			continue;
 		FILE* p_File = p_Fs->OpenFile(s_Path, "rb");
 		if (p_File == nullptr)
@@ -188,6 +191,21 @@ void LibKanji_CKanjiList::Load_Lists(const char* as_Directory, bool ab_Own)
 	else if (!s_LeftOut.empty())
 		LibGen_ReportData(as_Directory, "%u lists found, only the first %d are kept: text lists first, then the XML "
 			"lists in file order; left out: %s", u32_Found + u8_Before, (int)ku_List_Max, s_LeftOut.c_str());
+}
+
+LibKanji_CKanjiList::SListInfo* LibKanji_CKanjiList::AddOwnTextList(const char* as_File)
+{
+	char s_Name[ku_ListName_Size];
+	LibGen_CFileSystem::ExtractNameFile(as_File, s_Name, sizeof(s_Name));
+	std::string s_LeftOut;
+	AddList(as_File, s_Name, ke_Type_Text, true, s_LeftOut);
+	if (!s_LeftOut.empty())
+	{
+		LibGen_ReportData(as_File, "the list table is full (%d lists): the list is left out until the game starts again",
+			(int)ku_List_Max);
+		return nullptr;
+	}
+	return &ma_ListInfo[mu_ListCount - 1];
 }
 
 LibKanji_CKanjiList::SListInfo* LibKanji_CKanjiList::GetListInfo(u8 auListIndex)

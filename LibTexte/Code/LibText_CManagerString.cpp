@@ -11,7 +11,7 @@ namespace
 }
 
 LibText_CManagerString::LibText_CManagerString()
-	: ms_Pathname(nullptr), mp_LanguageData(nullptr)
+	: ms_Pathname(nullptr), mp_LanguageData(nullptr), mu8_Language(0)
 {
 }
 
@@ -67,6 +67,7 @@ bool LibText_CManagerString::Load(u8 au8_Language)
 {
 	LIBGEN_ASSERT(ms_Pathname != NULL);
 	Unload();
+	mu8_Language = au8_Language;
 	char s_Path[512];
 	const int i_Len = snprintf(s_Path, sizeof(s_Path), "%s/Language%02i.bin", ms_Pathname, au8_Language);
 	if (i_Len < 0 || i_Len >= (int)sizeof(s_Path))

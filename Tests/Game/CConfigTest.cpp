@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace
 {
 	class ConfigFile : public ScratchFolder
@@ -181,6 +184,45 @@ TEST_F(ConfigFile, PlayersFileOverridesTheShippedOne)
 	fread(s_Text, 1, sizeof(s_Text) - 1, p_File);
 	fclose(p_File);
 	EXPECT_STREQ("<Config Lang=\"De\" QuizCardCount=\"many\"/>", s_Text);
+	if (s_Saved)
+		setenv("XDG_CONFIG_HOME", s_Before.c_str(), 1);
+	else
+		unsetenv("XDG_CONFIG_HOME");
+}
+
+// A setting changed in the game goes to the player's config.xml, made with its folder, beside the
+// settings already there; the shipped file is never written, and a player's file that cannot be
+// read is left as it is, the settings going to a file beside it.
+TEST_F(ConfigFile, SettingsAreSavedInThePlayersFileOnly)
+{
+	const char* s_Saved = getenv("XDG_CONFIG_HOME");
+	const std::string s_Before = s_Saved ? s_Saved : "";
+	setenv("XDG_CONFIG_HOME", (ms_Root + "/config").c_str(), 1);
+	const std::string s_Shipped = "<Config Lang=\"It\" StartupList=\"Grade 2\" QuizCardCount=\"12\"/>";
+	ReportLines o_Report;
+
+	ASSERT_TRUE(CConfig::SaveSetting("Lang", CConfig::LanguageCode(1)));
+	ASSERT_TRUE(CConfig::SaveSetting("QuizCardCount", "15"));
+	ASSERT_TRUE(CConfig::SaveSetting("StartupList", "To review"));
+	CConfig o_Config = Read(s_Shipped);
+	EXPECT_EQ(1, o_Config.mu8_Language);
+	EXPECT_EQ(15, o_Config.mu8_QuizCardCount);
+	EXPECT_STREQ("To review", o_Config.ms_StartupList);
+	std::ifstream o_Shipped(ms_Root + "/Data/config.xml");
+	EXPECT_EQ(s_Shipped, std::string(std::istreambuf_iterator<char>(o_Shipped), std::istreambuf_iterator<char>()));
+	EXPECT_TRUE(o_Report.Take().empty());
+
+	const std::string s_Broken = "<Config Lang=\"Fr\"";
+	Write("config/fudemaru/config.xml", s_Broken);
+	ASSERT_TRUE(CConfig::SaveSetting("Lang", "En"));
+	std::ifstream o_Own(ms_Root + "/config/fudemaru/config.xml");
+	EXPECT_EQ(s_Broken, std::string(std::istreambuf_iterator<char>(o_Own), std::istreambuf_iterator<char>()));
+	std::ifstream o_Beside(ms_Root + "/config/fudemaru/config (saved).xml");
+	const std::string s_Beside((std::istreambuf_iterator<char>(o_Beside)), std::istreambuf_iterator<char>());
+	EXPECT_NE(std::string::npos, s_Beside.find("Lang=\"En\"")) << s_Beside;
+	const std::vector<std::string> o_Lines = o_Report.Take();
+	ASSERT_EQ(1u, o_Lines.size());
+	EXPECT_NE(std::string::npos, o_Lines[0].find("config (saved).xml")) << o_Lines[0];
 	if (s_Saved)
 		setenv("XDG_CONFIG_HOME", s_Before.c_str(), 1);
 	else

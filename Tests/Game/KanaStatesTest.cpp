@@ -2,10 +2,12 @@
 #include "StatesFixture.h"
 
 #include "GameMode/Mode_Quiz/CState_QuizKana.h"
+#include "GameMode/Mode_Quiz/CState_QuizResults.h"
 #include "GameMode/Mode_Review/CState_ReviewKana.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerCamera.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -117,7 +119,11 @@ TEST_F(States, KanaQuizCursorWrapsInItsColumnsAndSlidesPastEmptySlots)
 	Tap(ke_Key_Up);
 	Tap(ke_Key_Down);
 	EXPECT_EQ(12, pQuiz->ms8_CursorCol);
+	// Circle ends the quiz on its results, which Cross closes.
 	Tap(ke_Key_Circle);
+	RunFrames(1);
+	EXPECT_EQ(typeid(CState_QuizResults), typeid(*Top()));
+	Tap(ke_Key_Cross);
 	RunFrames(1);
 	EXPECT_EQ(2u, Depth());
 
@@ -236,7 +242,10 @@ TEST_F(States, KanaQuizNeverStartsTheCursorOnTheFirstCard)
 			CState_QuizKana* p_Quiz = StartQuiz(CState_QuizKana::ke_QuizMode_HiraganaA, o_Range[0], o_Range[1]);
 			EXPECT_FALSE(CursorOnCard(*p_Quiz)) << int(o_Range[0]) << ".." << int(o_Range[1]) << " seed " << i_Seed;
 			i_MovedOff += p_Quiz->ms8_CursorRow != 0;
+			// Circle, then Cross on the results.
 			Tap(ke_Key_Circle);
+			RunFrames(1);
+			Tap(ke_Key_Cross);
 			RunFrames(1);
 		}
 	// Some first cards were the range's first kana: the cursor was moved off them.
@@ -254,7 +263,11 @@ TEST_F(States, KanaQuizHiraganaAOverYaPlaysToItsEndAndGoesBack)
 	AnswerRight(*pQuiz);
 	EXPECT_EQ(0, FlashAlpha(*pQuiz));
 	EXPECT_EQ(0.0f, pQuiz->mf_FlashTimer);
-	EXPECT_EQ("Found: 3  Errors: 0  Left: 0", Line1());
+	RunFrames(1);
+	EXPECT_EQ(typeid(CState_QuizResults), typeid(*Top()));
+	EXPECT_EQ("Kana quiz results", Line0());
+	EXPECT_EQ("Answered: 3  Errors: 0", Line1());
+	Tap(ke_Key_Circle);
 	RunFrames(1);
 	ASSERT_EQ(2u, Depth());
 	EXPECT_EQ(typeid(CState_KanjiList), typeid(*Top()));
@@ -302,4 +315,27 @@ TEST_F(States, SquareOpensTheChartOnlyWhileTheViewRestsEvenOverAnEmptyList)
 	(new CState_KanjiList())->State_Replace();
 	RunFrames(2);
 	OpenChart();
+}
+
+// A list of misses longer than the window shows its first ones whole, one a line, then how many
+// are left out.
+TEST_F(States, QuizResultsCutALongListOfMissesWithACount)
+{
+	std::vector<std::string> o_Missed;
+	for (int i = 0; i < 40; ++i)
+		o_Missed.push_back(std::string(Entry(cu8_HiraganaTable, 0, 0), 2) + " a");
+	CState_QuizResults* p_Results = new CState_QuizResults(40, 40, o_Missed);
+	p_Results->State_Add();
+	RunFrames(1);
+	const std::string s_Text = p_Results->mo_TxtMissed.TxtGetText();
+	const size_t u_Count = s_Text.rfind('+');
+	ASSERT_NE(std::string::npos, u_Count) << s_Text;
+	const int i_Left = atoi(s_Text.c_str() + u_Count + 1);
+	EXPECT_GT(i_Left, 0);
+	EXPECT_EQ(40 - i_Left, static_cast<int>(std::count(s_Text.begin(), s_Text.end(), '\n')));
+	EXPECT_LE(p_Results->mo_TxtMissed.TxtGetLineCount(), p_Results->mo_TxtMissed.TxtGetLineCapacity());
+	EXPECT_EQ("Answered: 40  Errors: 40", Line1());
+	Tap(ke_Key_Cross);
+	RunFrames(1);
+	EXPECT_EQ(2u, Depth());
 }

@@ -2,6 +2,7 @@
 // review, driven frame by frame on the real data. The scenarios play it through the menu.
 #include "GameMode/Mode_Quiz/CState_AnwserReview.h"
 #include "GameMode/Mode_Quiz/CState_QuizMatch.h"
+#include "GameMode/Mode_Quiz/CState_QuizResults.h"
 #include "GameMode/Mode_Quiz/CState_QuizRoundA.h"
 #include "GameMode/Mode_Quiz/CState_QuizRoundA_GoodAnwser.h"
 #include "GameMode/Mode_Review/CState_ReviewKana.h"
@@ -197,7 +198,13 @@ TEST_F(KanjiQuizStates, ARoundOfTwoFliesOnlyItsFirstAnswerTheNextComesAtOnceAndC
 	RunFrames(ki_FlightFrames);
 	Answer(*pRound, true);
 	EXPECT_EQ("Found: 2  Errors: 0  Left: 0", Line1());
-	// The next round comes in the very frame the last one goes: no frame shows the match alone.
+	// The round's results come in the very frame the round goes, and the next round in the frame
+	// Cross closes them: no frame shows the match alone.
+	RunFrames(1);
+	ASSERT_EQ(typeid(CState_QuizResults), typeid(*Top()));
+	EXPECT_EQ("Round 1 of 40", Line0());
+	EXPECT_EQ(4u, Depth());
+	Tap(ke_Key_Cross);
 	RunFrames(1);
 	CState_QuizRoundA* p_Next = dynamic_cast<CState_QuizRoundA*>(Top());
 	ASSERT_NE(nullptr, p_Next);
@@ -216,6 +223,10 @@ TEST_F(KanjiQuizStates, ARoundOfTwoFliesOnlyItsFirstAnswerTheNextComesAtOnceAndC
 	RunFrames(1);
 	EXPECT_EQ(1, pRound->mu8_KanjiLeft);
 	EXPECT_TRUE(Match()->mb_Stop);
+	RunFrames(1);
+	EXPECT_EQ(typeid(CState_QuizResults), typeid(*Top()));
+	EXPECT_EQ("Quiz results", Line0());
+	Tap(ke_Key_Circle);
 	RunFrames(2);
 	ASSERT_EQ(2u, Depth());
 	EXPECT_EQ("Grade 1", Line0());
@@ -237,6 +248,10 @@ TEST_F(KanjiQuizStates, ARoundOfUnknownKanjiEndsAtOnceAndCrossFindsNoCard)
 	pRound->CheckCardMatch();
 	EXPECT_EQ(0, pRound->mu8_Errors);
 	RunFrames(1);
-	EXPECT_EQ(2u, Depth());
 	EXPECT_FALSE(oMatch.mb_Stop);
+	// Nothing left to deal: the whole quiz's results, which Cross closes.
+	EXPECT_EQ(typeid(CState_QuizResults), typeid(*Top()));
+	Tap(ke_Key_Cross);
+	RunFrames(1);
+	EXPECT_EQ(2u, Depth());
 }

@@ -49,7 +49,7 @@ TEST_F(MenuStates, TriangleOpensTheMenuAndLeavingItLeavesNothingOfIt)
 	ASSERT_NE(nullptr, pMenu);
 	EXPECT_TRUE(Menus()->IsActive());
 	EXPECT_EQ(&pMenu->mo_MenuRoot, Menus()->mpo_Menu[0]);
-	EXPECT_EQ(3, pMenu->mo_MenuRoot.mu8_MenuTotal);
+	EXPECT_EQ(4, pMenu->mo_MenuRoot.mu8_MenuTotal);
 	EXPECT_EQ("Quiz", Line(0));
 
 	// Circle on the root menu: back to the browser, no state created, the slide-out running once.
@@ -95,6 +95,7 @@ TEST_F(MenuStates, UpAndDownDoNothingAndQuittingOnlySetsTheFlag)
 	EXPECT_EQ(nullptr, pMenu->mp_NextState);
 	EXPECT_EQ("Kanji lists", Line(0));
 
+	Tap(ke_Key_Right);
 	Tap(ke_Key_Right);
 	Tap(ke_Key_Cross);
 	EXPECT_TRUE(gb_QuitProgram);

@@ -1,6 +1,7 @@
 #include "GameMode/Menu/CState_MenuMain.h"
 
 #include "Fudemaru.h"
+#include "GameMode/Menu/CState_Settings.h"
 #include "GameMode/Mode_KanjiList/CState_KanjiListLoad.h"
 #include "GameMode/Mode_Quiz/CState_QuizKana.h"
 #include "GameMode/Mode_Quiz/CState_QuizMatch.h"
@@ -44,6 +45,8 @@ void CState_MenuMain::BuildRootMenu()
 	AddSubMenu(mo_MenuRoot, mo_ItemQuiz, mo_MenuQuiz, ke_Tex_Icon_MainEmpty, ke_String_MenuQuiz, ke_String_MenuQuiz);
 	AddCallback(mo_MenuRoot, mo_ItemKanjiList, std::make_unique<CAction>(this, &CState_MenuMain::CallbackMenuKanjiList),
 	            ke_Tex_Icon_MainEmpty, ke_String_MenuKanjiLists, ke_String_MenuKanjiLists);
+	AddCallback(mo_MenuRoot, mo_ItemSettings, std::make_unique<CAction>(this, &CState_MenuMain::CallbackMenuSettings),
+	            ke_Tex_Icon_MainEmpty, ke_String_MenuSettings, ke_String_SettingsHelp);
 	AddCallback(mo_MenuRoot, mo_ItemQuit, std::make_unique<CAction>(this, &CState_MenuMain::CallbackMenuQuitter),
 	            ke_Tex_Icon_MainQuit, ke_String_MenuQuit, ke_String_MenuQuit);
 }
@@ -126,6 +129,11 @@ void CState_MenuMain::CallbackVoid(int)
 void CState_MenuMain::CallbackMenuKanjiList(int)
 {
 	mp_NextState = new CState_KanjiListLoad();
+}
+
+void CState_MenuMain::CallbackMenuSettings(int)
+{
+	mp_NextState = new CState_Settings();
 }
 
 void CState_MenuMain::CallbackMenuQuitter(int)

@@ -8,9 +8,9 @@
 #include "MenuItems/CMenuItem_SubMenu.h"
 
 // The main menu, opened over the browser: the quizzes (kanji, and kana by families of columns),
-// the list chooser and quitting, on the menu manager's rolling prism. An entry's action only
-// names the state that takes the menu's place; the switch happens in Main. Circle on the root
-// menu goes back to the browser.
+// the list chooser, the settings and quitting, on the menu manager's rolling prism. An entry's
+// action only names the state that takes the menu's place; the switch happens in Main. Circle on
+// the root menu goes back to the browser.
 class CState_MenuMain : public LibGen_CState
 {
 public:
@@ -34,6 +34,7 @@ public:
 	void CallbackVoid(int ai_Param);
 	void CallbackMenuKanjiList(int ai_Param);
 	void CallbackMenuQuitter(int ai_Param);
+	void CallbackMenuSettings(int ai_Param);
 	// 0 starts the kanji quiz towards the kanji, 1 towards the readings and meanings.
 	void CallbackMenuKanji(int ai_Param);
 	void CallbackMenuHiraganaA(int ai_Param);
@@ -50,6 +51,7 @@ public:
 	LibGfx_CMenu mao_MenuKana[ku_KanaMenu_Total];
 	CMenuItem_SubMenu mo_ItemQuiz;
 	CMenuItem_Callback mo_ItemKanjiList;
+	CMenuItem_Callback mo_ItemSettings;
 	CMenuItem_Callback mo_ItemQuit;
 	// Both kanji quizzes, or the first alone as the inert entry of an empty list.
 	CMenuItem_Callback mao_ItemKanji[ku_KanjiItem_Total];

@@ -1,5 +1,6 @@
 #include "GameMode/Mode_KanjiList/CState_KanjiListLoad.h"
 
+#include "CConfig.h"
 #include "GameMode/GameView.h"
 #include "LibGfx_CManagerCamera.h"
 #include "LibGfx_CManagerTooltip.h"
@@ -75,7 +76,10 @@ void CState_KanjiListLoad::Main()
 		Leave();
 	else if (pKeys->KeyReleaseAny(ke_Key_Cross) && mo_WndList.mu8_ItemTotal > 0)
 	{
-		LibKanji_CKanjiList::Instance()->Load_KanjiList(mo_WndList.mu8_ItemSelected);
+		LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+		p_Lists->Load_KanjiList(mo_WndList.mu8_ItemSelected);
+		// The next start opens on it.
+		CConfig::SaveSetting("StartupList", p_Lists->GetListInfo(mo_WndList.mu8_ItemSelected)->mp_Name);
 		Leave();
 	}
 }

@@ -7,8 +7,8 @@
 
 // The list chooser: the names of the kanji lists found at start, each with its kanji count, in a
 // scrolling window that opens on the list loaded. Up and Down move the selection, Cross loads the
-// selected list and Circle leaves it as it was; either way the browser below shows the current
-// list again.
+// selected list, which the player's config.xml keeps for the next start, and Circle leaves it as
+// it was; either way the browser below shows the current list again.
 class CState_KanjiListLoad : public LibGen_CState
 {
 public:

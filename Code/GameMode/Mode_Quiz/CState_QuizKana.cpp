@@ -1,6 +1,7 @@
 #include "GameMode/Mode_Quiz/CState_QuizKana.h"
 
 #include "GameMode/GameView.h"
+#include "GameMode/Mode_Quiz/CState_QuizResults.h"
 #include "GfxObjects/CObjWndKanji.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerTooltip.h"
@@ -28,7 +29,7 @@ namespace
 
 CState_QuizKana::CState_QuizKana(enumQuizMode ae_Mode, u8 au8_ColFirst, u8 au8_ColLast)
 	: mau8_Deck(), mu8_DeckTotal(0), mu8_DeckPos(0), mu8_Errors(0), ms8_CursorRow(0), ms8_CursorCol(0),
-	  ms8_ColFirst(0), ms8_ColLast(0), me_QuizMode(ae_Mode), mf_FlashTimer(0.0f), mb_Answered(false)
+	  ms8_ColFirst(0), ms8_ColLast(0), me_QuizMode(ae_Mode), mf_FlashTimer(0.0f), mb_Answered(false), mab_Missed()
 {
 	// NOTE: whatever range a caller gives stays within the table, so the deck never outgrows its
 	// 90 cards and every column of the range has its kana in row 0.
@@ -189,7 +190,7 @@ void CState_QuizKana::Main()
 	}
 
 	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
-		State_Remove();
+		ShowResults();
 	else if (b_Cross && !b_Next)
 		CheckCardMatch();
 }
@@ -207,17 +208,18 @@ void CState_QuizKana::CheckCardMatch()
 		if (mu8_DeckPos + 1 >= mu8_DeckTotal)
 		{
 			++mu8_DeckPos;
-			State_Remove();
-			UpdateStats();
+			ShowResults();
 			return;
 		}
 		mb_Answered = true;
 		u32_Flash = ku32_Green;
 	}
-	else if (mu8_Errors < 0xff)
+	else
 	{
+		mab_Missed[mu8_DeckPos] = true;
 		// NOTE: the count stops at its largest value rather than starting again from 0.
-		++mu8_Errors;
+		if (mu8_Errors < 0xff)
+			++mu8_Errors;
 	}
 	mo_PolyFlash.SetColor(u32_Flash & ku32_ColourMask);
 	mo_PolyFlash.SetAlpha(0xff);
@@ -245,4 +247,18 @@ void CState_QuizKana::UpdateStats()
 	const int i_Found = mu8_DeckPos + (mb_Answered ? 1 : 0);
 	LibGfx_CManagerTooltip::Instance()->SetTxtMainFmt(1, ke_String_QuizScore, i_Found, static_cast<int>(mu8_Errors),
 	                                                  mu8_DeckTotal - i_Found);
+}
+
+void CState_QuizKana::ShowResults()
+{
+	std::vector<std::string> o_Missed;
+	for (u8 i = 0; i < mu8_DeckTotal && i <= mu8_DeckPos; ++i)
+	{
+		if (!mab_Missed[i])
+			continue;
+		const char* s_Entry = Entry(static_cast<s8>(mau8_Deck[i][1]), static_cast<s8>(mau8_Deck[i][0]));
+		o_Missed.push_back(std::string(s_Entry, 2) + " " + (s_Entry + ku_Kana_Romaji));
+	}
+	const int i_Found = mu8_DeckPos + (mb_Answered ? 1 : 0);
+	(new CState_QuizResults(static_cast<u16>(i_Found), mu8_Errors, o_Missed))->State_Replace();
 }

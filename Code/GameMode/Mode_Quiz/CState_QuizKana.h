@@ -8,12 +8,15 @@
 #include "LibGfx_CObjWndThemed.h"
 #include "LibGfx_CPolyQuad.h"
 
+#include <string>
+#include <vector>
+
 // The kana drill: every kana of a range of table columns is dealt once, in random order. For each
 // card the player moves a cursor over the table (Left and Right change the vowel, Up and Down the
 // consonant) onto the card's kana and answers with Cross. A right answer lights the pair green and
 // keeps it up until the light goes out or the next key, then the next card comes with the cursor
 // where it was; a wrong one lights the pair red and counts an error. The light goes out as soon as
-// the cursor leaves its pair. Circle, or the last card, ends it.
+// the cursor leaves its pair. Circle, or the last card, ends it with its results.
 class CState_QuizKana : public LibGen_CState
 {
 public:
@@ -55,6 +58,7 @@ public:
 	enumQuizMode me_QuizMode;
 	float mf_FlashTimer;            // 100 at an answer, down to 0 one a frame
 	bool mb_Answered;               // the card shown was answered right; the next one waits
+	bool mab_Missed[ku_Deck_Max];   // the card had a wrong answer
 
 private:
 	// Moves the cursor by a column and a row step, wrapping within the range, then on along the
@@ -68,6 +72,8 @@ private:
 	bool CursorOnCard() const;
 	// Tooltip line 1: found, errors, left.
 	void UpdateStats();
+	// The results in the quiz's place.
+	void ShowResults();
 
 	// The A modes ask with the romaji and answer with the kana, the B modes the other way round.
 	bool AsksRomaji() const { return me_QuizMode == ke_QuizMode_HiraganaA || me_QuizMode == ke_QuizMode_KatakanaA; }

@@ -3,6 +3,7 @@
 #include "GameMode/GameView.h"
 #include "GameMode/Mode_Quiz/CState_AnwserReview.h"
 #include "GameMode/Mode_Quiz/CState_QuizMatch.h"
+#include "GameMode/Mode_Quiz/CState_QuizResults.h"
 #include "GameMode/Mode_Quiz/CState_QuizRoundA_GoodAnwser.h"
 #include "GameMode/Mode_Review/CState_ReviewKana.h"
 #include "LibGen_Utils.h"
@@ -12,6 +13,7 @@
 #include "LibKanji_CDictionary.h"
 #include "StringIds.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -109,7 +111,8 @@ void CState_QuizRoundA::Main()
 	if (p_Keys->KeyReleaseAny(ke_Key_Circle))
 	{
 		mp_QuizMatch->mb_Stop = true;
-		State_Remove();
+		mp_QuizMatch->EndOfRound(this);
+		(new CState_QuizResults(mp_QuizMatch, nullptr))->State_Replace();
 	}
 	else if (p_Keys->KeyReleaseAny(ke_Key_Square))
 		(new CState_ReviewKana())->State_Add();
@@ -128,6 +131,8 @@ void CState_QuizRoundA::CheckCardMatch()
 	if (p_Wnd->mu16_Kanji != mo_WndQuestion.mu16_Kanji)
 	{
 		p_Wnd->GetWindowPoly(LibGfx_CObjWndBase::ke_PolyId_MidMid)->SetColor(ku32_Red);
+		if (std::find(mo_Missed.begin(), mo_Missed.end(), mo_WndQuestion.mu16_Kanji) == mo_Missed.end())
+			mo_Missed.push_back(mo_WndQuestion.mu16_Kanji);
 		// NOTE: the count stops at its largest value rather than starting again from 0.
 		if (mu8_Errors < 0xff)
 			++mu8_Errors;
@@ -135,6 +140,8 @@ void CState_QuizRoundA::CheckCardMatch()
 		return;
 	}
 
+	if (std::find(mo_Missed.begin(), mo_Missed.end(), mo_WndQuestion.mu16_Kanji) == mo_Missed.end())
+		mo_FirstTry.push_back(mo_WndQuestion.mu16_Kanji);
 	// The score counts the answer at once; the last one ends the round, without its flight.
 	--mu8_KanjiLeft;
 	UpdateStats();
@@ -153,13 +160,10 @@ void CState_QuizRoundA::CheckCardMatch()
 
 void CState_QuizRoundA::EndRound()
 {
-	// The next round replaces this one in a single step: pushed by the match a frame later, it
-	// left a frame with the match alone, an empty page, between the two.
-	CState_QuizRoundA* p_Next = mp_QuizMatch->NewRound();
-	if (p_Next != nullptr)
-		p_Next->State_Replace();
-	else
-		State_Remove();
+	// The results replace the round in a single step, the next round waiting in them: a frame with
+	// the match alone would show an empty page.
+	mp_QuizMatch->EndOfRound(this);
+	(new CState_QuizResults(mp_QuizMatch, mp_QuizMatch->NewRound()))->State_Replace();
 }
 
 void CState_QuizRoundA::UpdateStats()

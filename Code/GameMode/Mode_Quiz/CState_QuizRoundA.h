@@ -6,6 +6,8 @@
 #include "LibGen_DataTypes.h"
 #include "LibGfx_CManagerWnd.h"
 
+#include <vector>
+
 class CState_QuizMatch;
 
 // One round of the kanji quiz. The question window above shows one kanji of the round one way
@@ -13,7 +15,7 @@ class CState_QuizMatch;
 // round the other way. The player turns the carousel to the matching card and answers with
 // Cross: a wrong card turns red and counts an error, a right one flies off to the carousel of
 // found answers, beside the round, and the next question comes. Triangle looks at the found
-// answers, Square opens the kana chart, Circle ends the whole quiz.
+// answers, Square opens the kana chart, Circle ends the whole quiz. Each round ends with its results.
 class CState_QuizRoundA : public LibGen_CState
 {
 public:
@@ -33,7 +35,7 @@ public:
 	void CheckCardMatch();
 	// Tooltip line 1: found, errors, left.
 	void UpdateStats();
-	// A round with nothing left to ask goes, the next round of the match in its place.
+	// A round with nothing left to ask gives its place to its results, the next round waiting there.
 	void EndRound();
 
 	CState_QuizMatch* mp_QuizMatch;
@@ -46,6 +48,8 @@ public:
 	u8 mu8_KanjiLeft;                  // the one asked is at mu8_KanjiTotal - mu8_KanjiLeft
 	u8 mu8_Errors;
 	bool mb_ToRomanji;
+	std::vector<u16> mo_Missed;        // the kanji asked that had a wrong answer, once each
+	std::vector<u16> mo_FirstTry;      // the kanji found with no wrong answer
 };
 
 #endif
