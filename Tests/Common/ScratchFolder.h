@@ -9,8 +9,18 @@
 #include <gtest/gtest.h>
 #include "LibGen_CFileSystem.h"
 
+// Points the player's folder (the XDG folders and the home) inside as_Root: tests run side by side,
+// and one that saves a setting or a list must not be read by another.
+inline void UsePrivateHome(const std::string& as_Root)
+{
+	setenv("HOME", as_Root.c_str(), 1);
+	setenv("XDG_CONFIG_HOME", (as_Root + "/config").c_str(), 1);
+	setenv("XDG_DATA_HOME", (as_Root + "/data").c_str(), 1);
+}
+
 // A temporary folder with a Data folder inside, made the file system's current directory, where a
-// test writes the data files it reads back. Removed after the test.
+// test writes the data files it reads back, and the player's folder of the test. Removed after the
+// test.
 class ScratchFolder : public ::testing::Test
 {
 protected:
@@ -21,6 +31,7 @@ protected:
 		ms_Root = s_Template;
 		ASSERT_EQ(mkdir((ms_Root + "/Data").c_str(), 0755), 0);
 		LibGen_CFileSystem::Instance()->SetCurrentDir(ms_Root.c_str());
+		UsePrivateHome(ms_Root);
 	}
 	void TearDown() override
 	{

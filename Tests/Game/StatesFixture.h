@@ -9,6 +9,7 @@
 #include "LibInput_ManagerKey.h"
 #include "LibInput_ManagerKey_Headless.h"
 #include "LibKanji_CKanjiList.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,9 @@ protected:
 		if (sb_Booted || !HasData())
 			return;
 		sb_Booted = true;
+		// The game saves settings and lists in the player's folder: each program has its own.
+		static const std::string ks_Home = PrivateHome();
+		UsePrivateHome(ks_Home);
 		ASSERT_TRUE(so_Screen.Create(480, 272));
 		Fudemaru_Start(FUDEMARU_DATA_PARENT, 1);
 		RunFrames(45);
@@ -94,6 +98,18 @@ protected:
 		List()->Load_KanjiList(List()->GetListInfo("Grade 1"));
 		(new CState_KanjiList())->State_Replace();
 		RunFrames(25);   // the carousel at rest, the camera settled
+	}
+
+	// A folder of the program's own, removed when it exits.
+	static std::string PrivateHome()
+	{
+		char s_Template[] = "/tmp/fudemaru-states-XXXXXX";
+		if (mkdtemp(s_Template) == nullptr)
+			return "/nonexistent";
+		static std::string s_Root;
+		s_Root = s_Template;
+		atexit([] { std::filesystem::remove_all(s_Root); });
+		return s_Root;
 	}
 
 	// The states play on the real data; without it there is nothing to play.
