@@ -22,6 +22,9 @@ public:
 	// until the next Load or Unload.
 	const char* GetString(u32 au32_StringId) const;
 	u32 GetStringTotal() const;
+	// The language of the table loaded last (0 English, 1 French, 2 Italian): what is laid out
+	// reads it each time, so that a change of language shows at once.
+	u8 GetLanguage() const { return mu8_Language; }
 
 private:
 	LibText_CManagerString(const LibText_CManagerString&) = delete;
@@ -33,6 +36,7 @@ private:
 
 	char* ms_Pathname;
 	u8*   mp_LanguageData;
+	u8    mu8_Language;
 };
 
 #endif

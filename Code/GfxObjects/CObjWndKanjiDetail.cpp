@@ -103,9 +103,10 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	}
 	LoadValues(*p_Kanji);
 
-	const u8 u8_Meanings = p_Kanji->mu8_StringCount[SKanjiData::ke_String_Meaning];
+	const char* ap_Meaning[LibKanji_CKanjiTexts::ku_Meaning_Max];
+	const u8 u8_Meanings = CObjWndKanji::GetMeanings(*p_Kanji, ap_Meaning);
 	CObjWndKanji::SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
-	CObjWndKanji::SetListText(mo_TxtMeaning, p_Kanji->mpp_String[SKanjiData::ke_String_Meaning], u8_Meanings, u8_Meanings, " - ");
+	CObjWndKanji::SetListText(mo_TxtMeaning, ap_Meaning, u8_Meanings, u8_Meanings, " - ");
 
 	LoadColumns(*p_Kanji);
 	LoadRadicalList(*p_Kanji);
@@ -184,8 +185,8 @@ void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
 		++u16_Total;
 		if (u16_Lines >= ku_Radical_LineMax)
 			continue;
-		const char* s_Meaning = p_Kanji->mu8_StringCount[SKanjiData::ke_String_Meaning] != 0
-		                        ? p_Kanji->mpp_String[SKanjiData::ke_String_Meaning][0] : "";
+		const char* ap_Meaning[LibKanji_CKanjiTexts::ku_Meaning_Max];
+		const char* s_Meaning = CObjWndKanji::GetMeanings(*p_Kanji, ap_Meaning) != 0 ? ap_Meaning[0] : "";
 		snprintf(as_Line[u16_Lines], sizeof(as_Line[u16_Lines]), "%c%c %s", u16_Code >> 8, u16_Code & 0xFF, s_Meaning);
 		ap_Line[u16_Lines] = as_Line[u16_Lines];
 		++u16_Lines;

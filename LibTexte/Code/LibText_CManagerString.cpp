@@ -11,7 +11,7 @@ namespace
 }
 
 LibText_CManagerString::LibText_CManagerString()
-	: ms_Pathname(nullptr), mp_LanguageData(nullptr)
+	: ms_Pathname(nullptr), mp_LanguageData(nullptr), mu8_Language(0)
 {
 }
 
@@ -82,6 +82,7 @@ bool LibText_CManagerString::Load(u8 au8_Language)
 		Unload();
 		return false;
 	}
+	mu8_Language = au8_Language;
 	return true;
 }
 

@@ -167,14 +167,15 @@ void LibText_CTextBase::TxtGetCharInfo(u16 au16_Pos, const LibText_CFont::SCharI
 	static const LibText_CFont o_NoFont;
 	const u8* p = (const u8*)mp_Text + au16_Pos;
 	au8_Length = 1;
-	if (me_TxtType == ke_TxtType_Ascii || (me_TxtType == ke_TxtType_Euc && p[0] < 0x80))
+	// NOTE: both bytes of an EUC-JP character are 0xA1 or above; a high byte before a lower one or
+	// the end is an ISO-8859-1 letter of the first font, as in a kanji followed by its French meaning.
+	if (me_TxtType == ke_TxtType_Ascii || (me_TxtType == ke_TxtType_Euc && (p[0] < 0x80 || p[1] < 0xA1)))
 	{
 		ap_Info = (mp_Font != nullptr ? mp_Font : &o_NoFont)->GetCharInfo(p[0]);
 		return;
 	}
 	ap_Info = o_NoFont.GetCharInfo(0);
-	// A lead byte at the very end of the text has no partner: one byte, no glyph.
-	if (me_TxtType != ke_TxtType_Euc || p[1] == 0)
+	if (me_TxtType != ke_TxtType_Euc)
 		return;
 	au8_Length = 2;
 	if (mp_FontKanji != nullptr)
