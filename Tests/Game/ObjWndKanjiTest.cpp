@@ -165,8 +165,8 @@ TEST_F(KanjiWnd, MeaningsFollowTheLanguageOfTheInterface)
 	CObjWndKanjiDetail o_Detail;
 	o_Detail.LoadKanji(u16_Nichi);
 	EXPECT_STREQ("jour - soleil - Japon - compteur de jours", o_Detail.mo_TxtMeaning.TxtGetText());
-	// 日 heads its radical's column, with its first French meaning.
-	EXPECT_EQ(0, strncmp("\xC6\xFC jour\n", o_Detail.mo_TxtRadical.TxtGetText(), 8));
+	// The column of radical 日 opens with 旭 and 暗, each with its first French meaning.
+	EXPECT_EQ(0, strncmp("\xB0\xB0 soleil levant\n\xB0\xC5 obscurit\xE9\n", o_Detail.mo_TxtRadical.TxtGetText(), 30));
 
 	ASSERT_TRUE(p_Strings->Load(2));
 	o_Card.SetLayout_A_All();

@@ -64,7 +64,15 @@ void CState_KanjiReview::LoadAlways()
 	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ke_String_Next);
 	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Replay);
 	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_Back);
+	UpdateSquareHint();
 	UpdateTooltip();
+}
+
+void CState_KanjiReview::UpdateSquareHint()
+{
+	// Square names the column it brings.
+	LibGfx_CManagerTooltip::Instance()->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square,
+	                                              mo_WndDetail.IsShowingWords() ? ke_String_RadicalLabel : ke_String_WordsLabel);
 }
 
 void CState_KanjiReview::UpdateTooltip()
@@ -93,6 +101,11 @@ void CState_KanjiReview::Main()
 		else if (pKeys->KeyTriggerAny(ke_Key_Cross))
 		{
 			mo_WndDetail.ReplayAnim();
+		}
+		else if (pKeys->KeyTriggerAny(ke_Key_Square))
+		{
+			mo_WndDetail.ShowWords(!mo_WndDetail.IsShowingWords());
+			UpdateSquareHint();
 		}
 	}
 	if (pKeys->KeyTriggerAny(ke_Key_Circle))
