@@ -54,10 +54,10 @@ CObjWndKanjiDetail::CObjWndKanjiDetail()
 	            &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical},
 	  mb_ShowWords(false)
 {
-	for (LibGfx_CObjText* pText : mapo_Text)
+	for (LibGfx_CObjText* p_Text : mapo_Text)
 	{
-		pText->SetParent(this);
-		pText->mu32_Align = ke_Align_Left | ke_Align_Top;
+		p_Text->SetParent(this);
+		p_Text->mu32_Align = ke_Align_Left | ke_Align_Top;
 	}
 }
 
