@@ -81,6 +81,7 @@ enum enumStringId : u32
 	ke_String_SettingCards     = 137,  // printf format: cards per round
 	ke_String_KanaHelpHiragana = 100,  // what each hiragana menu entry drills, 100 to 108 in the order of 32 to 40
 	ke_String_KanaHelpKatakana = 109,  // and each katakana menu entry, 109 to 117
+	ke_String_WordsLabel       = 140,  // the review's column of words that use the kanji, and its key
 };
 
 #endif

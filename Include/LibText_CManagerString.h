@@ -22,7 +22,8 @@ public:
 	// until the next Load or Unload.
 	const char* GetString(u32 au32_StringId) const;
 	u32 GetStringTotal() const;
-	// The language last asked of Load, 0 before.
+	// The language of the table loaded last (0 English, 1 French, 2 Italian): what is laid out
+	// reads it each time, so that a change of language shows at once.
 	u8 GetLanguage() const { return mu8_Language; }
 
 private:

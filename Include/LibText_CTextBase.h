@@ -16,7 +16,7 @@ public:
 	enum enumTxtType : u32
 	{
 		ke_TxtType_Ascii = 0,  // every byte is a character of the first font
-		ke_TxtType_Euc   = 1,  // a byte of 0x80 or above and the next are one character of the second font
+		ke_TxtType_Euc   = 1,  // two bytes of 0xA1 or above are one character of the second font
 	};
 	// Horizontal alignment, the low four bits of the alignment byte. The high four bits keep a
 	// vertical value that the drawing does not use.

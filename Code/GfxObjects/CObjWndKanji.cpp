@@ -2,6 +2,7 @@
 
 #include "Fudemaru.h"
 #include "LibGen_Utils.h"
+#include "LibText_CManagerString.h"
 
 #include <cstdio>
 #include <cstring>
@@ -76,30 +77,37 @@ void CObjWndKanji::LoadKanji(u16 au16_Code)
 		mu16_Kanji = au16_Code;
 	// Hidden before the record is looked up, so that a code without one leaves the window
 	// empty instead of showing the previous kanji.
-	for (LibGfx_CObjText* pText : mapo_Text)
-		pText->SetVisible(false);
-	const SKanjiData* pKanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
-	if (pKanji == nullptr)
+	for (LibGfx_CObjText* p_Text : mapo_Text)
+		p_Text->SetVisible(false);
+	const SKanjiData* p_Kanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
+	if (p_Kanji == nullptr)
 		return;
 
 	if (mb_ShowKanji)
 	{
-		char sGlyph[3];
-		GlyphText(mu16_Kanji, sGlyph);
-		mo_TxtKanji.TxtSetText(sGlyph, true);
+		char s_Glyph[3];
+		GlyphText(mu16_Kanji, s_Glyph);
+		mo_TxtKanji.TxtSetText(s_Glyph, true);
 		mo_TxtKanji.SetVisible(true);
 	}
 	if (mu8_OnMax != 0)
-		LoadStrings(mo_TxtOn, pKanji->mpp_String[SKanjiData::ke_String_On], pKanji->mu8_StringCount[SKanjiData::ke_String_On],
+		LoadStrings(mo_TxtOn, p_Kanji->mpp_String[SKanjiData::ke_String_On], p_Kanji->mu8_StringCount[SKanjiData::ke_String_On],
 		            mu8_OnMax, false);
 	if (mu8_KunMax != 0)
 	{
-		const char* apKun[SKanjiData::ku_Kun_Max];
-		LoadStrings(mo_TxtKun, apKun, pKanji->GetKunReadings(apKun), mu8_KunMax, false);
+		const char* ap_Kun[SKanjiData::ku_Kun_Max];
+		LoadStrings(mo_TxtKun, ap_Kun, p_Kanji->GetKunReadings(ap_Kun), mu8_KunMax, false);
 	}
 	if (mu8_MeaningMax != 0)
-		LoadStrings(mo_TxtMeaning, pKanji->mpp_String[SKanjiData::ke_String_Meaning],
-		            pKanji->mu8_StringCount[SKanjiData::ke_String_Meaning], mu8_MeaningMax, true);
+	{
+		const char* ap_Meaning[LibKanji_CKanjiTexts::ku_Meaning_Max];
+		LoadStrings(mo_TxtMeaning, ap_Meaning, GetMeanings(*p_Kanji, ap_Meaning), mu8_MeaningMax, true);
+	}
+}
+
+u8 CObjWndKanji::GetMeanings(const SKanjiData& ao_Kanji, const char* (&ap_Texts)[LibKanji_CKanjiTexts::ku_Meaning_Max])
+{
+	return LibKanji_CKanjiTexts::Instance()->GetMeanings(&ao_Kanji, LibText_CManagerString::Instance()->GetLanguage(), ap_Texts);
 }
 
 void CObjWndKanji::LoadStrings(LibGfx_CObjText& ao_Text, const char* const* ap_Texts, u16 au16_Count, u8 au8_Max, bool ab_ShowEmpty)

@@ -6,6 +6,7 @@
 #include "LibGfx_CObjText.h"
 #include "LibGfx_CObjWndThemed.h"
 #include "LibKanji_CDictionary.h"
+#include "LibKanji_CKanjiTexts.h"
 
 // A kanji card: a small themed window with the kanji's glyph, its readings and its meanings, laid
 // out in one of three ways. The kanji is named by its EUC-JP code.
@@ -51,6 +52,9 @@ public:
 	{
 		return JoinStrings(ao_Kanji.mpp_String[ae_Kind], ao_Kanji.mu8_StringCount[ae_Kind], au16_Max, as_Separator, as_Buffer, au_Size);
 	}
+	// The kanji's meanings in the interface's language as it is now, its English ones where that
+	// language has none; returns how many.
+	static u8 GetMeanings(const SKanjiData& ao_Kanji, const char* (&ap_Texts)[LibKanji_CKanjiTexts::ku_Meaning_Max]);
 	// Appends a text at au_Length under the same rule and moves au_Length on; false when the
 	// text did not fit whole.
 	static bool AppendText(const char* as_Text, char* as_Buffer, u32 au_Size, u32& au_Length);

@@ -4,6 +4,7 @@
 #include "Fudemaru.h"
 #include "LibGfx_CManagerTexture.h"
 #include "LibGfx_Utilities.h"
+#include "LibKanji_CKanjiTexts.h"
 #include "LibKanji_CStroke.h"
 #include "StringIds.h"
 
@@ -50,12 +51,13 @@ namespace
 CObjWndKanjiDetail::CObjWndKanjiDetail()
 	: mu8_StrokeCur(0), mf_StrokeRatio(0), mu16_Kanji(0), mu16_TextureId(ke_Tex_None),
 	  mapo_Text{&mo_TxtKanji, &mo_TxtLabel, &mo_TxtValue, &mo_TxtMeaning, &mo_TxtKunLabel, &mo_TxtKun, &mo_TxtOnLabel,
-	            &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical}
+	            &mo_TxtOn, &mo_TxtRadicalLabel, &mo_TxtRadical},
+	  mb_ShowWords(false)
 {
-	for (LibGfx_CObjText* pText : mapo_Text)
+	for (LibGfx_CObjText* p_Text : mapo_Text)
 	{
-		pText->SetParent(this);
-		pText->mu32_Align = ke_Align_Left | ke_Align_Top;
+		p_Text->SetParent(this);
+		p_Text->mu32_Align = ke_Align_Left | ke_Align_Top;
 	}
 }
 
@@ -103,12 +105,48 @@ void CObjWndKanjiDetail::LoadKanji(u16 au16_Code)
 	}
 	LoadValues(*p_Kanji);
 
-	const u8 u8_Meanings = p_Kanji->mu8_StringCount[SKanjiData::ke_String_Meaning];
+	const char* ap_Meaning[LibKanji_CKanjiTexts::ku_Meaning_Max];
+	const u8 u8_Meanings = CObjWndKanji::GetMeanings(*p_Kanji, ap_Meaning);
 	CObjWndKanji::SetText(mo_TxtMeaning, 320, 42, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_0, 120, -8);
-	CObjWndKanji::SetListText(mo_TxtMeaning, p_Kanji->mpp_String[SKanjiData::ke_String_Meaning], u8_Meanings, u8_Meanings, " - ");
+	CObjWndKanji::SetListText(mo_TxtMeaning, ap_Meaning, u8_Meanings, u8_Meanings, " - ");
 
 	LoadColumns(*p_Kanji);
-	LoadRadicalList(*p_Kanji);
+	LoadSideColumn(*p_Kanji);
+}
+
+void CObjWndKanjiDetail::ShowWords(bool ab_Words)
+{
+	mb_ShowWords = ab_Words;
+	const SKanjiData* p_Kanji = LibKanji_CDictionary::Instance()->FindKanjiFromEuc(mu16_Kanji);
+	if (p_Kanji != nullptr && (mu32_State & ke_Obj_Visible))
+		LoadSideColumn(*p_Kanji);
+}
+
+void CObjWndKanjiDetail::LoadSideColumn(const SKanjiData& ao_Kanji)
+{
+	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, kf_LabelY);
+	mo_TxtRadicalLabel.TxtSetTextId(mb_ShowWords ? ke_String_WordsLabel : ke_String_RadicalLabel);
+	CObjWndKanji::SetText(mo_TxtRadical, ku16_RadicalWidth, ku16_ListHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc,
+	                      ke_Palette_0, kf_RadicalX, kf_ListY, CObjWndKanji::ku8_ListGap);
+	if (mb_ShowWords)
+		LoadWordList(ao_Kanji);
+	else
+		LoadRadicalList(ao_Kanji);
+}
+
+void CObjWndKanjiDetail::LoadWordList(const SKanjiData& ao_Kanji)
+{
+	LibKanji_CKanjiTexts::SWord ao_Word[LibKanji_CKanjiTexts::ku_Word_Max];
+	const u8 u8_Words = LibKanji_CKanjiTexts::Instance()->GetWords(&ao_Kanji, ao_Word);
+	// The English gloss comes last: a line too long for its buffer loses its end, never half a kanji.
+	char as_Line[LibKanji_CKanjiTexts::ku_Word_Max][ku_RadicalLine_Size];
+	const char* ap_Line[LibKanji_CKanjiTexts::ku_Word_Max];
+	for (u8 i = 0; i < u8_Words; ++i)
+	{
+		snprintf(as_Line[i], sizeof(as_Line[i]), "%s %s %s", ao_Word[i].ms_Word, ao_Word[i].ms_Reading, ao_Word[i].ms_Gloss);
+		ap_Line[i] = as_Line[i];
+	}
+	CObjWndKanji::SetListText(mo_TxtRadical, ap_Line, u8_Words, u8_Words, "\n");
 }
 
 void CObjWndKanjiDetail::LoadStrokeTexture()
@@ -149,8 +187,6 @@ void CObjWndKanjiDetail::LoadColumns(const SKanjiData& ao_Kanji)
 	mo_TxtKunLabel.TxtSetTextId(ke_String_KunLabel);
 	CObjWndKanji::SetText(mo_TxtOnLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_OnX, kf_LabelY);
 	mo_TxtOnLabel.TxtSetTextId(ke_String_OnLabel);
-	CObjWndKanji::SetText(mo_TxtRadicalLabel, 0, 0, nullptr, LibText_CTextBase::ke_TxtType_Ascii, ke_Palette_7, kf_RadicalX, kf_LabelY);
-	mo_TxtRadicalLabel.TxtSetTextId(ke_String_RadicalLabel);
 
 	const char* ap_Kun[SKanjiData::ku_Kun_Max];
 	const u16 u16_Kun = ao_Kanji.GetKunReadings(ap_Kun);
@@ -184,14 +220,12 @@ void CObjWndKanjiDetail::LoadRadicalList(const SKanjiData& ao_Kanji)
 		++u16_Total;
 		if (u16_Lines >= ku_Radical_LineMax)
 			continue;
-		const char* s_Meaning = p_Kanji->mu8_StringCount[SKanjiData::ke_String_Meaning] != 0
-		                        ? p_Kanji->mpp_String[SKanjiData::ke_String_Meaning][0] : "";
+		const char* ap_Meaning[LibKanji_CKanjiTexts::ku_Meaning_Max];
+		const char* s_Meaning = CObjWndKanji::GetMeanings(*p_Kanji, ap_Meaning) != 0 ? ap_Meaning[0] : "";
 		snprintf(as_Line[u16_Lines], sizeof(as_Line[u16_Lines]), "%c%c %s", u16_Code >> 8, u16_Code & 0xFF, s_Meaning);
 		ap_Line[u16_Lines] = as_Line[u16_Lines];
 		++u16_Lines;
 	}
-	CObjWndKanji::SetText(mo_TxtRadical, ku16_RadicalWidth, ku16_ListHeight, &goFontKanji16, LibText_CTextBase::ke_TxtType_Euc,
-	                      ke_Palette_0, kf_RadicalX, kf_ListY, CObjWndKanji::ku8_ListGap);
 	CObjWndKanji::SetListText(mo_TxtRadical, ap_Line, u16_Lines, u16_Total, "\n");
 }
 

@@ -44,6 +44,10 @@ public:
 		mu16_Kanji = au16_Code;
 		LoadKanji(0);
 	}
+	// The column beside the readings: the kanji of the same radical, or the common words that use
+	// the kanji, each with its reading and English gloss. The choice stays for the next kanji.
+	void ShowWords(bool ab_Words);
+	bool IsShowingWords() const { return mb_ShowWords; }
 	// Restarts the animation on the frame and the guide strokes.
 	void ReplayAnim();
 	// The window's own update, then one step of the animation.
@@ -70,10 +74,15 @@ public:
 
 private:
 	LibGfx_CObjText* mapo_Text[ku_Text_Count];   // the ten parts above, for what is done to each
+	bool mb_ShowWords;
 
 	void LoadStrokeTexture();
 	void LoadValues(const SKanjiData& ao_Kanji);
 	void LoadColumns(const SKanjiData& ao_Kanji);
+	// The side column's label and list, as ShowWords chose them.
+	void LoadSideColumn(const SKanjiData& ao_Kanji);
+	// Up to six common words of the kanji, one "word reading gloss" item each.
+	void LoadWordList(const SKanjiData& ao_Kanji);
 	// The kanji of the same radical, in dictionary order, one "kanji meaning" line each.
 	void LoadRadicalList(const SKanjiData& ao_Kanji);
 	// Draws a stroke's polyline, up to the point at af_Ratio of its length when below 1.

@@ -83,6 +83,7 @@ bool LibText_CManagerString::Load(u8 au8_Language)
 		Unload();
 		return false;
 	}
+	mu8_Language = au8_Language;
 	return true;
 }
 

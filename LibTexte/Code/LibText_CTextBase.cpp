@@ -165,20 +165,21 @@ u8 LibText_CTextBase::LineHeight() const
 void LibText_CTextBase::TxtGetCharInfo(u16 au16_Pos, const LibText_CFont::SCharInf*& ap_Info, u8& au8_Length) const
 {
 	static const LibText_CFont o_NoFont;
-	const u8* p = (const u8*)mp_Text + au16_Pos;
+	const u8* p_Byte = (const u8*)mp_Text + au16_Pos;
 	au8_Length = 1;
-	if (me_TxtType == ke_TxtType_Ascii || (me_TxtType == ke_TxtType_Euc && p[0] < 0x80))
+	// NOTE: both bytes of an EUC-JP character are 0xA1 or above; a high byte before a lower one or
+	// the end is an ISO-8859-1 letter of the first font, as in a kanji followed by its French meaning.
+	if (me_TxtType == ke_TxtType_Ascii || (me_TxtType == ke_TxtType_Euc && (p_Byte[0] < 0x80 || p_Byte[1] < 0xA1)))
 	{
-		ap_Info = (mp_Font != nullptr ? mp_Font : &o_NoFont)->GetCharInfo(p[0]);
+		ap_Info = (mp_Font != nullptr ? mp_Font : &o_NoFont)->GetCharInfo(p_Byte[0]);
 		return;
 	}
 	ap_Info = o_NoFont.GetCharInfo(0);
-	// A lead byte at the very end of the text has no partner: one byte, no glyph.
-	if (me_TxtType != ke_TxtType_Euc || p[1] == 0)
+	if (me_TxtType != ke_TxtType_Euc)
 		return;
 	au8_Length = 2;
 	if (mp_FontKanji != nullptr)
-		ap_Info = mp_FontKanji->GetCharInfo((u16)LibGen_EucToJisIndex(p[0], p[1]));
+		ap_Info = mp_FontKanji->GetCharInfo((u16)LibGen_EucToJisIndex(p_Byte[0], p_Byte[1]));
 }
 
 namespace

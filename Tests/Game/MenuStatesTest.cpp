@@ -3,6 +3,7 @@
 #include "GameMode/Mode_KanjiList/CState_KanjiListLoad.h"
 #include "LibGfx_CEngine.h"
 #include "LibGfx_CManagerMenu.h"
+#include "LibText_CManagerString.h"
 #include "StatesFixture.h"
 
 #include <cstdlib>
@@ -261,4 +262,28 @@ TEST_F(MenuStates, TheChooserOpensOnTheListLoadedWithEachListsCount)
 	EXPECT_LE(oCorner1.y + pChooser->mo_WndList.mo_Pos.y, kf_Screen_HalfHeight);
 	Tap(ke_Key_Circle);
 	RunFrames(1);
+}
+
+// The chooser and the bar's title name the shipped lists in the interface's language as it is
+// when they are shown.
+TEST_F(MenuStates, TheChooserAndTheTitleNameTheListsInTheInterfacesLanguage)
+{
+	const struct { u8 mu8_Language; const char* ms_Item; const char* ms_Title; } ac_Case[] = {
+		{1, "Ann\xE9" "e 1 (80)", "Ann\xE9" "e 1"},
+		{2, "Anno 1 (80)", "Anno 1"},
+		{0, "Grade 1 (80)", "Grade 1"},
+	};
+	for (const auto& c : ac_Case)
+	{
+		ASSERT_TRUE(LibText_CManagerString::Instance()->Load(c.mu8_Language));
+		(new CState_KanjiListLoad())->State_Add();
+		RunFrames(1);
+		CState_KanjiListLoad* p_Chooser = dynamic_cast<CState_KanjiListLoad*>(Top());
+		ASSERT_NE(nullptr, p_Chooser);
+		const CObjWndList& o_Wnd = p_Chooser->mo_WndList;
+		EXPECT_STREQ(c.ms_Item, o_Wnd.mpp_Items[o_Wnd.mu8_ItemSelected]);
+		Tap(ke_Key_Circle);
+		RunFrames(1);
+		EXPECT_EQ(c.ms_Title, Line0());
+	}
 }

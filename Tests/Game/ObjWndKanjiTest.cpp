@@ -149,3 +149,29 @@ TEST_F(KanjiWnd, ListsKeepTheWholeItemsThatFitTheirBox)
 	EXPECT_EQ(0u, sMeaning.compare(sMeaning.rfind(" - "), 4, " - +")) << sMeaning;
 	EXPECT_LE(oDetail.mo_TxtMeaning.TxtGetLineCount(), oDetail.mo_TxtMeaning.TxtGetLineCapacity());
 }
+
+// The cards of both quiz directions, the answers found and the review page show the meanings of
+// the interface's language as it is when they are laid out, English where it has none (Italian).
+TEST_F(KanjiWnd, MeaningsFollowTheLanguageOfTheInterface)
+{
+	const u16 u16_Nichi = 0xC6FC;  // 日
+	LibText_CManagerString* p_Strings = LibText_CManagerString::Instance();
+	ASSERT_TRUE(LibKanji_CKanjiTexts::Instance()->LoadMeanings("./Data/meanings"));
+	ASSERT_TRUE(p_Strings->Load(1));
+	CObjWndKanji o_Card;
+	o_Card.SetLayout_A_Traduct();
+	o_Card.LoadKanji(u16_Nichi);
+	EXPECT_STREQ("jour\nsoleil\nJapon\ncompteur de jours", o_Card.mo_TxtMeaning.TxtGetText());
+	CObjWndKanjiDetail o_Detail;
+	o_Detail.LoadKanji(u16_Nichi);
+	EXPECT_STREQ("jour - soleil - Japon - compteur de jours", o_Detail.mo_TxtMeaning.TxtGetText());
+	// The column of radical 日 opens with 旭 and 暗, each with its first French meaning.
+	EXPECT_EQ(0, strncmp("\xB0\xB0 soleil levant\n\xB0\xC5 obscurit\xE9\n", o_Detail.mo_TxtRadical.TxtGetText(), 30));
+
+	ASSERT_TRUE(p_Strings->Load(2));
+	o_Card.SetLayout_A_All();
+	EXPECT_EQ(Joined(*Record(u16_Nichi), SKanjiData::ke_String_Meaning, 4), o_Card.mo_TxtMeaning.TxtGetText());
+	o_Detail.Unload();
+	ASSERT_TRUE(p_Strings->Load(0));
+	LibKanji_CKanjiTexts::Instance()->Unload();
+}

@@ -186,3 +186,30 @@ TEST_F(States, AnEmptyListShowsNoCardAndIgnoresTheKeys)
 	RunFrames(2);
 	EXPECT_EQ(2u, Depth());
 }
+
+// Square switches the page's last column to the kanji's words and back; the choice stays as the
+// review steps on, and the hint names the column Square brings.
+TEST_F(States, ReviewSquareSwitchesTheSameRadicalColumnWithTheWords)
+{
+	Tap(ke_Key_Cross);
+	RunFrames(1);
+	ASSERT_EQ(typeid(CState_KanjiReview), typeid(*Top()));
+	CObjWndKanjiDetail& o_Detail = static_cast<CState_KanjiReview*>(Top())->mo_WndDetail;
+	const std::string s_Radical = o_Detail.mo_TxtRadical.TxtGetText();
+	EXPECT_EQ("A Words", Hint(LibGfx_CManagerTooltip::ke_KeyId_Square));
+
+	Tap(ke_Key_Square);
+	EXPECT_TRUE(o_Detail.IsShowingWords());
+	EXPECT_STREQ("Words", o_Detail.mo_TxtRadicalLabel.TxtGetText());
+	EXPECT_NE(s_Radical, o_Detail.mo_TxtRadical.TxtGetText());
+	EXPECT_EQ("A Same radical", Hint(LibGfx_CManagerTooltip::ke_KeyId_Square));
+	Tap(ke_Key_Right);
+	EXPECT_TRUE(o_Detail.IsShowingWords());
+	EXPECT_STREQ("Words", o_Detail.mo_TxtRadicalLabel.TxtGetText());
+
+	Tap(ke_Key_Left);
+	Tap(ke_Key_Square);
+	EXPECT_FALSE(o_Detail.IsShowingWords());
+	EXPECT_EQ(s_Radical, o_Detail.mo_TxtRadical.TxtGetText());
+	EXPECT_EQ("A Words", Hint(LibGfx_CManagerTooltip::ke_KeyId_Square));
+}

@@ -88,9 +88,10 @@ TEST_F(TextBaseTest, TwoByteTextBreaksBetweenCharacters)
 	mo_Text.TxtSetTextType(TB::ke_TxtType_Euc);
 	Layout(40, "\xB0\xA1\xB0\xA1\xB0\xA1");
 	EXPECT_EQ("0-3:32 4-5:16", Lines(mo_Text));
-	// A lead byte with nothing after it is one byte without a glyph.
-	Layout(40, "a\xB0");
-	EXPECT_EQ("0-1:8", Lines(mo_Text));
+	// A high byte before a lower one or the end is an ISO-8859-1 letter of the first font: a
+	// kanji followed by its French meaning ("\xE9t\xE9", ete with accents).
+	Layout(80, "\xB0\xA1 \xE9t\xE9");
+	EXPECT_EQ("0-5:48", Lines(mo_Text));
 	// Any other type: every byte a character without a glyph.
 	mo_Text.TxtSetTextType(static_cast<TB::enumTxtType>(5));
 	Layout(40, "a\xB0\xA1");

@@ -9,6 +9,7 @@
 #include "LibGfx_CManagerTooltip.h"
 #include "LibInput_ManagerKey.h"
 #include "LibKanji_CKanjiList.h"
+#include "LibText_CManagerString.h"
 #include "StringIds.h"
 
 namespace
@@ -35,7 +36,7 @@ void CState_KanjiList::LoadAlways()
 	p_Tooltip->ClearTxtAll();
 	// The title names the list shown; the list keeps its name for the whole run.
 	if (p_List->mp_ListLoaded != nullptr)
-		p_Tooltip->SetTxtMain(0, p_List->mp_ListLoaded->mp_Name);
+		p_Tooltip->SetTxtMain(0, p_List->mp_ListLoaded->GetName(LibText_CManagerString::Instance()->GetLanguage()));
 	else
 		p_Tooltip->SetTxtMain(0, ke_String_ListTitle);
 	// Cross opens the review: its hint names the review.

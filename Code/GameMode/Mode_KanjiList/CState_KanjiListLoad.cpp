@@ -26,6 +26,7 @@ CState_KanjiListLoad::CState_KanjiListLoad()
 void CState_KanjiListLoad::LoadAlways()
 {
 	LibKanji_CKanjiList* p_Lists = LibKanji_CKanjiList::Instance();
+	const LibText_CManagerString* p_Strings = LibText_CManagerString::Instance();
 	const u8 u8_Count = p_Lists->GetListCount() < ku_ListName_Max ? p_Lists->GetListCount() : static_cast<u8>(ku_ListName_Max);
 	u8 u8_Loaded = 0;
 	for (u8 i = 0; i < u8_Count; ++i)
@@ -33,8 +34,8 @@ void CState_KanjiListLoad::LoadAlways()
 		const LibKanji_CKanjiList::SListInfo* p_List = p_Lists->GetListInfo(i);
 		// A player's list named as a list before it is kept, and marked as theirs.
 		const bool b_Marked = p_List->mb_Own && p_Lists->GetListInfo(p_List->mp_Name) != p_List;
-		snprintf(mas_ListLine[i], sizeof(mas_ListLine[i]), "%s%s%s (%u)", p_List->mp_Name, b_Marked ? " " : "",
-		         b_Marked ? LibText_CManagerString::Instance()->GetString(ke_String_OwnListMark) : "",
+		snprintf(mas_ListLine[i], sizeof(mas_ListLine[i]), "%s%s%s (%u)", p_List->GetName(p_Strings->GetLanguage()),
+		         b_Marked ? " " : "", b_Marked ? p_Strings->GetString(ke_String_OwnListMark) : "",
 		         static_cast<unsigned>(p_Lists->GetKanjiCount(i)));
 		map_ListName[i] = mas_ListLine[i];
 		if (p_List == p_Lists->mp_ListLoaded)

@@ -27,44 +27,52 @@ CState_KanjiReview::~CState_KanjiReview()
 void CState_KanjiReview::LoadAlways()
 {
 	LibGfx_CEngine::Instance()->LoadBg(ks_View_BackgroundIntro);
-	const LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
-	mu16_KanjiPos = pList->mu16_KanjiCur;
+	const LibKanji_CKanjiList* p_List = LibKanji_CKanjiList::Instance();
+	mu16_KanjiPos = p_List->mu16_KanjiCur;
 
 	// The view glides forward to a plane behind the carousel's place, which the browser emptied.
-	LibGfx_CManagerCamera* pCameras = LibGfx_CManagerCamera::Instance();
-	LibGfx_CCameraBase* pFront = pCameras->mo_CameraList.front();
-	const CVector3d<float> oEye = *pFront->GetEyePos();
-	const CVector3d<float> oTarget = *pFront->GetTargetPos();
-	const float fEyeZ = oEye.z - kf_View_Step;
-	const float fPlaneZ = fEyeZ - kf_View_Distance;
-	mo_Camera.SetPos(CVector3d<float>(oEye.x, oEye.y, fEyeZ), CVector3d<float>(oTarget.x, oTarget.y, fPlaneZ));
-	pCameras->Push(&mo_Camera, kf_View_Speed);
+	LibGfx_CManagerCamera* p_Cameras = LibGfx_CManagerCamera::Instance();
+	LibGfx_CCameraBase* p_Front = p_Cameras->mo_CameraList.front();
+	const CVector3d<float> o_Eye = *p_Front->GetEyePos();
+	const CVector3d<float> o_Target = *p_Front->GetTargetPos();
+	const float f_EyeZ = o_Eye.z - kf_View_Step;
+	const float f_PlaneZ = f_EyeZ - kf_View_Distance;
+	mo_Camera.SetPos(CVector3d<float>(o_Eye.x, o_Eye.y, f_EyeZ), CVector3d<float>(o_Target.x, o_Target.y, f_PlaneZ));
+	p_Cameras->Push(&mo_Camera, kf_View_Speed);
 
-	if (mu16_KanjiPos < pList->mu_KanjiTotal)
+	if (mu16_KanjiPos < p_List->mu_KanjiTotal)
 	{
 		mo_WndDetail.mu32_Align = LibGfx_CObjBase::ke_Align_HNone | LibGfx_CObjBase::ke_Align_VNone;
-		mo_WndDetail.mo_Pos.z = fPlaneZ;
+		mo_WndDetail.mo_Pos.z = f_PlaneZ;
 		mo_WndDetail.SetParent(nullptr);
-		mo_WndDetail.ShowKanji(pList->GetKanji(mu16_KanjiPos));
+		mo_WndDetail.ShowKanji(p_List->GetKanji(mu16_KanjiPos));
 	}
 	else
 	{
 		mo_WndDetail.SetVisible(false);
 	}
 
-	LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	pKeys->KeyTimeTriggerClear();
-	pKeys->KeyTimeTriggerSet(ke_Key_Left, ku16_KeyRepeat);
-	pKeys->KeyTimeTriggerSet(ke_Key_Right, ku16_KeyRepeat);
+	LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
+	p_Keys->KeyTimeTriggerClear();
+	p_Keys->KeyTimeTriggerSet(ke_Key_Left, ku16_KeyRepeat);
+	p_Keys->KeyTimeTriggerSet(ke_Key_Right, ku16_KeyRepeat);
 
-	LibGfx_CManagerTooltip* pTooltip = LibGfx_CManagerTooltip::Instance();
-	pTooltip->ClearTxtAll();
-	pTooltip->SetTxtMain(0, ke_String_ReviewTitle);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ke_String_Previous);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ke_String_Next);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Replay);
-	pTooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_Back);
+	LibGfx_CManagerTooltip* p_Tooltip = LibGfx_CManagerTooltip::Instance();
+	p_Tooltip->ClearTxtAll();
+	p_Tooltip->SetTxtMain(0, ke_String_ReviewTitle);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Left, ke_String_Previous);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Right, ke_String_Next);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Cross, ke_String_Replay);
+	p_Tooltip->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Circle, ke_String_Back);
+	UpdateSquareHint();
 	UpdateTooltip();
+}
+
+void CState_KanjiReview::UpdateSquareHint()
+{
+	// Square names the column it brings.
+	LibGfx_CManagerTooltip::Instance()->SetTxtKey(LibGfx_CManagerTooltip::ke_KeyId_Square,
+	                                              mo_WndDetail.IsShowingWords() ? ke_String_RadicalLabel : ke_String_WordsLabel);
 }
 
 void CState_KanjiReview::UpdateTooltip()
@@ -77,25 +85,30 @@ void CState_KanjiReview::UpdateTooltip()
 void CState_KanjiReview::Main()
 {
 	// The stroke animation advances in the display tree's update pass, once a frame.
-	LibKanji_CKanjiList* pList = LibKanji_CKanjiList::Instance();
-	const LibInput_ManagerKey* pKeys = LibInput_ManagerKey::Instance();
-	const u16 u16_Total = pList->mu_KanjiTotal;
+	LibKanji_CKanjiList* p_List = LibKanji_CKanjiList::Instance();
+	const LibInput_ManagerKey* p_Keys = LibInput_ManagerKey::Instance();
+	const u16 u16_Total = p_List->mu_KanjiTotal;
 	if (u16_Total > 0)
 	{
-		const bool bLeft = pKeys->KeyTriggerAny(ke_Key_Left);
-		if (bLeft || pKeys->KeyTriggerAny(ke_Key_Right))
+		const bool b_Left = p_Keys->KeyTriggerAny(ke_Key_Left);
+		if (b_Left || p_Keys->KeyTriggerAny(ke_Key_Right))
 		{
-			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + (bLeft ? u16_Total - 1 : 1)) % u16_Total);
-			pList->mu16_KanjiCur = mu16_KanjiPos;
-			mo_WndDetail.ShowKanji(pList->GetKanji(mu16_KanjiPos));
+			mu16_KanjiPos = static_cast<u16>((mu16_KanjiPos + (b_Left ? u16_Total - 1 : 1)) % u16_Total);
+			p_List->mu16_KanjiCur = mu16_KanjiPos;
+			mo_WndDetail.ShowKanji(p_List->GetKanji(mu16_KanjiPos));
 			UpdateTooltip();
 		}
-		else if (pKeys->KeyTriggerAny(ke_Key_Cross))
+		else if (p_Keys->KeyTriggerAny(ke_Key_Cross))
 		{
 			mo_WndDetail.ReplayAnim();
 		}
+		else if (p_Keys->KeyTriggerAny(ke_Key_Square))
+		{
+			mo_WndDetail.ShowWords(!mo_WndDetail.IsShowingWords());
+			UpdateSquareHint();
+		}
 	}
-	if (pKeys->KeyTriggerAny(ke_Key_Circle))
+	if (p_Keys->KeyTriggerAny(ke_Key_Circle))
 		State_Remove();
 }
 

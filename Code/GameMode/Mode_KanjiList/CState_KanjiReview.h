@@ -22,6 +22,8 @@ public:
 
 	// Line 1 counts the position in the list.
 	void UpdateTooltip();
+	// Square's hint names the side column it switches to: words or the same radical.
+	void UpdateSquareHint();
 
 	CObjWndKanjiDetail mo_WndDetail;
 	LibGfx_CCameraBase mo_Camera;
