@@ -8,6 +8,8 @@
 set -u
 soak=$(realpath "$1"); replay=$(realpath "$2"); shift 2
 work=$(mktemp -d)
+# A player's folder of its own: what the game saves here no other test reads.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
 trap 'rm -rf "$work"' EXIT
 
 "$soak" "$@" > "$work/soak.replay" || { echo "FAIL: fudemaru-soak $*"; exit 1; }

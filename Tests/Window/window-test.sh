@@ -7,6 +7,8 @@
 set -u
 program=$1; pixels=$2
 work=$(mktemp -d)
+# A player's folder of its own: what the game saves here no other test reads.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
 source "$(dirname "$0")/xvfb.sh"
 xvfb_pid=""; game_pid=""
 cleanup() {

@@ -6,6 +6,8 @@
 set -u
 inspect=$1; data=$(realpath "$2")
 work=$(mktemp -d)
+# A player's folder of its own: what the game saves here no other test reads.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
 trap 'rm -rf "$work"' EXIT
 failed=0
 
@@ -113,9 +115,8 @@ ln -s "$data/Themes/Default/Background/FondIntro.png" "$work/Data/Themes/Default
 printf 'not a picture' > "$work/Data/Themes/Default/Background/FondEcran.png"
 check "a background that is no PNG" "Data/Themes/Default/Background/FondEcran.png: is no PNG picture"
 
-# The player's own folder, in a scratch home: lists shows their lists with their own file, check
+# The player's own folder, in the scratch home: lists shows their lists with their own file, check
 # reads their config.xml and their lists too and names a broken one by its full path.
-export XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
 mkdir -p "$XDG_CONFIG_HOME/fudemaru" "$XDG_DATA_HOME/fudemaru/KanjiList"
 fresh
 printf '<KanjiList Name="Mine" Source="Grade 1" Max="2"/>\n' > "$XDG_DATA_HOME/fudemaru/KanjiList/Mine.xml"
