@@ -13,6 +13,16 @@ namespace
 	{
 		return LibKanji_CDictionary::GetIndexFromEuc((u16)((u8)ap_Line[0] << 8 | (u8)ap_Line[1]));
 	}
+
+	// A file's text and its index go together: a load that fails keeps neither.
+	template <typename TEntry>
+	void FreeFile(char*& ap_Text, TEntry*& ap_Index)
+	{
+		delete[] ap_Text;
+		delete[] ap_Index;
+		ap_Text = nullptr;
+		ap_Index = nullptr;
+	}
 }
 
 LibKanji_CKanjiTexts::LibKanji_CKanjiTexts()
@@ -28,14 +38,8 @@ LibKanji_CKanjiTexts::~LibKanji_CKanjiTexts()
 
 void LibKanji_CKanjiTexts::Unload()
 {
-	delete[] mp_Meanings;
-	delete[] mp_MeaningIndex;
-	delete[] mp_Words;
-	delete[] mp_WordIndex;
-	mp_Meanings = nullptr;
-	mp_MeaningIndex = nullptr;
-	mp_Words = nullptr;
-	mp_WordIndex = nullptr;
+	FreeFile(mp_Meanings, mp_MeaningIndex);
+	FreeFile(mp_Words, mp_WordIndex);
 	mu32_MeaningsSize = 0;
 	mu32_WordsSize = 0;
 }
@@ -92,10 +96,7 @@ static u32 SplitLine(char* ap_Buffer, u32 au32_Size, u32 au32_Pos, u8 au8_Fields
 
 bool LibKanji_CKanjiTexts::LoadMeanings(const char* as_Path)
 {
-	delete[] mp_Meanings;
-	delete[] mp_MeaningIndex;
-	mp_Meanings = nullptr;
-	mp_MeaningIndex = nullptr;
+	FreeFile(mp_Meanings, mp_MeaningIndex);
 	const u32 u32_Start = ReadFile(as_Path, "FudemaruMeanings 1", mp_Meanings, mu32_MeaningsSize);
 	if (u32_Start == 0)
 		return false;
@@ -108,10 +109,7 @@ bool LibKanji_CKanjiTexts::LoadMeanings(const char* as_Path)
 		if (u32_Pos == 0)
 		{
 			LibGen_ReportData(as_Path, "has a line that is not a kanji and three tab-separated fields, at byte %u", u32_Line);
-			delete[] mp_Meanings;
-			delete[] mp_MeaningIndex;
-			mp_Meanings = nullptr;
-			mp_MeaningIndex = nullptr;
+			FreeFile(mp_Meanings, mp_MeaningIndex);
 			return false;
 		}
 		// A kanji's first line counts; the parts of a field lie between its start and the next
@@ -132,10 +130,7 @@ bool LibKanji_CKanjiTexts::LoadMeanings(const char* as_Path)
 
 bool LibKanji_CKanjiTexts::LoadWords(const char* as_Path)
 {
-	delete[] mp_Words;
-	delete[] mp_WordIndex;
-	mp_Words = nullptr;
-	mp_WordIndex = nullptr;
+	FreeFile(mp_Words, mp_WordIndex);
 	const u32 u32_Start = ReadFile(as_Path, "FudemaruWords 1", mp_Words, mu32_WordsSize);
 	if (u32_Start == 0)
 		return false;
@@ -149,10 +144,7 @@ bool LibKanji_CKanjiTexts::LoadWords(const char* as_Path)
 		if (u32_Pos == 0)
 		{
 			LibGen_ReportData(as_Path, "has a line that is not a kanji and three tab-separated fields, at byte %u", u32_Line);
-			delete[] mp_Words;
-			delete[] mp_WordIndex;
-			mp_Words = nullptr;
-			mp_WordIndex = nullptr;
+			FreeFile(mp_Words, mp_WordIndex);
 			return false;
 		}
 		// A kanji's words are the lines of its first run; later runs are ignored.
