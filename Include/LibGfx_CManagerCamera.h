@@ -4,6 +4,7 @@
 #include "LibGen_CManagerSingleton.h"
 #include "LibGen_Vector3D.h"
 #include "LibGfx_CCameraBase.h"
+#include "LibGfx_Utilities.h"
 
 #include <list>
 
@@ -25,6 +26,11 @@ public:
 	CVector3d<float>* GetPosEye();
 	CVector3d<float>* GetPosTarget();
 	CVector3d<float>* GetUpVector();
+	// The blended view and the game's projection (45° vertical field of view, the screen's ratio,
+	// depths 1 to 1000 in the device's range), 16 floats each as LibGfx_LookAtRH gives them;
+	// identities without a camera.
+	void ComputeView(float* ap_View);
+	static void ComputeProjection(eDepthRange ae_Depth, float* ap_Projection);
 
 	std::list<LibGfx_CCameraBase*> mo_CameraList;
 	CVector3d<float> mo_EyeCur;

@@ -13,9 +13,11 @@ class LibGfx_CPolyBase
 public:
 	enum
 	{
-		ku32_Format_C4UB_V3F = 0x2A23,      // colour, x y z: 16 bytes
-		ku32_Format_T2F_C4UB_V3F = 0x2A29,  // s t, colour, x y z: 24 bytes
-		ku8_Primitive_TriangleFan = 6,
+		// The vertex layouts and primitive kinds are the game's own numbers; each renderer
+		// maps them to its device's.
+		ku32_Format_C4UB_V3F = 1,      // colour, x y z: 16 bytes
+		ku32_Format_T2F_C4UB_V3F = 2,  // s t, colour, x y z: 24 bytes
+		ku8_Primitive_TriangleFan = 1,
 		// The texture repeats across the polygon in s, in t.
 		ku8_Repeat_S = 0x01,
 		ku8_Repeat_T = 0x02,

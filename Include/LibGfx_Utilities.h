@@ -33,11 +33,20 @@ void LibGfx_CentredCorners(float af_Width, float af_Height, float af_Z, CVector3
 // the low nibble is the left texel. An odd last column, not stored, becomes index 0.
 void LibGfx_ExpandPal4(const u8* ap_Src, u32 au32_RowSize, u16 au16_Width, u16 au16_Height, u8* ap_Dst);
 
+// Where a device's clip space keeps depth: Direct3D from 0 to 1, OpenGL and WebGL from -1 to 1.
+enum eDepthRange
+{
+	ke_Depth_ZeroToOne,
+	ke_Depth_MinusOneToOne,
+};
+
 // The camera's matrices as 16 floats, column-major for OpenGL, which are the same floats as
 // Direct3D's row-vector matrices. The view looks from the eye at the target, right-handed (as
-// gluLookAt); the projection has a vertical field of view of af_FovY radians and depths from
-// af_Near to af_Far going to 0..1, Direct3D's range (OpenGL's is -1..1).
+// gluLookAt); the projection has a vertical field of view of af_FovY radians and maps depths
+// af_Near to af_Far to the device's range (as gluPerspective for ke_Depth_MinusOneToOne).
 void LibGfx_LookAtRH(const CVector3d<float>& ao_Eye, const CVector3d<float>& ao_Target, const CVector3d<float>& ao_Up, float* ap_M);
-void LibGfx_PerspectiveRH(float af_FovY, float af_Aspect, float af_Near, float af_Far, float* ap_M);
+void LibGfx_PerspectiveRH(float af_FovY, float af_Aspect, float af_Near, float af_Far, eDepthRange ae_Depth, float* ap_M);
+// ap_Out = ap_A x ap_B, column-major: a point goes through ap_B first. ap_Out may be neither.
+void LibGfx_MultiplyMatrix(const float* ap_A, const float* ap_B, float* ap_Out);
 
 #endif

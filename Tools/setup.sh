@@ -9,7 +9,7 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  freeglut3-dev libglu1-mesa-dev libosmesa6-dev
+  freeglut3-dev libosmesa6-dev
   libpng-dev zlib1g-dev libtinyxml-dev
   # data builders and their sources
   libcairo2-dev libfreetype-dev

@@ -6,7 +6,6 @@
 #include "LibGfx_PictureLoader.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <cstring>
 
 namespace
@@ -60,16 +59,13 @@ bool LibGfx_CEngine::SceneBegin()
 {
 	const float fWidth = guWindowSize.x;
 	const float fHeight = guWindowSize.y;
-	glMatrixMode(GL_PROJECTION);
-	glLoadIdentity();
-	gluOrtho2D(0.0, fWidth, 0.0, fHeight);
-
 	// Set every frame as well: a context the engine has not loaded clears to transparent black.
 	glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
 	glDepthFunc(GL_ALWAYS);
 	glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 	// The background lies at the far depth, behind everything, stretched from 480 x 272, and
-	// untextured: the tree leaves texturing as its last polygon needed it.
+	// untextured: the tree leaves texturing as its last polygon needed it. The raster position
+	// is in window coordinates: no matrix applies to it.
 	glDisable(GL_TEXTURE_2D);
 	glWindowPos3i(0, 0, 1);
 	glPixelZoom(fWidth / float(ku16_Screen_Width), fHeight / float(ku16_Screen_Height));
@@ -83,11 +79,11 @@ bool LibGfx_CEngine::SceneBegin()
 	glLoadIdentity();
 	if (pCamera->HasCamera())
 	{
-		const CVector3d<float> oEye = *pCamera->GetPosEye();
-		const CVector3d<float> oTarget = *pCamera->GetPosTarget();
-		const CVector3d<float> oUp = *pCamera->GetUpVector();
-		gluPerspective(45.0, kf_Screen_Ratio, 1.0, 1000.0);
-		gluLookAt(oEye.x, oEye.y, oEye.z, oTarget.x, oTarget.y, oTarget.z, oUp.x, oUp.y, oUp.z);
+		float af_View[16], af_Projection[16];
+		pCamera->ComputeView(af_View);
+		LibGfx_CManagerCamera::ComputeProjection(ke_Depth_MinusOneToOne, af_Projection);
+		glLoadMatrixf(af_Projection);
+		glMultMatrixf(af_View);
 	}
 	glMatrixMode(GL_MODELVIEW);
 	glLoadIdentity();

@@ -189,8 +189,8 @@ void LibGfx_CEngine::SceneRender()
 	if (p_Camera->HasCamera())
 	{
 		D3DMATRIX o_View, o_Projection;
-		LibGfx_LookAtRH(*p_Camera->GetPosEye(), *p_Camera->GetPosTarget(), *p_Camera->GetUpVector(), &o_View.m[0][0]);
-		LibGfx_PerspectiveRH(static_cast<float>(M_PI / 4.0), kf_Screen_Ratio, 1.0f, 1000.0f, &o_Projection.m[0][0]);
+		p_Camera->ComputeView(&o_View.m[0][0]);
+		LibGfx_CManagerCamera::ComputeProjection(ke_Depth_ZeroToOne, &o_Projection.m[0][0]);
 		// WARNING: Direct3D 9 puts pixel centres on whole coordinates, OpenGL half a pixel in:
 		// moved back by half a pixel, each pixel samples the middle of its texel, as with
 		// OpenGL, instead of an edge between two (which drops or doubles columns of text).

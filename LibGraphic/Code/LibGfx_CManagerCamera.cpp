@@ -1,6 +1,15 @@
 #include "LibGfx_CManagerCamera.h"
 
 #include "LibGen_Utils.h"
+#include "LibGfx_CEngine.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace
+{
+	const float kf_Identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+}
 
 LibGfx_CManagerCamera::LibGfx_CManagerCamera()
 	: mf_Ratio(1.0f), mf_Speed(0.05f)
@@ -68,4 +77,17 @@ CVector3d<float>* LibGfx_CManagerCamera::GetUpVector()
 {
 	LIBGEN_ASSERT(!mo_CameraList.empty());
 	return mo_CameraList.front()->GetUpVector();
+}
+
+void LibGfx_CManagerCamera::ComputeView(float* ap_View)
+{
+	if (mo_CameraList.empty())
+		memcpy(ap_View, kf_Identity, sizeof(kf_Identity));
+	else
+		LibGfx_LookAtRH(*GetPosEye(), *GetPosTarget(), *GetUpVector(), ap_View);
+}
+
+void LibGfx_CManagerCamera::ComputeProjection(eDepthRange ae_Depth, float* ap_Projection)
+{
+	LibGfx_PerspectiveRH(static_cast<float>(M_PI / 4.0), kf_Screen_Ratio, 1.0f, 1000.0f, ae_Depth, ap_Projection);
 }

@@ -6,6 +6,15 @@
 
 #include <GL/gl.h>
 
+namespace
+{
+	// Only triangle fans are ever built.
+	GLenum GLPrimitive(u8 au8_Primitive)
+	{
+		return au8_Primitive == LibGfx_CPolyBase::ku8_Primitive_TriangleFan ? GL_TRIANGLE_FAN : GL_POINTS;
+	}
+}
+
 void LibGfx_CObjBase::RenderPolys()
 {
 	glLoadMatrixf(mf_Matrix);
@@ -18,7 +27,10 @@ void LibGfx_CObjBase::RenderPolys()
 			pTexture->SetAsCurrent(pPoly->mu8_Repeat);
 		else
 			glDisable(GL_TEXTURE_2D);
-		glInterleavedArrays(pPoly->mu32_VertexFormat, 0, pPoly->mp_Vertex);
-		glDrawArrays(pPoly->mu8_Primitive, 0, pPoly->mu8_VertexCount);
+		// A polygon of no known layout is left out, as Direct3D does.
+		if (pPoly->mp_Vertex == nullptr || pPoly->GetStride() == 0)
+			continue;
+		glInterleavedArrays(pPoly->mu32_VertexFormat == LibGfx_CPolyBase::ku32_Format_T2F_C4UB_V3F ? GL_T2F_C4UB_V3F : GL_C4UB_V3F, 0, pPoly->mp_Vertex);
+		glDrawArrays(GLPrimitive(pPoly->mu8_Primitive), 0, pPoly->mu8_VertexCount);
 	}
 }

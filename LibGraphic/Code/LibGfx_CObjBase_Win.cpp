@@ -60,7 +60,7 @@ void LibGfx_CObjBase::RenderPolys()
 	pDevice->SetTransform(D3DTS_WORLD, &o_World);
 	for (LibGfx_CPolyBase* pPoly : mo_PolyList)
 	{
-		// Only triangle fans are ever built; Direct3D numbers them as OpenGL does.
+		// Only triangle fans are ever built.
 		SVertexWin ao_Vertex[255];
 		if (pPoly->mu8_Primitive != LibGfx_CPolyBase::ku8_Primitive_TriangleFan || pPoly->mu8_VertexCount < 3
 			|| !ToD3DVertices(*pPoly, ao_Vertex))

@@ -153,13 +153,27 @@ void LibGfx_LookAtRH(const CVector3d<float>& ao_Eye, const CVector3d<float>& ao_
 	memcpy(ap_M, af_M, sizeof(af_M));
 }
 
-void LibGfx_PerspectiveRH(float af_FovY, float af_Aspect, float af_Near, float af_Far, float* ap_M)
+void LibGfx_PerspectiveRH(float af_FovY, float af_Aspect, float af_Near, float af_Far, eDepthRange ae_Depth, float* ap_M)
 {
 	const float f_YScale = 1.0f / tanf(af_FovY / 2.0f);
-	const float f_Depth = af_Far / (af_Near - af_Far);
+	const bool b_FromMinusOne = ae_Depth == ke_Depth_MinusOneToOne;
+	const float f_Depth = (b_FromMinusOne ? af_Far + af_Near : af_Far) / (af_Near - af_Far);
+	const float f_Offset = (b_FromMinusOne ? 2.0f : 1.0f) * af_Near * af_Far / (af_Near - af_Far);
 	const float af_M[16] = {f_YScale / af_Aspect, 0.0f, 0.0f, 0.0f,
 	                        0.0f, f_YScale, 0.0f, 0.0f,
 	                        0.0f, 0.0f, f_Depth, -1.0f,
-	                        0.0f, 0.0f, af_Near * f_Depth, 0.0f};
+	                        0.0f, 0.0f, f_Offset, 0.0f};
 	memcpy(ap_M, af_M, sizeof(af_M));
+}
+
+void LibGfx_MultiplyMatrix(const float* ap_A, const float* ap_B, float* ap_Out)
+{
+	for (int c = 0; c < 4; ++c)
+		for (int r = 0; r < 4; ++r)
+		{
+			float f_Sum = 0.0f;
+			for (int k = 0; k < 4; ++k)
+				f_Sum += ap_A[4 * k + r] * ap_B[4 * c + k];
+			ap_Out[4 * c + r] = f_Sum;
+		}
 }

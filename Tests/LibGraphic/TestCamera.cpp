@@ -165,3 +165,32 @@ TEST_F(Camera, TheSceneFollowsTheGlideOnScreen)
 	EXPECT_EQ(0xff0000ffu, Pixel(240, 136));
 	EXPECT_EQ(0xff000000u, Pixel(140, 136));
 }
+
+// The camera's matrices are built on the processor for every device: the projection maps the
+// near and far planes to the device's depth range, and the product of projection and view takes
+// a point where the two matrices one after the other take it.
+TEST_F(Camera, TheMatricesMapNearAndFarToEachDevicesDepthRange)
+{
+	mo_Side.SetPos(CVector3d<float>(100, 0, kf_Distance), CVector3d<float>(100, 0, 0));
+	Manager()->Push(&mo_Side, 1.0f);
+	Frames(1);
+	float af_View[16], af_Projection[16], af_Both[16];
+	Manager()->ComputeView(af_View);
+	const auto Depth = [&](eDepthRange ae_Range, float af_Z) {
+		LibGfx_CManagerCamera::ComputeProjection(ae_Range, af_Projection);
+		LibGfx_MultiplyMatrix(af_Projection, af_View, af_Both);
+		// Column-major: clip z and w of the point (100, 0, af_Z).
+		const float f_Z = af_Both[2] * 100 + af_Both[10] * af_Z + af_Both[14];
+		const float f_W = af_Both[3] * 100 + af_Both[11] * af_Z + af_Both[15];
+		return f_Z / f_W;
+	};
+	EXPECT_NEAR(-1.0f, Depth(ke_Depth_MinusOneToOne, kf_Distance - 1.0f), 1e-4f);
+	EXPECT_NEAR(1.0f, Depth(ke_Depth_MinusOneToOne, kf_Distance - 1000.0f), 1e-4f);
+	EXPECT_NEAR(0.0f, Depth(ke_Depth_ZeroToOne, kf_Distance - 1.0f), 1e-4f);
+	EXPECT_NEAR(1.0f, Depth(ke_Depth_ZeroToOne, kf_Distance - 1000.0f), 1e-4f);
+	// The target lies in the middle of the picture.
+	LibGfx_CManagerCamera::ComputeProjection(ke_Depth_MinusOneToOne, af_Projection);
+	LibGfx_MultiplyMatrix(af_Projection, af_View, af_Both);
+	EXPECT_NEAR(0.0f, af_Both[0] * 100 + af_Both[12], 1e-3f);
+	Manager()->Remove(&mo_Side, 1.0f);
+}

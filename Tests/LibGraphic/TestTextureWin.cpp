@@ -116,7 +116,7 @@ TEST(TextureWin, TheCameraMatricesPutTheTargetInTheMiddleAndDepthsInZeroToOne)
 	float af_View[16], af_Proj[16], af_Out[3];
 	const CVector3d<float> o_Eye(10.0f, 20.0f, 300.0f), o_Target(10.0f, 20.0f, 0.0f), o_Up(0.0f, 1.0f, 0.0f);
 	LibGfx_LookAtRH(o_Eye, o_Target, o_Up, af_View);
-	LibGfx_PerspectiveRH(static_cast<float>(M_PI / 4.0), 480.0f / 272.0f, 1.0f, 1000.0f, af_Proj);
+	LibGfx_PerspectiveRH(static_cast<float>(M_PI / 4.0), 480.0f / 272.0f, 1.0f, 1000.0f, ke_Depth_ZeroToOne, af_Proj);
 	Project(af_View, af_Proj, o_Target, af_Out);
 	EXPECT_NEAR(0.0f, af_Out[0], 1e-5f);
 	EXPECT_NEAR(0.0f, af_Out[1], 1e-5f);
