@@ -3,6 +3,7 @@
 #include "Fudemaru.h"
 
 #include "LibGen_CFileSystem.h"
+#include "LibGen_CFramePacer.h"
 #include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
 #include "LibInput_KeyChars.h"
@@ -59,15 +60,18 @@ EM_JS(void, WebShow, (const char* as_Text), {
 
 namespace
 {
-	const double kd_FramePeriodMs = 1000.0 / 60.0;
-	// How early a frame may start: the browser's animation frames come a little before or after
-	// their due time.
-	const double kd_FrameSlackMs = 2.0;
+	// The Windows program's period: each animation frame of a 60 Hz display is due.
+	const u32 ku32_FramePeriodMs = 16;
 
 	unsigned char su8_FolderReady = 0;
 	bool sb_Started = false;
 	unsigned long su32_Frames = 0;
-	double sd_FrameDue = 0.0;
+	// The clock in microseconds.
+	u64 ReadClock()
+	{
+		return static_cast<u64>(emscripten_get_now() * 1000.0);
+	}
+	LibGen_CFramePacer so_Pacer(1000000, ku32_FramePeriodMs, 0);
 	std::string ss_Stack;
 	int si_CanvasWidth = 0;
 	int si_CanvasHeight = 0;
@@ -108,8 +112,8 @@ namespace
 		WebShow("The game has ended; reload the page to play again.");
 	}
 
-	// One animation frame of the browser: at most one frame of the game, never more than 60 a
-	// second however fast the display refreshes.
+	// One animation frame of the browser: at most one frame of the game, never more than a frame a
+	// period however fast the display refreshes.
 	void CB_Frame()
 	{
 		if (!su8_FolderReady)
@@ -119,12 +123,8 @@ namespace
 			sb_Started = true;
 			Fudemaru_Start(".", static_cast<unsigned int>(emscripten_get_now()));
 		}
-		const double d_Now = emscripten_get_now();
-		if (d_Now + kd_FrameSlackMs < sd_FrameDue)
+		if (!so_Pacer.IsDue(ReadClock()))
 			return;
-		// A page hidden for a while starts again from now rather than hurrying to catch up.
-		sd_FrameDue = d_Now - sd_FrameDue > kd_FramePeriodMs ? d_Now + kd_FramePeriodMs : sd_FrameDue + kd_FramePeriodMs;
-
 		FitCanvas();
 		if (!Fudemaru_Frame())
 		{
