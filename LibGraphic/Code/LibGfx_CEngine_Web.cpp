@@ -144,7 +144,7 @@ namespace
 		return true;
 	}
 
-	void MakeStream()
+	void MakeVertexArray()
 	{
 		glGenVertexArrays(1, &so_Device.u_VertexArray);
 		glBindVertexArray(so_Device.u_VertexArray);
@@ -173,15 +173,18 @@ namespace
 
 	// The background stretched over the viewport, its pixels picked, not blended, as the OpenGL
 	// program's pixel zoom does; drawn first, without the depth test, it is behind everything.
+	// Opaque, it is not blended either: a software renderer's time goes on filling pixels.
 	void DrawBackground()
 	{
 		glDisable(GL_DEPTH_TEST);
+		glDisable(GL_BLEND);
 		glUniformMatrix4fv(so_Device.i_Matrix, 1, GL_FALSE, LibGfx_CObjBase::skf_Identity);
 		glUniform1i(so_Device.i_Textured, 1);
 		// The background's own filtering and wrap: no sampler.
 		glBindSampler(0, 0);
 		glBindTexture(GL_TEXTURE_2D, so_Device.u_Background);
 		glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+		glEnable(GL_BLEND);
 		glEnable(GL_DEPTH_TEST);
 	}
 
@@ -225,7 +228,7 @@ bool LibGfx_CEngine::LoadDevice()
 		return false;
 	if (so_Device.u_Buffer == 0)
 	{
-		MakeStream();
+		MakeVertexArray();
 		MakeSamplers();
 		glGenTextures(1, &so_Device.u_Background);
 		glBindTexture(GL_TEXTURE_2D, so_Device.u_Background);
@@ -244,7 +247,7 @@ bool LibGfx_CEngine::LoadDevice()
 
 void LibGfx_CEngine::UnloadDevice()
 {
-	// The program, the stream and the samplers stay with the page's context for the next Load.
+	// The shader pair, the vertex buffer and the samplers stay with the page's context for the next Load.
 	so_Device.b_Background = false;
 }
 

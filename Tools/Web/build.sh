@@ -15,8 +15,10 @@ export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFUDEMARU_WERROR="$werror" \
         -DFUDEMARU_BACKEND=web -DFUDEMARU_THIRDPARTY_SOURCES="$out/deps" >/dev/null
 cmake --build "$out" -j "${JOBS:-2}"
-python3 /usr/share/emscripten/tools/file_packager.py "$out/fudemaru.data" --preload "$data@/Data" \
-        --js-output="$out/fudemaru-data.js" --no-node >/dev/null
+# Named from the output folder, so that the loader holds no path of this machine; the packager's
+# reminder of FORCE_FILESYSTEM (which the program has) is kept out of the way.
+(cd "$out" && python3 /usr/share/emscripten/tools/file_packager.py fudemaru.data --preload "$data@/Data" \
+        --js-output=fudemaru-data.js --no-node >/dev/null 2>file_packager.log) || { cat "$out/file_packager.log" >&2; exit 1; }
 cp "$src/Tools/Web/index.html" "$out/index.html"
 rm -rf "$out/licences"
 mkdir -p "$out/licences"
