@@ -18,7 +18,8 @@ cmake --build "$out" -j "${JOBS:-2}"
 # Named from the output folder, so that the loader holds no path of this machine; the packager's
 # reminder of FORCE_FILESYSTEM (which the program has) is kept out of the way.
 (cd "$out" && python3 /usr/share/emscripten/tools/file_packager.py fudemaru.data --preload "$data@/Data" \
-        --js-output=fudemaru-data.js --no-node >/dev/null 2>file_packager.log) || { cat "$out/file_packager.log" >&2; exit 1; }
+        --js-output=fudemaru-data.js --no-node >/dev/null 2>file_packager.log && rm file_packager.log) ||
+  { cat "$out/file_packager.log" >&2; exit 1; }
 cp "$src/Tools/Web/index.html" "$out/index.html"
 rm -rf "$out/licences"
 mkdir -p "$out/licences"
