@@ -6,7 +6,6 @@
 #include "LibGen_CFramePacer.h"
 #include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
-#include "LibInput_KeyChars.h"
 #include "LibInput_ManagerKey_Web.h"
 
 #include <GLES3/gl3.h>
@@ -15,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 // The player's folder is the POSIX one under the page's home folder, /home/web_user (CPlayerFolder),
@@ -121,7 +121,9 @@ namespace
 		if (!sb_Started)
 		{
 			sb_Started = true;
-			Fudemaru_Start(".", static_cast<unsigned int>(emscripten_get_now()));
+			// The date's seconds and the page clock's microseconds: two pages opened alike deal alike
+			// only by chance.
+			Fudemaru_Start(".", static_cast<unsigned int>(time(nullptr)) ^ static_cast<unsigned int>(ReadClock()));
 		}
 		if (!so_Pacer.IsDue(ReadClock()))
 			return;
@@ -149,10 +151,8 @@ namespace
 				gb_QuitProgram = true;
 			return EM_TRUE;
 		}
-		// A held key's repeats are neither presses nor, for the page, scrolls.
-		if (b_Down && ap_Event->repeat)
-			return LibInput_ButtonOfKeyName(ap_Event->key) != 0;
-		return LibInput_WebKey(ap_Event->key, b_Down);
+		// The game's keys are the game's alone: an arrow does not scroll the page.
+		return LibInput_WebKey(ap_Event->key, b_Down, ap_Event->repeat);
 	}
 
 	void CB_FileWritten()

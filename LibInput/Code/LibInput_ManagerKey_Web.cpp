@@ -9,10 +9,11 @@ namespace
 	LibInput_CKeyLatch so_Keys;
 }
 
-bool LibInput_WebKey(const char* as_Key, bool ab_Down)
+bool LibInput_WebKey(const char* as_Key, bool ab_Down, bool ab_Repeat)
 {
 	const u32 u32_Button = LibInput_ButtonOfKeyName(as_Key);
-	so_Keys.Set(u32_Button, ab_Down);
+	if (!ab_Repeat)
+		so_Keys.Set(u32_Button, ab_Down);
 	return u32_Button != 0;
 }
 
