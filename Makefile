@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip screenshots test-sanitize sanitize-build soak soak-rounds clean
+.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip web screenshots test-sanitize sanitize-build soak soak-rounds clean
 
 all: build
 
@@ -49,6 +49,13 @@ windows: build
 # The zip for Windows players: build-win/Fudemaru-<version>-win64.zip (Tools/Windows/make-zip.sh).
 windows-zip: windows
 	@bash Tools/Windows/make-zip.sh $(CURDIR) $(CURDIR)/$(WIN_BUILD)
+
+# The web version, built with Emscripten: build-web/index.html with fudemaru.js, .wasm and .data.
+WEB_BUILD := build-web
+
+web: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target FudemaruData
+	@bash Tools/Web/build.sh $(CURDIR) $(CURDIR)/$(WEB_BUILD) $(CURDIR)/$(BUILD)/Data $(WERROR)
 
 # The README's pictures of the main screens, made by a replay script (Tools/Screenshots).
 screenshots: build
@@ -113,4 +120,4 @@ fuzz: build
 	done
 
 clean:
-	rm -rf $(BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(WIN_BUILD) $(WEB_BUILD)

@@ -1,4 +1,5 @@
-// The player's folder on Linux and other POSIX systems: the XDG base directories.
+// The player's folder on Linux and other POSIX systems: the XDG base directories; on the web, under
+// the page's home folder, which the program keeps in the browser's storage.
 #include "CPlayerFolder.h"
 
 #include <cerrno>
@@ -77,5 +78,10 @@ bool CPlayerFolder::MakeFoldersOf(const char* as_Path)
 
 bool CPlayerFolder::HasCheckTool()
 {
+#ifdef __EMSCRIPTEN__
+	// The web page is the game alone.
+	return false;
+#else
 	return true;
+#endif
 }

@@ -1,6 +1,7 @@
 #include "CProblemLog.h"
 
 #include "CPlayerFolder.h"
+#include "LibGen_CFileSystem.h"
 #include "LibGen_Utils.h"
 
 #include <cstdio>
@@ -31,4 +32,5 @@ void CProblemLog::Catch(const char* as_Line)
 	fprintf(p_File, "Fudemaru: %s\n", as_Line);
 	fclose(p_File);
 	sb_LogWritten = true;
+	LibGen_CFileSystem::FileWritten();
 }

@@ -39,6 +39,11 @@ public:
 	// it over as_Path: a crash or a power cut at any moment leaves the old file or the new one,
 	// never a part. The folder must exist. False, with as_Path as it was, when any step fails.
 	static bool SaveWhole(const char* as_Path, const void* ap_Data, size_t au_Size);
+	// A program that must copy the player's files elsewhere once they change (the web page, to the
+	// browser's storage) sets a hook. FileWritten calls it: SaveWhole after each file it wrote, and
+	// any other writer of the player's folder after its write. Null: no hook.
+	static void SetWriteHook(void (*ap_Hook)());
+	static void FileWritten();
 	const char* GetDirEntry(unsigned char au8_DirEntry) const;
 	u8    GetDirEntryTotal() const { return mu8_DirEntryTotal; }
 
@@ -49,6 +54,7 @@ public:
 	static void ExtractNameExt(const char* as_Path, char* as_Out, unsigned short au16_Size);
 
 private:
+	static void (*sp_WriteHook)();
 	char ms_DirEntry[ku_DirEntry_Max][ku_DirEntry_Size];
 	u8   mu8_DirEntryTotal;
 	char ms_DirCurrent[ku_DirCurrent_Name_Lenght];

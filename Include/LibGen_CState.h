@@ -2,6 +2,7 @@
 #define LIBGEN_CSTATE_H
 
 #include <list>
+#include <string>
 
 // Base of transitions between states. The framework only ever calls Init().
 class LibGen_CStateTransition
@@ -35,6 +36,11 @@ public:
 	static void RemoveAll();
 	// The stack, bottom first; for tools and tests that show it.
 	static const std::list<LibGen_CState*>& GetStateList() { return spo_StateList; }
+	// The state's class name as the code spells it ("CState_Intro").
+	static std::string ClassName(const LibGen_CState* ap_State);
+	// "stack:" and the class names of the stack, bottom first, each after a space: the line the
+	// tools and the web page print.
+	static std::string StackLine();
 
 	void SetTransitionIn(LibGen_CStateTransition* ap_Transition);
 	void SetTransitionOut(LibGen_CStateTransition* ap_Transition);

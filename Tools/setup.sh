@@ -3,6 +3,7 @@
 # Idempotent and silent when everything is already there.
 #   setup.sh           what `make run` and `make test` need
 #   setup.sh windows   also the cross compiler and Wine of the Windows build (`make windows`)
+#   setup.sh web       also Emscripten and Chromium, for the web build (`make web`) and its test
 set -euo pipefail
 
 packages=(
@@ -31,6 +32,15 @@ if [ "${1:-}" = windows ]; then
     dpkg-dev xz-utils
     # the program under Wine, for its test
     wine64
+  )
+fi
+if [ "${1:-}" = web ]; then
+  packages+=(
+    # emcc with its own clang, lld and binaryen; zlib, libpng and TinyXML are built with it from
+    # Debian's sources (Tools/Web)
+    emscripten dpkg-dev xz-utils
+    # the page in a real browser, drawn in software (its test)
+    chromium
   )
 fi
 

@@ -4,11 +4,24 @@
 #include "LibGen_CFileSystem.h"
 #include "LibGen_Utils.h"
 
+void (*LibGen_CFileSystem::sp_WriteHook)() = nullptr;
+
 LibGen_CFileSystem::LibGen_CFileSystem()
 	: mu8_DirEntryTotal(0)
 {
 	memset(ms_DirEntry, 0, sizeof(ms_DirEntry));
 	ms_DirCurrent[0] = 0;
+}
+
+void LibGen_CFileSystem::SetWriteHook(void (*ap_Hook)())
+{
+	sp_WriteHook = ap_Hook;
+}
+
+void LibGen_CFileSystem::FileWritten()
+{
+	if (sp_WriteHook != nullptr)
+		sp_WriteHook();
 }
 
 bool LibGen_CFileSystem::IsAbsolutePath(const char* as_Path)

@@ -88,5 +88,6 @@ bool LibGen_CFileSystem::SaveWhole(const char* as_Path, const void* ap_Data, siz
 		fsync(i_Dir);
 		close(i_Dir);
 	}
+	FileWritten();
 	return true;
 }

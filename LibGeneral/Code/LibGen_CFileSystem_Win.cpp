@@ -95,5 +95,6 @@ bool LibGen_CFileSystem::SaveWhole(const char* as_Path, const void* ap_Data, siz
 		DeleteFileA(s_Temp);
 		return false;
 	}
+	FileWritten();
 	return true;
 }

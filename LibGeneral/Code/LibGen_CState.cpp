@@ -1,5 +1,9 @@
 #include "LibGen_CState.h"
 
+#include <cxxabi.h>
+#include <cstdlib>
+#include <typeinfo>
+
 std::list<LibGen_CState*> LibGen_CState::spo_StateList;
 LibGen_CState* LibGen_CState::spo_StateNext = nullptr;
 bool LibGen_CState::sb_StateRemove = false;
@@ -156,4 +160,21 @@ void LibGen_CState::StartTransitionOut()
 		mp_TransitionOut->Init();
 		sb_TransOut = true;
 	}
+}
+
+std::string LibGen_CState::ClassName(const LibGen_CState* ap_State)
+{
+	int i_Status = 0;
+	char* s_Name = abi::__cxa_demangle(typeid(*ap_State).name(), nullptr, nullptr, &i_Status);
+	std::string s_Result = (i_Status == 0 && s_Name) ? s_Name : typeid(*ap_State).name();
+	free(s_Name);
+	return s_Result;
+}
+
+std::string LibGen_CState::StackLine()
+{
+	std::string s_Line = "stack:";
+	for (const LibGen_CState* p_State : spo_StateList)
+		s_Line += " " + ClassName(p_State);
+	return s_Line;
 }

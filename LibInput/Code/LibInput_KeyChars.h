@@ -4,9 +4,10 @@
 #include "LibInput_ManagerKey.h"
 
 #include <cctype>
+#include <cstring>
 
-// The character keys of the GLUT program, which the replay plays too: a key is found by the
-// character it types, in either case, so the mapping follows the keyboard layout.
+// The character keys of the GLUT program and the web page, which the replay plays too: a key is
+// found by the character it types, in either case, so the mapping follows the keyboard layout.
 struct SCharKey
 {
 	unsigned char mu8_Char;
@@ -35,6 +36,27 @@ inline u32 LibInput_ButtonOfChar(unsigned char au8_Char)
 	for (const SCharKey& o_Key : cuCharKeyList)
 		if (o_Key.mu8_Char == u8_Char)
 			return o_Key.mu32_Button;
+	return 0;
+}
+
+// The button of a key as a browser names it (KeyboardEvent.key): a key that types one character
+// by that character, Enter and Delete as the characters GLUT gives them, the arrows by name; else 0.
+inline u32 LibInput_ButtonOfKeyName(const char* as_Key)
+{
+	static const struct
+	{
+		const char* ms_Name;
+		u32 mu32_Button;
+	} cuArrowList[] = {{"ArrowUp", ke_Key_Up}, {"ArrowRight", ke_Key_Right}, {"ArrowDown", ke_Key_Down}, {"ArrowLeft", ke_Key_Left}};
+	if (as_Key[0] != '\0' && as_Key[1] == '\0')
+		return LibInput_ButtonOfChar(static_cast<unsigned char>(as_Key[0]));
+	if (strcmp(as_Key, "Enter") == 0)
+		return LibInput_ButtonOfChar(13);
+	if (strcmp(as_Key, "Delete") == 0)
+		return LibInput_ButtonOfChar(127);
+	for (const auto& o_Arrow : cuArrowList)
+		if (strcmp(o_Arrow.ms_Name, as_Key) == 0)
+			return o_Arrow.mu32_Button;
 	return 0;
 }
 

@@ -53,6 +53,22 @@ TEST_F(SaveWholeTest, ReplacesTheFileWholeAndLeavesItWhenTheSaveCannotBeMade)
 	EXPECT_FALSE(std::filesystem::exists(ms_Root + "/Data/Folder.saving"));
 }
 
+// The web program copies the player's folder to the browser's storage after each file written.
+TEST_F(SaveWholeTest, EachFileWrittenCallsTheWriteHookAndAFailedSaveDoesNot)
+{
+	static int si_Calls;
+	si_Calls = 0;
+	FS::SetWriteHook([] { ++si_Calls; });
+	Write("Data/config.xml", "old");
+	EXPECT_TRUE(FS::SaveWhole((ms_Root + "/Data/config.xml").c_str(), "new", 3));
+	EXPECT_EQ(1, si_Calls);
+	EXPECT_FALSE(FS::SaveWhole((ms_Root + "/Missing/config.xml").c_str(), "x", 1));
+	EXPECT_EQ(1, si_Calls);
+	FS::SetWriteHook(nullptr);
+	EXPECT_TRUE(FS::SaveWhole((ms_Root + "/Data/config.xml").c_str(), "again", 5));
+	EXPECT_EQ(1, si_Calls);
+}
+
 // A program that saves two lists in turn, without end, is killed at random moments of its saves:
 // the list read after each kill is always the one or the other, whole.
 TEST_F(SaveWholeTest, AKillAtAnyMomentOfASaveLeavesTheOldListOrTheNew)

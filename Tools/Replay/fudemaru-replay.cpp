@@ -15,7 +15,6 @@
 #include "LibKanji_CKanjiList.h"
 
 #include <GL/gl.h>
-#include <cxxabi.h>
 #include <malloc.h>
 #include <sys/resource.h>
 #include <cstdio>
@@ -76,21 +75,9 @@ namespace
 		return !ao_Options.ms_Script.empty();
 	}
 
-	std::string ClassName(const LibGen_CState* ap_State)
-	{
-		int iStatus = 0;
-		char* sName = abi::__cxa_demangle(typeid(*ap_State).name(), nullptr, nullptr, &iStatus);
-		std::string sResult = (iStatus == 0 && sName) ? sName : typeid(*ap_State).name();
-		free(sName);
-		return sResult;
-	}
-
 	void PrintStack()
 	{
-		printf("stack:");
-		for (const LibGen_CState* pState : LibGen_CState::GetStateList())
-			printf(" %s", ClassName(pState).c_str());
-		printf("\n");
+		printf("%s\n", LibGen_CState::StackLine().c_str());
 	}
 
 	// The notice of the data problems found at start, while it is shown, its lines joined by " / ".
@@ -177,7 +164,7 @@ namespace
 					return;
 				}
 			mo_Frames.emplace_back(oType, 1);
-			mo_Names.push_back(ClassName(oStack.back()));
+			mo_Names.push_back(LibGen_CState::ClassName(oStack.back()));
 		}
 		void Print() const
 		{

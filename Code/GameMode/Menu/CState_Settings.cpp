@@ -15,7 +15,7 @@ namespace
 {
 	const CVector2d<float> ko_WindowSize(300.0f, 150.0f);
 	// Each language named in its own, in the Latin font's ISO-8859-1.
-	const char* const cs_Language[CState_Settings::ku_Language_Total] = {"English", "Fran\xE7" "ais", "Italiano"};
+	const char* const cs_Language[CState_Settings::ku_Language_Total] = {"English", ("Fran\xE7" "ais"), "Italiano"};
 	const u8 cu8_Cards[CState_Settings::ku_CardChoice_Total] = {5, 10, 15, 20, 32};
 }
 
