@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip screenshots test-sanitize sanitize-build soak soak-rounds clean
+.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip screenshots test-sanitize sanitize-build soak soak-rounds serve-web web-figures clean
 
 all: build
 
@@ -49,6 +49,19 @@ windows: build
 # The zip for Windows players: build-win/Fudemaru-<version>-win64.zip (Tools/Windows/make-zip.sh).
 windows-zip: windows
 	@bash Tools/Windows/make-zip.sh $(CURDIR) $(CURDIR)/$(WIN_BUILD)
+
+# The web build served on this machine for a person to play: http://127.0.0.1:$(PORT)/
+WEB_BUILD := build-web
+PORT      ?= 8080
+
+serve-web:
+	@node Tools/Web/serve.mjs $(WEB_BUILD) $(PORT)
+
+# The web build's figures in headless Chromium: bytes, load times, frames a second, and the memory
+# after a random soak of SOAK_MINUTES.
+SOAK_MINUTES ?= 5
+web-figures: setup
+	@bash Tests/Web/run.sh $(CURDIR)/$(BUILD)/Tests/Web/modules figures.mjs $(CURDIR)/$(WEB_BUILD) $(SOAK_MINUTES)
 
 # The README's pictures of the main screens, made by a replay script (Tools/Screenshots).
 screenshots: build
