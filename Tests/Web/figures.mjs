@@ -3,10 +3,10 @@
 // quiz round, and the memory held after a random soak. Run by hand (make web-figures); it checks
 // nothing.
 //   node figures.mjs WEB_DIR [SOAK_MINUTES]      SOAK_MINUTES defaults to 5
-import { readFileSync, statSync } from 'node:fs';
+import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { Failure, WebGame, kas_BuildFiles, ko_Keys } from './WebGame.mjs';
+import { Failure, WebGame, ko_Keys } from './WebGame.mjs';
 
 const [s_WebDir, s_Minutes] = process.argv.slice(2);
 const f_Minutes = Number(s_Minutes || 5);
@@ -24,14 +24,15 @@ const Kb = (ai_Bytes) => `${(ai_Bytes / 1024).toFixed(1)} KiB`;
 const Mb = (ai_Bytes) => `${(ai_Bytes / 1048576).toFixed(1)} MiB`;
 const Sleep = (ai_Ms) => new Promise((af_Resolve) => setTimeout(af_Resolve, ai_Ms));
 
-function Bytes() {
+// Each file the page fetched from the server on its first load, as served and as gzip -9 makes it.
+function Bytes(as_Paths) {
 	let i_Raw = 0, i_Zipped = 0;
-	for (const s_File of kas_BuildFiles) {
-		const i_Size = statSync(join(s_WebDir, s_File)).size;
-		const i_Gzip = gzipSync(readFileSync(join(s_WebDir, s_File)), { level: 9 }).length;
-		i_Raw += i_Size;
+	for (const s_Path of as_Paths) {
+		const o_Bytes = readFileSync(join(s_WebDir, s_Path));
+		const i_Gzip = gzipSync(o_Bytes, { level: 9 }).length;
+		i_Raw += o_Bytes.length;
 		i_Zipped += i_Gzip;
-		Row(`bytes ${s_File}`, `${i_Size} (${Kb(i_Size)}), gzip -9 ${i_Gzip} (${Kb(i_Gzip)})`);
+		Row(`bytes ${s_Path}`, `${o_Bytes.length} (${Kb(o_Bytes.length)}), gzip -9 ${i_Gzip} (${Kb(i_Gzip)})`);
 	}
 	Row('bytes in all', `${i_Raw} (${Mb(i_Raw)}), gzip -9 ${i_Zipped} (${Mb(i_Zipped)})`);
 }
@@ -132,11 +133,19 @@ async function Soak(o_Game, af_Minutes) {
 }
 
 async function Main() {
-	Bytes();
 	const o_Game = await WebGame.Start(s_WebDir);
 	try {
 		await o_Game.mo_Page.evaluateOnNewDocument(Instrument);
+		const o_Fetched = new Set();
+		const f_Fetched = (o_Response) => {
+			const o_Url = new URL(o_Response.url());
+			if (o_Url.origin === new URL(o_Game.ms_Url).origin && o_Response.status() === 200)
+				o_Fetched.add(decodeURIComponent(o_Url.pathname === '/' ? '/index.html' : o_Url.pathname).slice(1));
+		};
+		o_Game.mo_Page.on('response', f_Fetched);
 		await Start(o_Game, 'first load', false);
+		o_Game.mo_Page.off('response', f_Fetched);
+		Bytes([...o_Fetched].sort());
 		await Start(o_Game, 'reload', true);
 		await o_Game.WaitFrames(60);
 		await Rates(o_Game, 'cards');
