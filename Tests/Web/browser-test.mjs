@@ -59,7 +59,7 @@ const ko_Regions = {
 };
 // At most this share of a region's pixels may differ by more than the comparer's tolerance per
 // channel: the two renderers round and smooth edges apart.
-const kf_Percent = 2;
+const kf_Percent = 1;
 
 function Pixels(as_Args) {
 	const o_Run = spawnSync(s_Pixels, as_Args, { encoding: 'utf8' });
