@@ -29,6 +29,8 @@ const kas_Flags = [
 
 export class Failure extends Error {}
 
+export const Sleep = (ai_Ms) => new Promise((af_Resolve) => setTimeout(af_Resolve, ai_Ms));
+
 // A missing or partial build is a failure with its cure, not a skip: `make test` builds it first.
 export function CheckBuild(as_Folder) {
 	const as_Missing = kas_BuildFiles.filter((s_File) => !existsSync(join(as_Folder, s_File)));
@@ -103,7 +105,7 @@ export class WebGame {
 		while (!af_Test()) {
 			if (Date.now() > i_End)
 				throw new Failure(`${as_What} within ${ai_Timeout / 1000} s`);
-			await new Promise((af_Resolve) => setTimeout(af_Resolve, 20));
+			await Sleep(20);
 		}
 	}
 

@@ -1,15 +1,16 @@
 // The web build played in headless Chromium: the page loads and draws, the intro gives way to the
 // browser's cards, a kanji's review opens and closes, French is chosen in Settings, a kanji quiz
-// round starts, and after a reload the game starts in French (the player's folder in IndexedDB
-// kept the setting). The canvas's pictures of the cards and the review are compared with the
-// desktop's, which the replay draws from the same keys; the page's console stays free of errors.
+// round starts, after a reload the game starts in French (the player's folder in IndexedDB kept
+// the setting), and Escape ends it. The canvas's pictures of the cards and the review are compared
+// with the desktop's, which the replay draws from the same keys; the page's console stays free of
+// errors, uncaught exceptions and failed requests.
 //   node browser-test.mjs WEB_DIR REPLAY PIXELS [OUT_DIR]
 // The shots are left in OUT_DIR (default web-shots): web-NAME.png and desktop-NAME.png.
 import { spawnSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
-import { Failure, WebGame } from './WebGame.mjs';
+import { Failure, Sleep, WebGame } from './WebGame.mjs';
 
 const [s_WebDir, s_Replay, s_Pixels, s_OutArg] = process.argv.slice(2);
 if (!s_Pixels) {
@@ -97,8 +98,8 @@ function DesktopReference() {
 			if (o_Run.status !== 0)
 				throw new Failure(`the replay failed (${o_Run.status}): ${o_Run.stderr}${o_Run.stdout}`);
 			// Each print's stack line; the summary's last one is left out.
-			const as_Lines2 = o_Run.stdout.split('\n').filter((s) => s.startsWith('stack: ')).map((s) => s.slice(7));
-			as_Printed.push(...as_Lines2.slice(0, -1));
+			const as_Found = o_Run.stdout.split('\n').filter((s) => s.startsWith('stack: ')).map((s) => s.slice(7));
+			as_Printed.push(...as_Found.slice(0, -1));
 		});
 		if (as_Printed.join('\n') !== as_Stacks.join('\n'))
 			throw new Failure(`the desktop did not reach the same screens: printed\n  ${as_Printed.join('\n  ')}`);
@@ -153,6 +154,7 @@ async function Main() {
 		await o_Game.Open();
 		console.log('page loaded: first frame');
 		const o_Canvas = await o_Game.FitCanvas();
+		await o_Game.mo_Page.screenshot({ path: join(s_Out, 'web-page.png'), fullPage: true });
 		if (o_Canvas.i_Buffer !== 480 || o_Canvas.i_BufferHeight !== 272)
 			throw new Failure(`the canvas's drawing buffer is ${o_Canvas.i_Buffer}x${o_Canvas.i_BufferHeight} at 480x272 CSS pixels`);
 		await PlayInBrowser(o_Game);
@@ -164,6 +166,15 @@ async function Main() {
 		if (o_Sharp.i_Buffer !== Math.round(o_Sharp.f_Width * 2) || o_Sharp.i_BufferHeight !== Math.round(o_Sharp.f_Height * 2))
 			throw new Failure(`at 2 device pixels a CSS pixel the drawing buffer is ${o_Sharp.i_Buffer}x${o_Sharp.i_BufferHeight}`);
 		console.log(`at 2 device pixels a CSS pixel: drawing buffer ${o_Sharp.i_Buffer}x${o_Sharp.i_BufferHeight}`);
+
+		// Escape ends the game: no frame is drawn after it.
+		await o_Game.mo_Page.keyboard.press('Escape');
+		await Sleep(500);
+		const i_Ended = await o_Game.Frames();
+		await Sleep(1000);
+		if (await o_Game.Frames() !== i_Ended)
+			throw new Failure('frames are still drawn a second after Escape');
+		console.log(`Escape ended the game at frame ${i_Ended}`);
 
 		const b_Same = Compare();
 		if (o_Game.mas_Errors.length)

@@ -6,7 +6,7 @@
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { Failure, WebGame, ko_Keys } from './WebGame.mjs';
+import { Failure, Sleep, WebGame, ko_Keys } from './WebGame.mjs';
 
 const [s_WebDir, s_Minutes] = process.argv.slice(2);
 const f_Minutes = Number(s_Minutes || 5);
@@ -22,7 +22,6 @@ const Row = (as_What, as_Value) => {
 };
 const Kb = (ai_Bytes) => `${(ai_Bytes / 1024).toFixed(1)} KiB`;
 const Mb = (ai_Bytes) => `${(ai_Bytes / 1048576).toFixed(1)} MiB`;
-const Sleep = (ai_Ms) => new Promise((af_Resolve) => setTimeout(af_Resolve, ai_Ms));
 
 // Each file the page fetched from the server on its first load, as served and as gzip -9 makes it.
 function Bytes(as_Paths) {
@@ -104,14 +103,27 @@ async function Memory(o_Game, as_Label) {
 	Row(`${as_Label}: wasm memory`, i_Wasm < 0 ? 'not reachable (no HEAP8 or wasmMemory on the page)' : Mb(i_Wasm));
 }
 
-// Random taps of the pad's buttons for af_Minutes; Escape never. A game ended by the menu's quit
-// entry stops drawing: it is started again and counted.
+// Random taps of the pad's buttons for af_Minutes; Escape never. The main menu opens on its first
+// entry and stops at its ends; its quit entry, the fourth, needs three Rights: once that many were
+// tapped since the menu was asked for, Cross is not tapped in it. Should the game end anyway (it
+// stops drawing), it is started again and counted.
 async function Soak(o_Game, af_Minutes) {
 	const as_Buttons = Object.keys(ko_Keys);
+	const ks_Menu = `${ks_Cards} CState_MenuMain`;
 	const i_End = Date.now() + af_Minutes * 60000;
 	let i_Taps = 0, i_Restarts = 0, i_Frames = await o_Game.Frames(), i_Checked = Date.now();
+	let i_Rights = 0, i_MenuAsked = 0;
 	while (Date.now() < i_End) {
-		await o_Game.Tap(as_Buttons[Math.floor(Math.random() * as_Buttons.length)]);
+		let s_Button = as_Buttons[Math.floor(Math.random() * as_Buttons.length)];
+		const b_Menu = o_Game.Stack() === ks_Menu || Date.now() - i_MenuAsked < 1000;
+		if (s_Button === 'Cross' && b_Menu && i_Rights >= 3)
+			s_Button = 'Circle';
+		if (s_Button === 'Triangle' && !b_Menu) {
+			i_Rights = 0;
+			i_MenuAsked = Date.now();
+		} else if (s_Button === 'Right')
+			++i_Rights;
+		await o_Game.Tap(s_Button);
 		++i_Taps;
 		await Sleep(30 + Math.random() * 150);
 		if (Date.now() - i_Checked > 3000) {
@@ -124,12 +136,14 @@ async function Soak(o_Game, af_Minutes) {
 			i_Checked = Date.now();
 		}
 	}
-	Row('soak', `${af_Minutes} min, ${i_Taps} taps, ${i_Restarts} restarts after a quit, last stack '${o_Game.Stack()}'`);
-	// Back to the cards before the memory is read.
-	for (let i = 0; i < 6 && o_Game.Stack() !== ks_Cards; ++i) {
-		await o_Game.Tap('Circle');
+	Row('soak', `${af_Minutes} min, ${i_Taps} taps, ${i_Restarts} restarts after the game ended, last stack '${o_Game.Stack()}'`);
+	// Back to the cards before the memory is read: Circle leaves a mode or a menu, Cross the
+	// quiz's results.
+	for (let i = 0; i < 12 && o_Game.Stack() !== ks_Cards; ++i) {
+		await o_Game.Tap(o_Game.Stack().endsWith('CState_QuizResults') ? 'Cross' : 'Circle');
 		await o_Game.WaitFrames(45);
 	}
+	Row('soak: rests on', o_Game.Stack());
 }
 
 async function Main() {
