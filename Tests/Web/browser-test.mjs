@@ -127,22 +127,24 @@ async function PlayInBrowser(o_Game) {
 	}
 }
 
+// The regions that differ from the desktop's, as "shot region".
 function Compare() {
-	let b_Same = true;
+	const as_Differ = [];
 	for (const [s_Shot, o_Named] of Object.entries(ko_Regions))
 		for (const [s_Region, ai_Box] of Object.entries(o_Named)) {
 			const [i_X, i_Y, i_W, i_H] = ai_Box.map(String);
 			const o_Result = Pixels(['like', join(s_Out, `web-${s_Shot}.png`), i_X, i_Y, join(s_Out, `desktop-${s_Shot}.png`), i_X, i_Y,
 				i_W, i_H, String(kf_Percent)]);
 			console.log(`${s_Shot} ${s_Region}: ${o_Result.s_Said}${o_Result.b_Holds ? '' : ' - FAIL'}`);
-			b_Same &&= o_Result.b_Holds;
+			if (!o_Result.b_Holds)
+				as_Differ.push(`${s_Shot} ${s_Region}`);
 		}
 	// The French pictures say something else than the English ones, or comparing them proves nothing.
 	const o_Apart = Pixels(['like', join(s_Out, 'desktop-cards.png'), ...ko_Bar.slice(0, 2).map(String),
 		join(s_Out, 'desktop-reloaded.png'), ...ko_Bar.map(String), String(kf_Percent)]);
 	if (o_Apart.b_Holds)
 		throw new Failure('the desktop\'s English and French bars look alike: the reload check would prove nothing');
-	return b_Same;
+	return as_Differ;
 }
 
 async function Main() {
@@ -176,11 +178,14 @@ async function Main() {
 			throw new Failure('frames are still drawn a second after Escape');
 		console.log(`Escape ended the game at frame ${i_Ended}`);
 
-		const b_Same = Compare();
+		const as_Differ = Compare();
 		if (o_Game.mas_Errors.length)
 			throw new Failure(`the page reported:\n  ${o_Game.mas_Errors.join('\n  ')}`);
-		if (!b_Same)
-			throw new Failure(`the web pictures differ from the desktop's (shots in ${s_Out})`);
+		if (as_Differ.length) {
+			const b_Kept = !as_Differ.some((s) => s.startsWith('reloaded'));
+			throw new Failure(`the web pictures differ from the desktop's in ${as_Differ.join(', ')} (shots in ${s_Out})` +
+				(b_Kept ? '' : ': after the reload the game does not look like the desktop\'s in French (was the player\'s folder kept?)'));
+		}
 		console.log('the console had no error');
 	} catch (o_Error) {
 		if (o_Game.mas_Errors.length)
