@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip screenshots test-sanitize sanitize-build soak soak-rounds serve-web web-figures clean
+.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip screenshots test-sanitize sanitize-build soak soak-rounds clean
 
 all: build
 
@@ -50,19 +50,6 @@ windows: build
 windows-zip: windows
 	@bash Tools/Windows/make-zip.sh $(CURDIR) $(CURDIR)/$(WIN_BUILD)
 
-# The web build served on this machine for a person to play: http://127.0.0.1:$(PORT)/
-WEB_BUILD := build-web
-PORT      ?= 8080
-
-serve-web:
-	@node Tools/Web/serve.mjs $(WEB_BUILD) $(PORT)
-
-# The web build's figures in headless Chromium: bytes, load times, frames a second, and the memory
-# after a random soak of SOAK_MINUTES.
-SOAK_MINUTES ?= 5
-web-figures: setup
-	@bash Tests/Web/run.sh $(CURDIR)/$(BUILD)/Tests/Web/modules figures.mjs $(CURDIR)/$(WEB_BUILD) $(SOAK_MINUTES)
-
 # The README's pictures of the main screens, made by a replay script (Tools/Screenshots).
 screenshots: build
 	@bash Tools/Screenshots/make-screenshots.sh $(BUILD) docs/screenshots
@@ -105,6 +92,20 @@ soak: sanitize-build
 SOAK_ROUNDS ?= 2000
 soak-rounds: build
 	@bash Tests/Soak/run-soak.sh $(BUILD)/fudemaru-soak $(BUILD)/fudemaru-replay tour $(SOAK_ROUNDS)
+
+# The web build served on this machine for a person to play: http://127.0.0.1:$(PORT)/
+.PHONY: serve-web web-figures
+WEB_BUILD ?= build-web
+PORT      ?= 8080
+
+serve-web:
+	@node Tools/Web/serve.mjs $(WEB_BUILD) $(PORT)
+
+# The web build's figures in headless Chromium: bytes, load times, frames a second, and the memory
+# after a random soak of SOAK_MINUTES.
+SOAK_MINUTES ?= 5
+web-figures: setup
+	@bash Tests/Web/run.sh $(CURDIR)/$(BUILD)/Tests/Web/modules figures.mjs $(CURDIR)/$(WEB_BUILD) $(SOAK_MINUTES)
 
 # The loaders' fuzzers: their own clang build, seeded from the Data folder, each run FUZZ_SECONDS.
 # A fault stops the loop; its reproducer is left in build-fuzz/crashes.
