@@ -105,7 +105,7 @@ serve-web:
 # after a random soak of SOAK_MINUTES.
 SOAK_MINUTES ?= 5
 web-figures: setup
-	@bash Tests/Web/run.sh $(CURDIR)/$(BUILD)/Tests/Web/modules figures.mjs $(CURDIR)/$(WEB_BUILD) $(SOAK_MINUTES)
+	@bash Tests/Web/run.sh $(abspath $(BUILD))/Tests/Web/modules figures.mjs $(abspath $(WEB_BUILD)) $(SOAK_MINUTES)
 
 # The loaders' fuzzers: their own clang build, seeded from the Data folder, each run FUZZ_SECONDS.
 # A fault stops the loop; its reproducer is left in build-fuzz/crashes.
