@@ -69,8 +69,8 @@ function Pixels(as_Args) {
 	return { b_Holds: o_Run.status === 0, s_Said: o_Run.stdout.trim() };
 }
 
-// The desktop's pictures and stack lines from the same steps, one replay for each start of the
-// game, all on one scratch player's folder.
+// The desktop's pictures (saved in the output folder) and stack lines from the same steps, one
+// replay for each start of the game, all on one scratch player's folder.
 function DesktopReference() {
 	const s_Work = mkdtempSync(join(tmpdir(), 'fudemaru-web-ref-'));
 	try {
@@ -86,7 +86,7 @@ function DesktopReference() {
 				as_Lines.push('print');
 				as_Stacks.push(o_Value);
 			} else if (s_Kind === 'shot')
-				as_Lines.push(`shot ${join(s_Out, `desktop-${o_Value}.png`)}`);
+				as_Lines.push(`shot desktop-${o_Value}.png`);
 			else
 				as_Lines.push(`${s_Kind} ${o_Value}`);
 		}
@@ -94,7 +94,7 @@ function DesktopReference() {
 		aas_Scripts.forEach((as_Lines, i) => {
 			const s_Script = join(s_Work, `start-${i}.replay`);
 			writeFileSync(s_Script, as_Lines.join('\n') + '\n');
-			const o_Run = spawnSync(s_Replay, [s_Script], { encoding: 'utf8', env: o_Env, cwd: s_Work });
+			const o_Run = spawnSync(s_Replay, [s_Script], { encoding: 'utf8', env: o_Env, cwd: s_Out });
 			if (o_Run.status !== 0)
 				throw new Failure(`the replay failed (${o_Run.status}): ${o_Run.stderr}${o_Run.stdout}`);
 			// Each print's stack line; the summary's last one is left out.
