@@ -37,7 +37,7 @@ export function CheckBuild(as_Folder) {
 	if (as_Missing.length)
 		throw new Failure(`no web build in ${as_Folder} (missing ${as_Missing.join(', ')}): make web builds it`);
 	if (!existsSync(ks_Chromium))
-		throw new Failure(`no ${ks_Chromium}: Tools/setup.sh installs it`);
+		throw new Failure(`no ${ks_Chromium}: Tools/setup.sh web installs it`);
 }
 
 export class WebGame {
