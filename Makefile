@@ -100,6 +100,20 @@ SOAK_ROUNDS ?= 2000
 soak-rounds: build
 	@bash Tests/Soak/run-soak.sh $(BUILD)/fudemaru-soak $(BUILD)/fudemaru-replay tour $(SOAK_ROUNDS)
 
+# The web build served on this machine for a person to play: http://127.0.0.1:$(PORT)/
+.PHONY: serve-web web-figures
+WEB_BUILD ?= build-web
+PORT      ?= 8080
+
+serve-web:
+	@node Tools/Web/serve.mjs $(WEB_BUILD) $(PORT)
+
+# The web build's figures in headless Chromium: bytes, load times, frames a second, and the memory
+# after a random soak of SOAK_MINUTES.
+SOAK_MINUTES ?= 5
+web-figures: setup
+	@bash Tests/Web/run.sh $(abspath $(BUILD))/Tests/Web/modules figures.mjs $(abspath $(WEB_BUILD)) $(SOAK_MINUTES)
+
 # The loaders' fuzzers: their own clang build, seeded from the Data folder, each run FUZZ_SECONDS.
 # A fault stops the loop; its reproducer is left in build-fuzz/crashes.
 FUZZ_BUILD   := build-fuzz
