@@ -3,7 +3,7 @@ BUILD   := build
 WERROR  := $(if $(CI),ON,OFF)
 JOBS    ?= 2
 
-.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip web screenshots test-sanitize sanitize-build soak soak-rounds clean
+.PHONY: all setup configure build game run test package package-check bench fuzz windows windows-zip web serve-web web-figures screenshots test-sanitize sanitize-build soak soak-rounds clean
 
 all: build
 
@@ -26,7 +26,8 @@ game: configure
 run: game
 	./$(BUILD)/MacFudemaru
 
-test: build
+# The web version is built first: its test plays it in headless Chromium.
+test: build web
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The Debian package: build/fudemaru_<version>_amd64.deb (Tools/Package).
@@ -56,6 +57,18 @@ WEB_BUILD := build-web
 web: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target FudemaruData
 	@bash Tools/Web/build.sh $(CURDIR) $(CURDIR)/$(WEB_BUILD) $(CURDIR)/$(BUILD)/Data $(WERROR)
+
+# The web build served on this machine for a person to play: http://127.0.0.1:$(PORT)/
+PORT ?= 8080
+
+serve-web:
+	@node Tools/Web/serve.mjs $(WEB_BUILD) $(PORT)
+
+# The web build's figures in headless Chromium: bytes, load times, frames a second, and the memory
+# after a random soak of SOAK_MINUTES.
+SOAK_MINUTES ?= 5
+web-figures: web
+	@bash Tests/Web/run.sh $(abspath $(BUILD))/Tests/Web/modules figures.mjs $(abspath $(WEB_BUILD)) $(SOAK_MINUTES)
 
 # The README's pictures of the main screens, made by a replay script (Tools/Screenshots).
 screenshots: build
@@ -99,20 +112,6 @@ soak: sanitize-build
 SOAK_ROUNDS ?= 2000
 soak-rounds: build
 	@bash Tests/Soak/run-soak.sh $(BUILD)/fudemaru-soak $(BUILD)/fudemaru-replay tour $(SOAK_ROUNDS)
-
-# The web build served on this machine for a person to play: http://127.0.0.1:$(PORT)/
-.PHONY: serve-web web-figures
-WEB_BUILD ?= build-web
-PORT      ?= 8080
-
-serve-web:
-	@node Tools/Web/serve.mjs $(WEB_BUILD) $(PORT)
-
-# The web build's figures in headless Chromium: bytes, load times, frames a second, and the memory
-# after a random soak of SOAK_MINUTES.
-SOAK_MINUTES ?= 5
-web-figures: setup
-	@bash Tests/Web/run.sh $(abspath $(BUILD))/Tests/Web/modules figures.mjs $(abspath $(WEB_BUILD)) $(SOAK_MINUTES)
 
 # The loaders' fuzzers: their own clang build, seeded from the Data folder, each run FUZZ_SECONDS.
 # A fault stops the loop; its reproducer is left in build-fuzz/crashes.
