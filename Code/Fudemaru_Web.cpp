@@ -63,14 +63,15 @@ namespace
 	// The Windows program's period: each animation frame of a 60 Hz display is due.
 	const u32 ku32_FramePeriodMs = 16;
 
-	unsigned char su8_FolderReady = 0;
-	bool sb_Started = false;
-	unsigned long su32_Frames = 0;
-	// The clock in microseconds.
+	// The page's clock in microseconds.
 	u64 ReadClock()
 	{
 		return static_cast<u64>(emscripten_get_now() * 1000.0);
 	}
+
+	unsigned char su8_FolderReady = 0;
+	bool sb_Started = false;
+	u32 su32_Frames = 0;
 	LibGen_CFramePacer so_Pacer(1000000, ku32_FramePeriodMs, 0);
 	std::string ss_Stack;
 	int si_CanvasWidth = 0;
