@@ -9,7 +9,7 @@
 //   glut       _GL + CEngine_Glut              ManagerKey_Mac            _Mac                 Fudemaru_Mac.cpp
 //    (tools)   _GL + CEngine_Headless          ManagerKey_Headless       _Mac                 the tool's main
 //   windows    _Win (Direct3D 9)               ManagerKey_Win (DInput8)  _Win                 Fudemaru_Win.cpp
-//   web        _GLES + CEngine_Web (WebGL 2)   ManagerKey_Web            _Mac                 Fudemaru_Web.cpp
+//   web        _Web (WebGL 2)                  ManagerKey_Web            _Mac                 Fudemaru_Web.cpp
 //
 // A fourth platform writes one twin of each function below, adds its column to the CMakeLists of
 // LibGraphic, LibInput, LibGeneral and Code, and nothing else. The declarations stay in their
@@ -30,8 +30,9 @@
 //     LibGfx_CManagerCamera::ComputeView and the projection from ComputeProjection with the
 //     device's depth range. Before any camera, identity.
 // LibGfx_CEngine::SceneRender()     walks the display tree (LibGfx_CObjBase::so_RootObject.Render).
-// LibGfx_CEngine::SceneEnd()        presents the frame: a swap in a window, a finish offscreen,
-//     nothing in a browser (the page presents it after the frame's callback).
+// LibGfx_CEngine::SceneEnd()        presents the frame: a swap in a window, a finish offscreen;
+//     in a browser it draws the polygons RenderPolys gathered, in one upload, and the page
+//     presents the canvas when the frame's callback returns.
 //
 // LibGfx_CObjBase::RenderPolys()    by the tree walk, for each visible object: draws mo_PolyList
 //     with the object's mf_Matrix (16 floats, column-major) after the camera. Each polygon is a
@@ -63,7 +64,9 @@
 // LibGen_CFileSystem::SetCurrentDir(dir), LoadDirEntry(path, mask), SaveWhole(path, data, size)
 //     by the loaders and the game's savers: the current folder, a folder's listing (at most
 //     ku_DirEntry_Max entries, each with its attributes), a file written whole or not at all
-//     (SaveWhole: written beside, flushed, renamed over; a browser then saves its storage).
+//     (SaveWhole: written beside, flushed, renamed over). A platform whose files must be saved
+//     after they are written (the browser's storage) gives LibGen_CFileSystem::SetWriteHook a
+//     function at start; every file the game writes calls it.
 // LibGen_DebugWrite(text)           diagnostics: standard error, or the debugger's output.
 // LibGen_AssertFail(cond, line, file, function)  by LIBGEN_ASSERT: prints ASSERT:, Line: and
 //     File: where a developer sees them and stops the program.
