@@ -23,6 +23,14 @@ public:
 		ku8_Repeat_T = 0x02,
 	};
 
+	// One vertex in the textured layout: what a renderer that keeps one layout reads.
+	struct SVertex
+	{
+		float s, t;
+		u32 u32_Color;
+		float x, y, z;
+	};
+
 	LibGfx_CPolyBase();
 	virtual ~LibGfx_CPolyBase();
 	// The box of the vertices; the ±9999 start box when the vertex format is unknown.
@@ -40,6 +48,9 @@ public:
 	// Bytes from one vertex to the next and from its start to its colour; 0 for an unknown format.
 	u32 GetStride() const;
 	u32 GetColorOffset() const;
+	// Vertex au32_Index (below mu8_VertexCount, in a known layout) in the textured layout; the
+	// untextured layout reads as texture coordinates 0, 0.
+	SVertex GetVertex(u32 au32_Index) const;
 
 	void* mp_Vertex;
 	u32 mu32_VertexFormat;

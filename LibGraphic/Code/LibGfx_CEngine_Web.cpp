@@ -49,12 +49,7 @@ namespace
 		"}\n";
 
 	// Every polygon is drawn in the textured layout: s t, colour (red in the lowest byte), x y z.
-	struct SVertexWeb
-	{
-		float s, t;
-		u32 u32_Color;
-		float x, y, z;
-	};
+	typedef LibGfx_CPolyBase::SVertex SVertexWeb;
 
 	// One gathered polygon: its vertices in the frame's list, its matrix, its texture (0: none).
 	struct SDrawWeb
@@ -311,25 +306,12 @@ void LibGfx_WebSetTexture(u32 au32_Name, u8 au8_Repeat)
 void LibGfx_WebDrawPoly(const LibGfx_CPolyBase& ao_Poly, bool ab_Textured)
 {
 	// Only triangle fans are ever built.
-	const u32 u32_Stride = ao_Poly.GetStride();
-	if (ao_Poly.mu8_Primitive != LibGfx_CPolyBase::ku8_Primitive_TriangleFan || ao_Poly.mu8_VertexCount < 3 || u32_Stride == 0
+	if (ao_Poly.mu8_Primitive != LibGfx_CPolyBase::ku8_Primitive_TriangleFan || ao_Poly.mu8_VertexCount < 3 || ao_Poly.GetStride() == 0
 		|| ao_Poly.mp_Vertex == nullptr || so_Device.o_Matrices.empty())
 		return;
 	const u32 u32_First = static_cast<u32>(so_Device.o_Vertices.size());
-	const u32 u32_ColorOffset = ao_Poly.GetColorOffset();
-	const u8* p_Vertex = static_cast<const u8*>(ao_Poly.mp_Vertex);
-	for (u32 u = 0; u < ao_Poly.mu8_VertexCount; ++u, p_Vertex += u32_Stride)
-	{
-		// Texture coordinates, when there are any, come before the colour; the position after it.
-		float af_Coord[2] = {0.0f, 0.0f};
-		if (u32_ColorOffset != 0)
-			memcpy(af_Coord, p_Vertex, sizeof(af_Coord));
-		u32 u32_Color;
-		memcpy(&u32_Color, p_Vertex + u32_ColorOffset, 4);
-		float af_Pos[3];
-		memcpy(af_Pos, p_Vertex + u32_ColorOffset + 4, sizeof(af_Pos));
-		so_Device.o_Vertices.push_back(SVertexWeb{af_Coord[0], af_Coord[1], u32_Color, af_Pos[0], af_Pos[1], af_Pos[2]});
-	}
+	for (u32 u = 0; u < ao_Poly.mu8_VertexCount; ++u)
+		so_Device.o_Vertices.push_back(ao_Poly.GetVertex(u));
 	const u32 u32_Matrix = static_cast<u32>(so_Device.o_Matrices.size() / 16 - 1);
 	so_Device.o_Draws.push_back(SDrawWeb{u32_First, ao_Poly.mu8_VertexCount, u32_Matrix, ab_Textured ? so_Device.u_Texture : 0,
 	                                     so_Device.u8_Repeat});

@@ -29,22 +29,12 @@ namespace
 	// The polygon's vertices in Direct3D's order; false for a vertex format of no known layout.
 	bool ToD3DVertices(const LibGfx_CPolyBase& ao_Poly, SVertexWin* ap_Out)
 	{
-		const u32 uStride = ao_Poly.GetStride();
-		if (uStride == 0 || ao_Poly.mp_Vertex == nullptr)
+		if (ao_Poly.GetStride() == 0 || ao_Poly.mp_Vertex == nullptr)
 			return false;
-		const u32 uColorOffset = ao_Poly.GetColorOffset();
-		const u8* pVertex = static_cast<const u8*>(ao_Poly.mp_Vertex);
-		for (u32 u = 0; u < ao_Poly.mu8_VertexCount; ++u, pVertex += uStride)
+		for (u32 u = 0; u < ao_Poly.mu8_VertexCount; ++u)
 		{
-			// Texture coordinates, when there are any, come before the colour.
-			float af_Coord[2] = {0.0f, 0.0f};
-			if (uColorOffset != 0)
-				memcpy(af_Coord, pVertex, sizeof(af_Coord));
-			u32 uColor;
-			memcpy(&uColor, pVertex + uColorOffset, 4);
-			float af_Pos[3];
-			memcpy(af_Pos, pVertex + uColorOffset + 4, sizeof(af_Pos));
-			ap_Out[u] = SVertexWin{af_Pos[0], af_Pos[1], af_Pos[2], ToD3DColor(uColor), af_Coord[0], af_Coord[1]};
+			const LibGfx_CPolyBase::SVertex o_Vertex = ao_Poly.GetVertex(u);
+			ap_Out[u] = SVertexWin{o_Vertex.x, o_Vertex.y, o_Vertex.z, ToD3DColor(o_Vertex.u32_Color), o_Vertex.s, o_Vertex.t};
 		}
 		return true;
 	}

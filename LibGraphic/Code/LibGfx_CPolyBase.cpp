@@ -1,5 +1,6 @@
 #include "LibGfx_CPolyBase.h"
 
+#include "LibGen_Utils.h"
 #include "LibGfx_CTexture.h"
 
 #include <cmath>
@@ -42,6 +43,20 @@ u32 LibGfx_CPolyBase::GetStride() const
 u32 LibGfx_CPolyBase::GetColorOffset() const
 {
 	return mu32_VertexFormat == ku32_Format_T2F_C4UB_V3F ? 8 : 0;
+}
+
+LibGfx_CPolyBase::SVertex LibGfx_CPolyBase::GetVertex(u32 au32_Index) const
+{
+	LIBGEN_ASSERT(mp_Vertex != nullptr && GetStride() != 0 && au32_Index < mu8_VertexCount);
+	const u8* p_Vertex = static_cast<const u8*>(mp_Vertex) + au32_Index * GetStride();
+	SVertex o_Vertex = {0.0f, 0.0f, 0, 0.0f, 0.0f, 0.0f};
+	// Texture coordinates, when there are any, come before the colour; the position after it.
+	const u32 u32_ColorOffset = GetColorOffset();
+	if (u32_ColorOffset != 0)
+		memcpy(&o_Vertex.s, p_Vertex, 2 * sizeof(float));
+	memcpy(&o_Vertex.u32_Color, p_Vertex + u32_ColorOffset, 4);
+	memcpy(&o_Vertex.x, p_Vertex + u32_ColorOffset + 4, 3 * sizeof(float));
+	return o_Vertex;
 }
 
 void LibGfx_CPolyBase::GetCorners(CVector3d<float>& ao_Corner1, CVector3d<float>& ao_Corner2)

@@ -4,6 +4,7 @@
 #include "LibGfx_CPolyQuad.h"
 
 #include <GL/gl.h>
+#include <cmath>
 #include <cstring>
 
 namespace
@@ -138,6 +139,26 @@ TEST_F(ObjTree, ColourAndAlphaSettersKeepTheOtherPart)
 	V3 o1, o2;
 	oEmpty.GetCorners(o1, o2);
 	EXPECT_EQ(V3(9999, -9999, 9999), o1);
+}
+
+// The renderers that keep one vertex layout (Direct3D, WebGL) read both of the tree's layouts
+// through GetVertex: the flat one with texture coordinates 0, 0.
+TEST_F(ObjTree, EitherLayoutReadsAsOneVertex)
+{
+	LibGfx_CPolyQuad o_Flat, o_Textured;
+	o_Flat.Set(V3(-10, 5, 0), V3(10, -5, 0), 0x80123456u);
+	o_Textured.Set(V3(-10, 5, 0), V3(10, -5, 0), nullptr, 0x40ffffffu);
+	for (u32 u = 0; u < 4; ++u)
+	{
+		const LibGfx_CPolyBase::SVertex o_A = o_Flat.GetVertex(u), o_B = o_Textured.GetVertex(u);
+		EXPECT_EQ(0.0f, o_A.s);
+		EXPECT_EQ(0.0f, o_A.t);
+		EXPECT_EQ(0x80123456u, o_A.u32_Color);
+		EXPECT_EQ(0x40ffffffu, o_B.u32_Color);
+		EXPECT_EQ(V3(o_A.x, o_A.y, o_A.z), V3(o_B.x, o_B.y, o_B.z));
+		EXPECT_EQ(10.0f, std::fabs(o_A.x));
+		EXPECT_EQ(5.0f, std::fabs(o_A.y));
+	}
 }
 
 TEST_F(ObjTree, UpdateSkipsHiddenSubtrees)
