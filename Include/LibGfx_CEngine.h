@@ -24,7 +24,7 @@ extern LibGfx_CCameraBase gCameraStart;
 
 // Owns the frame: the fixed device state, the background picture, the projection from the
 // blended camera, the display tree's drawing, the presentation. The device side lives in the
-// backend twins (_GL, _Win).
+// backend twins (_GL, _Win, _Web; Include/Port.h).
 class LibGfx_CEngine : public LibGen_CManagerSingleton<LibGfx_CEngine>
 {
 public:
@@ -38,7 +38,7 @@ public:
 	// The update pass of the display tree.
 	void Update() override;
 
-	// Sets up the device (the OpenGL state of the current context, or the Direct3D device),
+	// Sets up the device (the OpenGL or WebGL state of the current context, or the Direct3D device),
 	// the video memory, then InitializeCommon; false when the device failed. The video memory
 	// is set up by the first call only: gManagerVRam cannot forget a block once given.
 	bool Load();

@@ -5,8 +5,9 @@
 #include "LibGfx_PictureLoader.h"
 
 // One picture in the device's own pixel format, its pixels in video memory (gManagerVRam).
-// Changed pixels are uploaded when the texture is next bound: expanded to RGBA for OpenGL, in
-// their own format for Direct3D. mu32_GLName names the device's texture in either backend.
+// Changed pixels are uploaded when the texture is next bound: expanded to RGBA (ConvertToRGBA) for
+// OpenGL and WebGL, in their own format for Direct3D. mu32_GLName names the device's texture in
+// every backend.
 class LibGfx_CTexture
 {
 public:
@@ -54,6 +55,7 @@ private:
 	// The device's own texture, made by Init and let go by Free (backend twins).
 	void CreateDeviceTexture();
 	void FreeDeviceTexture();
+	// The pixels as RGBA in mp_RGBA, the palette's colours for the indexed formats (shared code).
 	void ConvertToRGBA();
 };
 
