@@ -6,6 +6,7 @@
 #include "LibGen_CFramePacer.h"
 #include "LibGen_CState.h"
 #include "LibGfx_CEngine.h"
+#include "LibInput_ManagerKey_Events.h"
 #include "LibInput_ManagerKey_Web.h"
 
 #include <GLES3/gl3.h>
@@ -164,7 +165,7 @@ namespace
 	// Keys held when the page loses the keyboard never see their release.
 	EM_BOOL CB_Blur(int, const EmscriptenFocusEvent*, void*)
 	{
-		LibInput_WebReleaseAll();
+		LibInput_ReleaseAllKeys();
 		return EM_FALSE;
 	}
 }

@@ -6,10 +6,10 @@
 // same for every platform. CMake's FUDEMARU_BACKEND picks one twin of each file named below:
 //
 //   platform   graphics twins                  keys                      files, diagnostics   entry
-//   glut       _GL + CEngine_Glut              ManagerKey_Mac            _Mac                 Fudemaru_Mac.cpp
+//   glut       _GL + CEngine_Glut              ManagerKey_Mac + _Events  _Mac                 Fudemaru_Mac.cpp
 //    (tools)   _GL + CEngine_Headless          ManagerKey_Headless       _Mac                 the tool's main
 //   windows    _Win (Direct3D 9)               ManagerKey_Win (DInput8)  _Win                 Fudemaru_Win.cpp
-//   web        _Web (WebGL 2)                  ManagerKey_Web            _Mac                 Fudemaru_Web.cpp
+//   web        _Web (WebGL 2)                  ManagerKey_Web + _Events  _Mac                 Fudemaru_Web.cpp
 //
 // A fourth platform writes one twin of each function below, adds its column to the CMakeLists of
 // LibGraphic, LibInput, LibGeneral and Code, and nothing else. The declarations stay in their
@@ -54,7 +54,9 @@
 // LibInput_ManagerKey::Load()       by the engine's start: forgets every key held.
 // LibInput_ManagerKey::Update()     once a frame, before the states: calls UpdateCommon with the
 //     buttons (eKeys bits) held this frame. Key events come between frames: feed them to a
-//     LibInput_CKeyLatch so that a key pressed and released between two frames still counts.
+//     LibInput_CKeyLatch so that a key pressed and released between two frames still counts
+//     (LibInput_ManagerKey_Events.cpp does all three for a platform that turns its events into
+//     buttons with LibInput_KeyEvent).
 //     Character keys by the character they type (LibInput_ButtonOfChar, either case), the pad
 //     by the arrow keys; key repeat ignored.
 // LibInput_ManagerKey::KeyLetter(k) by the tooltip bar: the letter printed on a button's key cap.
